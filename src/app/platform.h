@@ -1,0 +1,53 @@
+#pragma once
+
+#include "sound/clip_player.h"
+
+#include <QString>
+
+namespace tombolix {
+
+enum class MessageIcon { Information, Exclamation, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Everything the program asks of the outside world. The Qt view implements it
+// for real; tests use a fake that records calls and answers from a script.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A modal message box; returns the button pressed.
+  virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                    MessageButtons buttons, MessageAnswer defaultAnswer) = 0;
+  // Lets pending events run (throttled; always brings the view up to date when it runs).
+  virtual void ProcessEvents() = 0;
+  // Brings the view up to date with the window model now.
+  virtual void SyncView() = 0;
+  virtual void Beep() = 0;
+  // Milliseconds of a monotonic clock.
+  virtual qint64 NowMs() const = 0;
+
+  virtual bool IsMinimised() const = 0;
+  virtual void Minimise() = 0;
+  // Makes the window topmost again (after a restore).
+  virtual void KeepOnTop() = 0;
+
+  // Opens a file in the text editor, a folder in the file manager, a page in the browser.
+  virtual void OpenFile(const QString& path) = 0;
+  virtual void OpenFolder(const QString& path) = 0;
+  virtual void OpenUrl(const QString& address) = 0;
+
+  // Ends the process as soon as control returns to the event loop; no question is asked.
+  virtual void Quit() = 0;
+
+  // Single instance: false when another instance of the program holds the program folder.
+  virtual bool AcquireSingleInstance(const QString& programFolder) = 0;
+  // The user's desktop folder and the launcher file the program keeps there.
+  virtual QString DesktopLauncherPath() const = 0;
+  // Writes the launcher; false when it could not be written.
+  virtual bool CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) = 0;
+
+  virtual MediaDevice& Media() = 0;
+};
+
+}  // namespace tombolix

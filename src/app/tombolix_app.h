@@ -1,0 +1,96 @@
+#pragma once
+
+#include "analyses/step_hooks.h"
+#include "app/platform.h"
+#include "app/window_model.h"
+#include "sound/clip_player.h"
+
+#include <QString>
+
+namespace tombolix {
+
+// Key modifiers as a bit set, as the keyboard handler reads them.
+enum KeyModifier : int { kShift = 1, kCtrl = 2, kAlt = 4 };
+
+// The main window's routines: start-up, commands, keys, the Clear command and
+// stop routine, the busy state, analysis selection and the timers. Owns the
+// window model; talks to the outside only through Platform.
+class TombolixApp : public StepHooks {
+ public:
+  TombolixApp(Platform& platform, QString programFolder);
+
+  WindowModel& Model() { return model_; }
+  const WindowModel& Model() const { return model_; }
+  Platform& Host() { return platform_; }
+  const QString& ProgramFolder() const { return programFolder_; }
+  // Tests switch clips off; the program plays them.
+  void SetSoundEnabled(bool enabled) { clips_.SetEnabled(enabled); }
+
+  // --- Life cycle (startup.cpp) ---
+  // Window initialisation and load. False when the program ends before showing
+  // its window (another instance, unwritable folder); the caller then quits.
+  bool Start();
+  // The closing sequence: true when the window may close.
+  bool QueryClose();
+  // For the report tool: loads one history file as the program would after
+  // selecting it, without touching the program folder or any other file.
+  void LoadForReport(const QString& historyPath);
+  void TmrPublicidad_Timer();
+  void TmrGameplay_Timer();
+  void WindowRestored();
+
+  // --- Commands (commands.cpp) ---
+  void RunCommand(int index);
+
+  // --- Clear command and stop routine (limpiar.cpp) ---
+  void Limpiar();
+  void AbortAnalysis();
+  void Pause(int seconds);
+
+  // --- Panes and busy state (panes.cpp) ---
+  void ShowReportPane(int pane);
+  void EnableControls(bool enabled);
+  void ShowStartPane();
+
+  // --- History and lotteries (lottery_selection.cpp) ---
+  void LoadHistory();
+  void FillLotteryList();
+  void RestoreLotterySelection();
+  void SaveLotterySelection();
+  void CboLoteria_Click(int index);
+  // Rebuilds the selector lists from the first `drawCount` draws (FillSelectors).
+  void FillSelectors(quint8 offset, qint32 drawCount);
+
+  // --- Selectors (selector_events.cpp) ---
+  void CboBal_Click(int k);
+  void CboBal_GotFocus(int k);
+  // A typed character; returns true when the selector accepts it (the view then
+  // edits the text), false when it is dropped.
+  bool CboBal_KeyPress(int k, QChar c);
+
+  // --- Keyboard (keyboard.cpp) ---
+  void KeyDown(int keyCode, int modifiers);
+
+  // --- Analysis selection (analysis_selection.cpp) ---
+  void LstFormula_Click(int row);
+  void LblMapas_Click(int index);
+
+  // --- Link labels and background pane (links.cpp) ---
+  void OpenLink(const QString& address);
+
+  // StepHooks: what long computations call once per step.
+  void Step() override;
+  bool StopRequested() const override;
+  void Progress(int percent, bool last) override;
+
+  ClipPlayer& Clips() { return clips_; }
+
+ private:
+  Platform& platform_;
+  QString programFolder_;
+  WindowModel model_;
+  ClipPlayer clips_;
+  QString savedCaption_;
+};
+
+}  // namespace tombolix

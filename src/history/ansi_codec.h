@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace tombolix {
+
+// Windows-1252, the 8-bit code page history files are written in. Used on every
+// platform so that a file made on Windows reads the same on Linux.
+namespace AnsiCodec {
+QString Decode(QByteArrayView bytes);
+QChar DecodeByte(unsigned char b);
+// Characters without a Windows-1252 byte become '?'.
+QByteArray Encode(QStringView text);
+}  // namespace AnsiCodec
+
+}  // namespace tombolix

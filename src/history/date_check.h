@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringView>
+
+namespace tombolix {
+
+// True for exactly the date forms history files may use: the same separator
+// ('/', '-' or '.') twice, one- or two-digit day and month; day first with a
+// year of two or four digits, or year first with four digits; two-digit years
+// 00-29 are 2000-2029 and 30-99 are 1930-1999; four-digit years 0100-9999; the
+// date must exist in the calendar.
+bool IsAcceptedDate(QStringView text);
+
+}  // namespace tombolix

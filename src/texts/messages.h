@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace tombolix {
+
+inline constexpr int kMessageCount = 56;
+using MessageTable = std::array<QString, kMessageCount>;
+
+// CargarTextos: the 56-entry message table; entries no one reads stay empty.
+MessageTable CargarTextos();
+// The same table, built once (texts never change while the program runs).
+const MessageTable& Messages();
+inline const QString& Msg(int index) { return Messages()[static_cast<size_t>(index)]; }
+
+// "Tombolix - " followed by message `index`: the title of every message box.
+QString MessageTitle(int index);
+QString MessageTitle(const QString& text);
+
+inline constexpr int kAnalysisRowCount = 23;
+// The 23 rows of the analysis list; separators are 26 U+00AF characters.
+QStringList AnalysisListRows();
+bool IsSeparatorRow(int row);
+
+// The window caption and program name as shown to the user.
+QString ProgramCaption();  // "Tombolix 15.24"
+
+// Web addresses the program opens. The product has no public site yet: these
+// are placeholders, kept in this one place.
+struct WebAddresses {
+  QString productPage;       // message 35, banner and background pane
+  QString helpVideoPage;     // message 36, "Video Ayuda" and F1
+  QString ticketsPage;       // "Jugar Ahora"
+  QString donationPage;      // "Donación" and F9
+  QString promotionalPage;   // opened once two minutes after start-up
+  QString historyDownloads;  // key U, row "Buscar Historiales"
+  QString contactLine;       // read-me line 68
+};
+const WebAddresses& Addresses();
+
+}  // namespace tombolix

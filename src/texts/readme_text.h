@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tombolix {
+
+inline const QString kReadmeFileName = QStringLiteral("Tombolix Léame.TXT");
+
+// The 71 lines of the read-me document.
+QStringList ReadmeLines();
+
+enum class ReadmeStatus { AlreadyThere, Written, Unwritable };
+// EscribirLeame: writes the read-me into `folder` when it is missing, in the
+// system's text encoding (Windows-1252 on Windows, UTF-8 elsewhere), lines
+// ended by CR LF, through QSaveFile. Unwritable: the caller shows 37/38 and ends.
+ReadmeStatus EscribirLeame(const QString& folder);
+
+}  // namespace tombolix
