@@ -74,6 +74,9 @@ class TombolixApp : public StepHooks {
   // --- Analysis selection (analysis_selection.cpp) ---
   void LstFormula_Click(int row);
   void LblMapas_Click(int index);
+  // Computes the report of `pane` (analysis_runner.cpp): called by the list and
+  // the map buttons when the pane holds no report.
+  void ComputePane(int pane);
 
   // --- Link labels and background pane (links.cpp) ---
   void OpenLink(const QString& address);

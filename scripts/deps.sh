@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian packages Tombolix needs that are missing.
+# Usage: scripts/deps.sh [build|run|test]   (default: test, which needs everything)
+set -euo pipefail
+what=${1:-test}
+
+packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev qt6-multimedia-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
+  fonts-liberation)
+case "$what" in
+  run) packages+=(xvfb xauth) ;;
+  test) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth) ;;
+  build) ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
