@@ -38,6 +38,9 @@ class TombolixApp : public StepHooks {
   void TmrPublicidad_Timer();
   void TmrGameplay_Timer();
   void WindowRestored();
+  // True once the program is ending (closing confirmed or ending itself):
+  // long computations return at once and nothing new starts.
+  bool Ending() const { return model_.closingConfirmed || model_.quitting; }
 
   // --- Commands (commands.cpp) ---
   void RunCommand(int index);
@@ -62,6 +65,8 @@ class TombolixApp : public StepHooks {
   void FillSelectors(quint8 offset, qint32 drawCount);
 
   // --- Selectors (selector_events.cpp) ---
+  // The view reports the text the user picked or typed into CboBal(k).
+  void CboBal_SetText(int k, const QString& text);
   void CboBal_Click(int k);
   void CboBal_GotFocus(int k);
   // A typed character; returns true when the selector accepts it (the view then
@@ -80,6 +85,12 @@ class TombolixApp : public StepHooks {
 
   // --- Link labels and background pane (links.cpp) ---
   void OpenLink(const QString& address);
+  // The background pane RtfFondo: 1 the start banner, 2 the warning.
+  void ShowBanner(int mode);
+  // LlenarListaAnalisis: fills the analysis list when empty, selects row 22.
+  void LlenarListaAnalisis();
+  // Looks for history files on the web (key U, row "Buscar Historiales").
+  void BuscarHistoriales();
 
   // StepHooks: what long computations call once per step.
   void Step() override;
@@ -89,6 +100,21 @@ class TombolixApp : public StepHooks {
   ClipPlayer& Clips() { return clips_; }
 
  private:
+  void SetDesignState();
+  // Ends the program without the closing question.
+  void EndProgram();
+  void ShowFolderUnwritable();
+  void CreateDesktopShortcut();
+  // Steps of the reload branch of Limpiar before the lottery list is refilled.
+  void ClearForReload();
+  // Selects lottery `index` from code; the selection event runs as if the user had picked it.
+  void SelectLottery(int index);
+  QString HistoryFilePath() const;
+  QString SelectionFilePath() const;
+  void PreconditionFailed(int row);
+  void OpenMapPair(int m1Pane, int m2Pane);
+  bool RunIdleKey(int keyCode, int modifiers);
+
   Platform& platform_;
   QString programFolder_;
   WindowModel model_;

@@ -1,0 +1,78 @@
+#include "app/control_colours.h"
+#include "app/tombolix_app.h"
+#include "texts/messages.h"
+
+namespace tombolix {
+
+namespace {
+// Panes that remember which map of their pair was shown last.
+constexpr int kM2Panes[] = {Pane::MapaFrecuenciaM2, Pane::MapaLeyTercioM2, Pane::GeneradorM2,
+                            Pane::ParesImparesM2,   Pane::PrimosM2,        Pane::PronosticoM2};
+}  // namespace
+
+// The Clear command: back to the start pane, or, when a reload is pending,
+// everything derived from the history is dropped and the history read again.
+void TombolixApp::Limpiar() {
+  if (Ending()) return;
+  model_.TmrGameplay.enabled = false;
+  model_.TmrGameplay.Tag = QStringLiteral("0");
+  model_.CboLoteria.Tag = QStringLiteral("1");
+  model_.CmdFuncion[4].backColour = ControlColour::Combinaciones;
+  model_.CmdFuncion[7].backColour = ControlColour::AnalisisIa;
+  LlenarListaAnalisis();
+  ShowReportPane(Pane::Start);
+  if (model_.ReloadPending()) {
+    ClearForReload();
+    FillLotteryList();
+    LoadHistory();
+  } else {
+    model_.focus = Focus{FocusTarget::LstFormula, 0};
+    for (int p = 1; p <= model_.history.PositionCount; ++p) {
+      model_.CboBal[static_cast<size_t>(p)].text = QStringLiteral("B") + QString::number(p);
+    }
+    ShowStartPane();
+    model_.LblAjuste.caption.clear();
+  }
+  model_.CboLoteria.Tag = QStringLiteral("0");
+}
+
+void TombolixApp::ClearForReload() {
+  WindowModel& m = model_;
+  m.LblAjuste.caption = Msg(53);
+  m.CmdFuncion[2].Tag = QStringLiteral("0");
+  m.CmdFuncion[6].backColour = ControlColour::Reiniciar;
+  for (int k = 1; k <= kMaxPositions; ++k) {
+    SelectorState& selector = m.CboBal[static_cast<size_t>(k)];
+    selector.items.clear();
+    selector.text = QStringLiteral("--");
+  }
+  for (ReportPane& pane : m.RtfReporte) pane.report.SetText(QStringLiteral(" "));
+  for (int pane : kM2Panes) m.RtfReporte[static_cast<size_t>(pane)].Tag = QStringLiteral("0");
+  for (LabelState& map : m.LblMapas) map.Tag = QStringLiteral("0");
+  m.LblMapas[0].backColour = ControlColour::MapShown;
+  m.LblMapas[1].backColour = ControlColour::MapOther;
+  m.CboLoteria.items.clear();
+  m.CboLoteria.fileNames.clear();
+  m.CboLoteria.currentIndex = -1;
+  m.history = History();
+  m.arrays.Reset();
+}
+
+// Called by a computation that found the stop request set; the computation
+// returns at once afterwards. While the program is closing it only returns.
+void TombolixApp::AbortAnalysis() {
+  if (Ending()) return;
+  EnableControls(true);
+  model_.CmdFuncion[2].Tag = QStringLiteral("1");
+  Limpiar();
+  model_.StopRequested = false;
+}
+
+// Waits `seconds` while the window keeps processing its events.
+void TombolixApp::Pause(int seconds) {
+  const qint64 start = platform_.NowMs();
+  const qint64 wait = qint64{seconds} * 1000;
+  while (platform_.NowMs() - start < wait && !Ending()) platform_.ProcessEvents();
+}
+
+}  // namespace tombolix

@@ -1,0 +1,70 @@
+#include "app/control_colours.h"
+#include "app/tombolix_app.h"
+#include "history/catalogue.h"
+#include "texts/messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tombolix {
+
+QString TombolixApp::SelectionFilePath() const {
+  return QDir(programFolder_).filePath(QStringLiteral("Recursos/Tombolix.LTR"));
+}
+
+// Adds the history folder's lotteries to the lottery box (callers clear it
+// first when refilling) and selects the saved one.
+void TombolixApp::FillLotteryList() {
+  for (const LotteryEntry& entry : ListLotteries(model_.HistoryFolder)) {
+    model_.CboLoteria.items.append(entry.name);
+    model_.CboLoteria.fileNames.append(entry.fileName);
+  }
+  RestoreLotterySelection();
+}
+
+void TombolixApp::RestoreLotterySelection() {
+  LotteryBoxState& box = model_.CboLoteria;
+  const QString selectionFile = SelectionFilePath();
+  int saved = 0;
+  if (QFileInfo(selectionFile).isFile()) saved = ReadSelectionIndex(selectionFile).value_or(0);
+  // An index beyond the list leaves the box without a valid selection.
+  if (saved >= 0 && saved < box.items.size()) {
+    SelectLottery(saved);
+  } else {
+    box.currentIndex = -1;
+  }
+  if (Ending()) return;
+  if (box.currentIndex >= 0 && QFileInfo(HistoryFilePath()).isFile()) return;
+  if (!box.items.isEmpty()) {
+    SelectLottery(0);
+    return;
+  }
+  clips_.PlayClip(12);
+  platform_.ShowMessage(Msg(49) + QDir::toNativeSeparators(model_.HistoryFolder) + QLatin1Char('\''), MessageTitle(39),
+                        MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok);
+  EndProgram();
+}
+
+// Setting the selection from code raises the selection event, as a pick by
+// the user does; the event's guard keeps the reload's own refill quiet.
+void TombolixApp::SelectLottery(int index) {
+  model_.CboLoteria.currentIndex = index;
+  CboLoteria_Click(index);
+}
+
+void TombolixApp::SaveLotterySelection() {
+  WriteSelectionIndex(SelectionFilePath(), static_cast<qint16>(model_.CboLoteria.currentIndex));
+}
+
+void TombolixApp::CboLoteria_Click(int index) {
+  LotteryBoxState& box = model_.CboLoteria;
+  if (index < 0 || index >= box.items.size()) return;
+  box.currentIndex = index;
+  if (box.Tag.toInt() != 0 || Ending()) return;
+  model_.CmdFuncion[2].Tag = QStringLiteral("1");
+  model_.CmdFuncion[6].backColour = ControlColour::ReiniciarAdvised;
+  SaveLotterySelection();
+  Limpiar();
+}
+
+}  // namespace tombolix

@@ -1,0 +1,86 @@
+#include "app/control_colours.h"
+#include "app/tombolix_app.h"
+#include "reports/start_pane.h"
+
+namespace tombolix {
+
+namespace {
+
+bool IsPaneIndex(int pane) { return pane >= 0 && pane < kPaneCount; }
+
+}  // namespace
+
+void TombolixApp::ShowReportPane(int pane) {
+  if (!IsPaneIndex(pane)) return;
+  for (int i = 0; i < kPaneCount; ++i) model_.RtfReporte[static_cast<size_t>(i)].visible = (i == pane);
+  model_.visiblePane = pane;
+
+  auto& maps = model_.LblMapas;
+  if (!IsMapPane(pane)) {
+    maps[0].visible = false;
+    maps[1].visible = false;
+    return;
+  }
+  // The M2 pane of the current pair remembers which map of the pair was shown last.
+  const int m2Pane = maps[1].Tag.toInt();
+  const bool m2Last = IsPaneIndex(m2Pane) && model_.RtfReporte[static_cast<size_t>(m2Pane)].Tag.toInt() != 0;
+  maps[0].backColour = m2Last ? ControlColour::MapOther : ControlColour::MapShown;
+  maps[1].backColour = m2Last ? ControlColour::MapShown : ControlColour::MapOther;
+  if (!model_.AiRunning()) {
+    maps[0].visible = true;
+    maps[1].visible = true;
+  }
+}
+
+void TombolixApp::EnableControls(bool enabled) {
+  WindowModel& m = model_;
+  if (!enabled) {
+    for (int k = 1; k <= kMaxPositions; ++k) m.CboBal[static_cast<size_t>(k)].enabled = false;
+    for (int i : {0, 1, 2, 3, 4, 5, 7}) m.CmdFuncion[static_cast<size_t>(i)].enabled = false;
+    m.CmdFuncion[6].tabStop = false;
+    m.CboLoteria.enabled = false;
+    m.LstFormula.enabled = false;
+    // The pane about to receive a report starts empty, new text in dark grey.
+    if (IsPaneIndex(m.visiblePane)) {
+      ReportText& report = m.RtfReporte[static_cast<size_t>(m.visiblePane)].report;
+      report.SetDefaultStyle(CharStyle{kDefaultTextColour, false});
+      report.Clear();
+    }
+    m.RtfFondo.visible = true;
+    m.LblMapas[0].enabled = false;
+    m.LblMapas[1].enabled = false;
+    m.busy = true;
+    return;
+  }
+  if (!m.AiRunning()) {
+    for (int k = 1; k <= kMaxPositions; ++k) {
+      m.CboBal[static_cast<size_t>(k)].enabled = k <= m.history.PositionCount;
+    }
+    for (int i : {0, 1, 2, 3, 4, 5, 7}) m.CmdFuncion[static_cast<size_t>(i)].enabled = true;
+    m.CmdFuncion[6].tabStop = true;
+    m.CboLoteria.enabled = true;
+    m.RtfFondo.visible = false;
+    m.LblMapas[0].enabled = true;
+    m.LblMapas[1].enabled = true;
+    // Back to idle: a stop request that no computation consumed must not
+    // stop (or strip the colours of) the next report.
+    m.busy = false;
+    m.StopRequested = false;
+  }
+  m.LblAjuste.caption.clear();
+  m.LstFormula.enabled = true;
+  m.focus = Focus{FocusTarget::LstFormula, 0};
+}
+
+void TombolixApp::ShowStartPane() {
+  EnableControls(false);
+  ReportText& pane = model_.RtfReporte[Pane::Start].report;
+  const QString text = StartPaneText(model_.history.DrawCount);
+  if (pane.Text() != text) {
+    pane.SetText(text);
+    pane.SetAllColour(kDefaultTextColour);
+  }
+  EnableControls(true);
+}
+
+}  // namespace tombolix

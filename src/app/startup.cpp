@@ -1,0 +1,78 @@
+#include "app/tombolix_app.h"
+#include "config/configuration.h"
+#include "texts/messages.h"
+#include "texts/readme_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tombolix {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+bool FileExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
+// Creates the folder when it is missing; failures show up in later steps.
+void EnsureFolder(const QString& path) {
+  if (!QFileInfo(path).isDir()) QDir().mkpath(path);
+}
+
+}  // namespace
+
+bool TombolixApp::Start() {
+  Messages();
+  if (!platform_.AcquireSingleInstance(programFolder_)) {
+    EndProgram();
+    return false;
+  }
+  const QDir folder(programFolder_);
+  for (const char* name : {"KiRVA", "Historiales", "Recursos"}) EnsureFolder(folder.filePath(QLatin1String(name)));
+  ShowBanner(1);
+  LlenarListaAnalisis();
+  if (EscribirLeame(programFolder_) == ReadmeStatus::Unwritable) {
+    ShowFolderUnwritable();
+    return false;
+  }
+  CreateDesktopShortcut();
+  const ConfigurationResult configuration = ReadConfiguration(programFolder_);
+  if (configuration.status == ConfigurationStatus::Unwritable) {
+    ShowFolderUnwritable();
+    return false;
+  }
+  model_.HistoryFolder = configuration.HistoryFolder;
+  model_.caption = ProgramCaption();
+  savedCaption_ = model_.caption;
+  model_.AnalysisWindow = 100;
+  platform_.KeepOnTop();
+  // The first tick fills the lottery list and loads the saved lottery.
+  model_.TmrPublicidad = TimerState{true, 100, QStringLiteral("0")};
+  return true;
+}
+
+// Messages 37 + folder + 38, then the program ends without its closing question.
+void TombolixApp::ShowFolderUnwritable() {
+  platform_.ShowMessage(Msg(37) + QDir::toNativeSeparators(programFolder_) + Msg(38), MessageTitle(39),
+                        MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok);
+  EndProgram();
+}
+
+// Makes the desktop launcher when it is missing and welcomes the user, but
+// only when the launcher really exists afterwards.
+void TombolixApp::CreateDesktopShortcut() {
+  const QString launcher = platform_.DesktopLauncherPath();
+  if (launcher.isEmpty() || FileExists(launcher)) return;
+  if (!platform_.CreateDesktopLauncher(launcher, programFolder_) || !FileExists(launcher)) return;
+  const QString text = Msg(17) + QLatin1Char(' ') + Msg(50) + QDir::toNativeSeparators(programFolder_) +
+                       QStringLiteral("'.") + kCrLf + kCrLf + Msg(51);
+  platform_.ShowMessage(text, MessageTitle(14), MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+}
+
+void TombolixApp::LlenarListaAnalisis() {
+  ListState& list = model_.LstFormula;
+  if (list.items.isEmpty()) list.items = AnalysisListRows();
+  list.selectedRow = kAnalysisRowCount - 1;
+}
+
+}  // namespace tombolix

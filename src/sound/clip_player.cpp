@@ -1,0 +1,18 @@
+#include "sound/clip_player.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tombolix {
+
+void ClipPlayer::PlayClip(const QString& name) {
+  if (!enabled_ || device_.CurrentState() != MediaDevice::State::Stopped) return;
+  const QDir folder(folder_);
+  const QString mp3 = folder.filePath(name + QStringLiteral(".mp3"));
+  const QString path = QFileInfo(mp3).isFile() ? mp3 : folder.filePath(name + QStringLiteral(".wav"));
+  if (device_.Open(path)) device_.Play();
+}
+
+void ClipPlayer::PlayClip(int clipNumber) { PlayClip(QStringLiteral("KiRVA/KiRVA-") + QString::number(clipNumber)); }
+
+}  // namespace tombolix
