@@ -1,0 +1,138 @@
+#include "history/loader.h"
+
+#include "history/ansi_codec.h"
+#include "history/date_check.h"
+#include "history/line_fields.h"
+#include "history/prime.h"
+#include "texts/messages.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tombolix {
+
+namespace {
+
+// Per-draw counts summed over the first 100 draws of the file.
+struct AcceptanceTotals {
+  qint32 consecutive = 0;
+  qint32 even = 0;
+  qint32 composite = 0;
+
+  void Add(const std::array<quint8, kMaxPositions>& numbers, int positionCount) {
+    for (int p = 0; p < positionCount; ++p) {
+      const int value = numbers[static_cast<size_t>(p)];
+      if (p + 1 < positionCount && std::abs(value - numbers[static_cast<size_t>(p + 1)]) == 1) ++consecutive;
+      if (value % 2 == 0) ++even;
+      if (ClasePrimoChar(static_cast<quint8>(value)) == u'-') ++composite;
+    }
+  }
+};
+
+// T / 100 to the nearest integer, halves to the even one.
+qint32 HundredthRoundedToEven(qint32 total) {
+  qint32 quotient = total / 100;
+  const qint32 remainder = total % 100;
+  if (remainder > 50 || (remainder == 50 && quotient % 2 != 0)) ++quotient;
+  return quotient;
+}
+
+void SetHighLow(qint32 total, qint32& high, qint32& low) {
+  high = HundredthRoundedToEven(total);
+  low = high >= 2 ? high - 1 : high;
+}
+
+AcceptanceValues ToAcceptanceValues(const AcceptanceTotals& totals) {
+  AcceptanceValues values;
+  SetHighLow(totals.consecutive, values.ConsecutivosAlto, values.ConsecutivosBajo);
+  SetHighLow(totals.even, values.ParesAlto, values.ParesBajo);
+  SetHighLow(totals.composite, values.CompuestosAlto, values.CompuestosBajo);
+  return values;
+}
+
+// Decodes the date field into `date` when it is short enough to be a date at
+// all (no accepted form is longer than 10 characters) and checks it.
+bool IsDate(QByteArrayView field, QString& date) {
+  if (field.size() > 10) return false;
+  date = AnsiCodec::Decode(field);
+  return IsAcceptedDate(date);
+}
+
+// The date field as stored: its first 10 characters, padded with spaces to 10.
+QString StoredDate(QString date) {
+  date.truncate(10);
+  date.resize(10, QLatin1Char(' '));
+  return date;
+}
+
+// Fields f(0)..f(7) joined with ",", cut before the first ",100" (the first filler).
+QString RejectedLineText(const LineFields& fields) {
+  QByteArray joined(fields.Field(0).data(), fields.Field(0).size());
+  for (int p = 1; p <= kMaxPositions; ++p) {
+    joined.append(',');
+    joined.append(fields.Field(p));
+  }
+  const qsizetype filler = joined.indexOf(",100");
+  if (filler >= 0) joined.truncate(filler);
+  return AnsiCodec::Decode(joined);
+}
+
+void ReserveDraws(History& history, QByteArrayView bytes) {
+  const qsizetype lines = std::max(bytes.count('\n'), bytes.count('\r')) + 1;
+  const qsizetype expected = std::min<qsizetype>(lines, qsizetype{1} << 17);
+  history.DrawDate.reserve(expected);
+  for (auto& column : history.Pos) column.reserve(expected);
+}
+
+}  // namespace
+
+LoadedHistory ParseHistory(QByteArrayView bytes) {
+  LoadedHistory result;
+  History& history = result.history;
+  AcceptanceTotals totals;
+  ReserveDraws(history, bytes);
+  LineReader reader(bytes);
+  QByteArray line;
+  QByteArrayView raw;
+  int positionCount = 0;
+  bool rejected = false;
+  while (reader.Next(raw)) {
+    NormaliseLine(raw, line);
+    if (line.isEmpty()) break;
+    const LineFields fields(line);
+    // Counted in a plain int first: a line with hundreds of fields must not wrap.
+    if (history.DrawCount == 0)
+      positionCount = static_cast<int>(std::min<qsizetype>(fields.FieldCount() - 1, kMaxPositions));
+    std::array<quint8, kMaxPositions> numbers{};
+    QString date;
+    if (positionCount < 2 || !IsDate(fields.Field(0), date) || !fields.NumbersValid(positionCount, numbers)) {
+      if (positionCount >= 2) result.rejectedLine = RejectedLineText(fields);
+      rejected = true;
+      break;
+    }
+    history.DrawDate.append(StoredDate(std::move(date)));
+    for (int p = 0; p < kMaxPositions; ++p) history.Pos[static_cast<size_t>(p)].append(numbers[static_cast<size_t>(p)]);
+    ++history.DrawCount;
+    if (history.DrawCount <= 100) totals.Add(numbers, positionCount);
+  }
+  history.PositionCount = static_cast<quint8>(std::max(positionCount, 0));
+  result.acceptance = ToAcceptanceValues(totals);
+  result.accepted = !rejected && history.DrawCount >= 1;
+  return result;
+}
+
+LoadedHistory ReadHistoryFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return ParseHistory({});
+  const QByteArray bytes = file.readAll();
+  return ParseHistory(bytes);
+}
+
+QString RejectionText(const QString& rejectedLine) {
+  const QString crlf = QStringLiteral("\r\n");
+  return Msg(26) + crlf + crlf + rejectedLine + crlf;
+}
+
+}  // namespace tombolix
