@@ -1,0 +1,128 @@
+#include "analyses/ciclo_aparicion.h"
+#include "analyses/pronostico_ciclo.h"
+
+#include "analysis_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace tombolix {
+namespace {
+
+using testing::CountingHooks;
+using testing::DrawDateText;
+using testing::Lines;
+using testing::Lists;
+using testing::MakeHistory;
+
+// A two-position history of `size` draws whose first position holds, counted
+// from the newest draw (index 0), the values given and 99 elsewhere; the
+// second position is always 50.
+History NewestFirst(int size, const std::map<int, int>& valueAt) {
+  std::vector<std::vector<int>> draws;
+  for (int i = size - 1; i >= 0; --i) {
+    const auto it = valueAt.find(i);
+    draws.push_back({it == valueAt.end() ? 99 : it->second, 50});
+  }
+  return MakeHistory(2, draws);
+}
+
+CycleCounts CountsOf(const History& h, quint8 value) { return ScanCycles(HistoryView(h), 1)[value]; }
+
+TEST(CycleCountsTest, GapsAndPresentAbsence) {
+  const History h = NewestFirst(20, {{0, 7}, {9, 8}, {4, 6}, {6, 6}, {3, 5}, {8, 5}});
+  EXPECT_EQ(CountsOf(h, 7).appearances, 1);  // newest draw only: cycle 0
+  EXPECT_EQ(CountsOf(h, 7).gapSum, 0);
+  EXPECT_EQ(CountsOf(h, 7).AverageCycle(), 0);
+  EXPECT_EQ(CountsOf(h, 8).gapSum, 9);  // ten places back only: cycle 9
+  EXPECT_EQ(CountsOf(h, 8).AverageCycle(), 9);
+  EXPECT_EQ(CountsOf(h, 6).gapSum, 5);  // 4 + 1: 2.5 goes to 2
+  EXPECT_EQ(CountsOf(h, 6).AverageCycle(), 2);
+  EXPECT_EQ(CountsOf(h, 6).absence, 4);
+  EXPECT_EQ(CountsOf(h, 5).gapSum, 7);  // 3 + 4: 3.5 goes to 4
+  EXPECT_EQ(CountsOf(h, 5).AverageCycle(), 4);
+  EXPECT_EQ(CountsOf(h, 1).appearances, 0);
+  EXPECT_EQ(CountsOf(h, 1).absence, 20);
+}
+
+TEST(CycleCountsTest, OnlyTheLastHundredDrawsCount) {
+  const History h = NewestFirst(150, {{10, 4}, {120, 4}});
+  EXPECT_EQ(CountsOf(h, 4).appearances, 1);
+  EXPECT_EQ(CountsOf(h, 4).gapSum, 10);
+  // A shorter history is scanned down to draw 1.
+  const History shortOne = NewestFirst(30, {{29, 4}});
+  EXPECT_EQ(CountsOf(shortOne, 4).gapSum, 29);
+}
+
+TEST(CicloAparicionTest, ListsDrawnCandidatesWithTheirPlaceClass) {
+  // Candidates in list order 1, 7, 8: 1 never came out and is left out, but keeps its place.
+  const History h = NewestFirst(20, {{0, 7}, {9, 8}});
+  ReportText report{QString()};
+  CountingHooks hooks;
+  CicloAparicion(HistoryView(h), Lists({{1, 7, 8}, {50, 3}}), report, hooks);
+  EXPECT_EQ(report.Text(), QStringLiteral("B1\r\n07$ -->  0\r\n08# -->  9\r\n\r\nB2\r\n50# -->  0\r\n\r\n"));
+  EXPECT_EQ(hooks.steps, 2);
+}
+
+TEST(CicloAparicionTest, EveryCandidateStartsFromZero) {
+  // 6 came out; 5 never did and must not inherit 6's counters.
+  const History h = NewestFirst(10, {{2, 6}, {5, 6}});
+  ReportText report{QString()};
+  CicloAparicion(HistoryView(h), Lists({{6, 5}, {50}}), report, NoHooks());
+  EXPECT_EQ(Lines(report).mid(0, 3), (QStringList{QStringLiteral("B1"), QStringLiteral("06# -->  2"), QString()}));
+}
+
+QString Forecast(const History& h, const std::vector<quint8>& list) {
+  ReportText report{QString()};
+  PronosticoCiclo(HistoryView(h), Lists({list, {}}), report, NoHooks());
+  return Lines(report).mid(1).join(u'|');
+}
+
+TEST(PronosticoCicloTest, DueRules) {
+  // Drawn once: never due, however long absent.
+  EXPECT_EQ(Forecast(NewestFirst(20, {{15, 3}}), {3}), QStringLiteral("|B2||"));
+  // In the newest draw: due only with an average cycle of 0.
+  EXPECT_EQ(Forecast(NewestFirst(20, {{0, 3}, {1, 3}}), {3}), QStringLiteral("03# -->  0||B2||"));
+  EXPECT_EQ(Forecast(NewestFirst(20, {{0, 3}, {3, 3}}), {3}), QStringLiteral("|B2||"));
+  // A = 2, S = 5: the cycle 2.5 rounds to 2, and an absence of 2 is due.
+  EXPECT_EQ(Forecast(NewestFirst(20, {{2, 3}, {6, 3}}), {3}), QStringLiteral("03# -->  2||B2||"));
+  // A = 2, S = 7: the cycle 3.5 rounds to 4, and an absence of 3 is not due yet.
+  EXPECT_EQ(Forecast(NewestFirst(20, {{3, 3}, {8, 3}}), {3}), QStringLiteral("|B2||"));
+}
+
+TEST(PronosticoCicloTest, SilentArraysAndTheMapOfDueValues) {
+  // Position 1: 0 and 4 are due (0 is a real number), 9 is not.
+  const History h = NewestFirst(12, {{0, 9}, {2, 0}, {3, 0}, {4, 4}, {6, 4}, {7, 9}, {9, 9}});
+  const SelectorLists lists = Lists({{9, 4, 0}, {50}});
+  PositionTextArrays forecast = AnalysisArrays().ForecastArrays;
+  PronosticoCicloSilent(HistoryView(h), lists, forecast);
+  EXPECT_EQ(forecast[1], (QStringList{QStringLiteral("04$"), QStringLiteral("00#"), QString()}));
+  // 50 came out in every draw: cycle 0 and absence 0, so it is due.
+  EXPECT_EQ(forecast[2], (QStringList{QStringLiteral("50#"), QString()}));
+  EXPECT_EQ(forecast[3], (QStringList{QString()}));
+
+  ReportText map{QString()};
+  CountingHooks hooks;
+  MapaPronosticoCiclo(HistoryView(h), lists, 100, forecast, map, hooks);
+  const QStringList lines = Lines(map);
+  ASSERT_EQ(lines.size(), 14);  // 12 draws, the closing empty line, the end
+  EXPECT_EQ(lines[0], DrawDateText(12) + QStringLiteral("   09&50#"));
+  EXPECT_EQ(lines[1], DrawDateText(11) + QStringLiteral("   99&50#"));
+  EXPECT_EQ(lines[2], DrawDateText(10) + QStringLiteral("   00#50#"));
+  EXPECT_EQ(lines[4], DrawDateText(8) + QStringLiteral("   04$50#"));
+  EXPECT_EQ(lines[12], QString());
+  EXPECT_EQ(hooks.steps, 12);
+}
+
+TEST(PronosticoCicloTest, PositionWithoutDueValuesMarksEverythingGrey) {
+  const History h = NewestFirst(5, {{0, 1}});
+  ReportText map{QString()};
+  PositionTextArrays forecast = AnalysisArrays().ForecastArrays;
+  MapaPronosticoCiclo(HistoryView(h), Lists({{1, 99}, {}}), 3, forecast, map, NoHooks());
+  EXPECT_EQ(map.Text(), DrawDateText(5) + QStringLiteral("   01&50&\r\n") + DrawDateText(4) +
+                            QStringLiteral("   99#50&\r\n") + DrawDateText(3) + QStringLiteral("   99#50&\r\n\r\n"));
+}
+
+}  // namespace
+}  // namespace tombolix

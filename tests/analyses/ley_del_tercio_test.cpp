@@ -1,0 +1,87 @@
+#include "analyses/ley_del_tercio.h"
+
+#include "analysis_fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace tombolix {
+namespace {
+
+using testing::CountingHooks;
+using testing::Lists;
+using testing::MakeHistory;
+
+// A two-position history whose first position takes `values` (oldest first); the second is always 50.
+History FirstPosition(const std::vector<int>& values) {
+  std::vector<std::vector<int>> draws;
+  for (int v : values) draws.push_back({v, 50});
+  return MakeHistory(2, draws);
+}
+
+TEST(LeyDelTercioTest, WindowIsAsLongAsTheSelectorList) {
+  // The list has 4 candidates: draws 2..5 count, draw 1 (a 4) does not.
+  const History h = FirstPosition({4, 1, 1, 2, 1});
+  const SelectorLists lists = Lists({{1, 2, 3, 4}, {50}});
+  ReportText report{QString()};
+  CountingHooks hooks;
+  LeyDelTercio(HistoryView(h), lists, report, hooks);
+  EXPECT_EQ(report.Text(), QStringLiteral("B1\r\n01% -->  3\r\n02$ -->  1\r\n04# -->  0\r\n03# -->  0\r\n\r\n"
+                                          "B2\r\n50$ -->  1\r\n\r\n"));
+  EXPECT_EQ(hooks.steps, 2);
+
+  PositionByteArrays arrays = AnalysisArrays().ThirdLawArrays;
+  LeyDelTercioSilent(HistoryView(h), lists, arrays);
+  EXPECT_EQ(arrays[1], (std::vector<quint8>{102, 1, 101, 2, 100, 4, 3, 0}));
+  EXPECT_EQ(arrays[2], (std::vector<quint8>{101, 50, 0}));  // a list of one looks at one draw
+  EXPECT_EQ(arrays[3], (std::vector<quint8>{0}));
+}
+
+TEST(LeyDelTercioTest, TenHitsOrMoreSortAsTextBeforeTwoToNine) {
+  // 13 candidates 0..12, window of 13 draws: 5 ten times, 6 twice, 7 once.
+  std::vector<int> values(10, 5);
+  values.insert(values.end(), {6, 7, 6});
+  const History h = FirstPosition(values);
+  std::vector<quint8> candidates;
+  for (quint8 v = 0; v <= 12; ++v) candidates.push_back(v);
+  const SelectorLists lists = Lists({candidates, {50}});
+  ReportText report{QString()};
+  LeyDelTercio(HistoryView(h), lists, report, NoHooks());
+  const QStringList lines = testing::Lines(report);
+  EXPECT_EQ(lines.mid(0, 5), (QStringList{QStringLiteral("B1"), QStringLiteral("06% -->  2"),
+                                          QStringLiteral("05% -->  10"), QStringLiteral("07$ -->  1"),
+                                          QStringLiteral("12# -->  0")}));
+  EXPECT_EQ(lines[13], QStringLiteral("00# -->  0"));
+
+  // Value 0 is an ordinary value of the arrays; only the spare follows it.
+  PositionByteArrays arrays = AnalysisArrays().ThirdLawArrays;
+  LeyDelTercioSilent(HistoryView(h), lists, arrays);
+  EXPECT_EQ(arrays[1], (std::vector<quint8>{102, 6, 5, 101, 7, 100, 12, 11, 10, 9, 8, 4, 3, 2, 1, 0, 0}));
+  EXPECT_EQ(FilledCount(arrays[1]), 16);
+}
+
+TEST(LeyDelTercioTest, OneClassGivesOneGroupCode) {
+  const History h = FirstPosition({3, 2, 1});
+  PositionByteArrays arrays = AnalysisArrays().ThirdLawArrays;
+  LeyDelTercioSilent(HistoryView(h), Lists({{1, 2, 3}, {50}}), arrays);
+  EXPECT_EQ(arrays[1], (std::vector<quint8>{101, 3, 2, 1, 0}));
+}
+
+TEST(LeyDelTercioTest, ShortHistoryCutsTheWindowAtDrawOne) {
+  // Five candidates, two draws: the window is just those two draws.
+  const History h = FirstPosition({7, 7});
+  ReportText report{QString()};
+  LeyDelTercio(HistoryView(h), Lists({{7, 1, 2, 3, 4}, {50}}), report, NoHooks());
+  EXPECT_TRUE(report.Text().startsWith(QStringLiteral("B1\r\n07% -->  2\r\n04# -->  0\r\n03# -->  0\r\n")));
+}
+
+TEST(LeyDelTercioTest, SilentModeResetsPositionsBeyondTheLottery) {
+  const History h = FirstPosition({1, 2});
+  PositionByteArrays arrays = AnalysisArrays().ThirdLawArrays;
+  arrays[5] = {102, 9, 0};
+  LeyDelTercioSilent(HistoryView(h), Lists({{1}, {50}}), arrays);
+  EXPECT_EQ(arrays[5], (std::vector<quint8>{0}));
+  EXPECT_EQ(arrays[1], (std::vector<quint8>{100, 1, 0}));  // window of one draw: draw 2, a 2
+}
+
+}  // namespace
+}  // namespace tombolix
