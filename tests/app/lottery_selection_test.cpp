@@ -1,0 +1,167 @@
+#include "history/catalogue.h"
+#include "history/loader.h"
+#include "reports/start_pane.h"
+#include "support/fake_platform.h"
+#include "texts/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace tombolix::test {
+namespace {
+
+class LotterySelectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(30, 1));
+    run.AddHistory(QStringLiteral("Chance"), SixNumberHistory(40, 2));
+    run.AddHistory(QStringLiteral("Quini"), SixNumberHistory(50, 3));
+  }
+  QString SelectionFile() const { return run.InProgram(QStringLiteral("Recursos/Tombolix.LTR")); }
+  QString Loaded() { return run.Model().CboLoteria.Text(); }
+
+  ProgramRun run;
+};
+
+TEST_F(LotterySelectionTest, FirstTickLoadsTheFirstLotteryWhenNothingWasSaved) {
+  ASSERT_TRUE(run.StartAndLoad());
+  const WindowModel& m = run.Model();
+  EXPECT_EQ(m.CboLoteria.items,
+            (QStringList{QStringLiteral("Alfa"), QStringLiteral("Chance"), QStringLiteral("Quini")}));
+  EXPECT_EQ(Loaded(), QStringLiteral("Alfa"));
+  EXPECT_EQ(m.history.DrawCount, 30);
+  EXPECT_EQ(m.history.PositionCount, 6);
+  EXPECT_EQ(m.RtfReporte[0].report.Text(), StartPaneText(30));
+  EXPECT_TRUE(m.RtfReporte[0].visible);
+  EXPECT_EQ(m.visiblePane, 0);
+  EXPECT_FALSE(m.ReloadPending());
+  EXPECT_EQ(m.CmdFuncion[6].backColour, MakeRgb(255, 128, 128));
+  EXPECT_FALSE(m.busy);
+  EXPECT_FALSE(m.RtfFondo.visible);
+  EXPECT_EQ(m.CboLoteria.Tag, QStringLiteral("0"));
+  for (int k = 1; k <= 7; ++k) {
+    const SelectorState& selector = m.CboBal[static_cast<size_t>(k)];
+    EXPECT_EQ(selector.enabled, k <= 6) << k;
+    EXPECT_EQ(selector.text, k <= 6 ? QStringLiteral("B%1").arg(k) : QStringLiteral("--")) << k;
+    EXPECT_EQ(selector.items.isEmpty(), k > 6) << k;
+  }
+  EXPECT_EQ(ReadSelectionIndex(SelectionFile()), std::optional<qint16>(0));
+}
+
+TEST_F(LotterySelectionTest, ThePickSurvivesARestart) {
+  ASSERT_TRUE(run.StartAndLoad());
+  run.App().CboLoteria_Click(2);
+  EXPECT_EQ(Loaded(), QStringLiteral("Quini"));
+  EXPECT_EQ(run.Model().history.DrawCount, 50);
+  EXPECT_EQ(ReadSelectionIndex(SelectionFile()), std::optional<qint16>(2));
+
+  run.Restart();
+  ASSERT_TRUE(run.StartAndLoad());
+  EXPECT_EQ(Loaded(), QStringLiteral("Quini"));
+  EXPECT_EQ(run.Model().history.DrawCount, 50);
+}
+
+TEST_F(LotterySelectionTest, SavedLotteryGoneOrIndexBeyondTheListLoadsTheFirst) {
+  run.temp.MakeFolder(QStringLiteral("Tombolix/Recursos"));
+  ASSERT_TRUE(WriteSelectionIndex(SelectionFile(), 2));
+  QFile::remove(run.InProgram(QStringLiteral("Historiales/Quini.txt")));
+  ASSERT_TRUE(run.StartAndLoad());
+  EXPECT_EQ(Loaded(), QStringLiteral("Alfa"));
+  EXPECT_EQ(run.Model().history.DrawCount, 30);
+  EXPECT_EQ(ReadSelectionIndex(SelectionFile()), std::optional<qint16>(0));
+
+  ASSERT_TRUE(WriteSelectionIndex(SelectionFile(), 9));
+  run.Restart();
+  ASSERT_TRUE(run.StartAndLoad());
+  EXPECT_EQ(Loaded(), QStringLiteral("Alfa"));
+  EXPECT_EQ(run.Host().quitCount, 0);
+
+  run.temp.Write(QStringLiteral("Tombolix/Recursos/Tombolix.LTR"), "short");  // unreadable record
+  run.Restart();
+  ASSERT_TRUE(run.StartAndLoad());
+  EXPECT_EQ(Loaded(), QStringLiteral("Alfa"));
+}
+
+TEST_F(LotterySelectionTest, GuardKeepsTheSelectionEventQuiet) {
+  ASSERT_TRUE(run.StartAndLoad());
+  run.Model().CboLoteria.Tag = QStringLiteral("1");
+  run.App().CboLoteria_Click(1);
+  EXPECT_EQ(Loaded(), QStringLiteral("Chance"));
+  EXPECT_EQ(run.Model().history.DrawCount, 30);  // nothing reloaded
+  EXPECT_EQ(ReadSelectionIndex(SelectionFile()), std::optional<qint16>(0));
+}
+
+TEST(NoLotteryTest, EmptyHistoryFolderEndsWithoutTheExitQuestion) {
+  ProgramRun run;
+  ASSERT_TRUE(run.App().Start());
+  const int before = run.Host().MessageCount();
+  run.App().TmrPublicidad_Timer();
+  ASSERT_EQ(run.Host().MessageCount(), before + 1);
+  const RecordedMessage& message = run.Host().LastMessage();
+  EXPECT_EQ(message.text, QString::fromUtf8("No se encontró ningún historial en la carpeta '") +
+                              QDir::toNativeSeparators(run.InProgram(QStringLiteral("Historiales"))) +
+                              QStringLiteral("'"));
+  EXPECT_EQ(message.title, QStringLiteral("Tombolix - Imposible Continuar"));
+  EXPECT_EQ(message.icon, MessageIcon::Critical);
+  ASSERT_EQ(run.Host().media.opened.size(), 1);
+  EXPECT_TRUE(run.Host().media.opened[0].endsWith(QStringLiteral("KiRVA/KiRVA-12.wav")));
+  EXPECT_EQ(run.Model().AnalysisWindow, 0);
+  EXPECT_EQ(run.Host().quitCount, 1);
+  EXPECT_TRUE(run.App().QueryClose());
+  EXPECT_EQ(run.Host().MessageCount(), before + 1);  // no question asked
+}
+
+TEST(NoLotteryTest, HistoryFileMissingAtLoadTimeEndsSilently) {
+  ProgramRun run;
+  run.App().LoadForReport(run.InProgram(QStringLiteral("Historiales/Nada.txt")));
+  EXPECT_EQ(run.Host().quitCount, 1);
+  EXPECT_EQ(run.Host().MessageCount(), 0);
+  EXPECT_TRUE(run.Model().quitting);
+}
+
+TEST(RejectedHistoryTest, FailureStateLocksEverythingButTheLotteryAndReload) {
+  ProgramRun run;
+  const QByteArray bytes =
+      "07/01/2023,05,12,33,41,44,48\r\n10/01/2023,1,9,23,30,37,45\r\n01/03/2023,4,8,15,16,23\r\n"
+      "04/03/2023,1,2,3,4,5,6\r\n";
+  run.AddHistory(QStringLiteral("Mala"), bytes);
+  ASSERT_TRUE(run.StartAndLoad());
+  const WindowModel& m = run.Model();
+  const ReportText& pane0 = m.RtfReporte[0].report;
+  EXPECT_EQ(pane0.Text(), RejectionText(QStringLiteral("01/03/2023,4,8,15,16,23")));
+  for (int i = 0; i < pane0.Length(); ++i) ASSERT_EQ(pane0.StyleAt(i).colour, MakeRgb(255, 128, 128)) << i;
+  EXPECT_EQ(pane0.Caret(), 0);
+  EXPECT_EQ(m.history.DrawCount, 2);  // the draws before the rejected line stay
+  for (int k = 1; k <= 7; ++k) {
+    EXPECT_FALSE(m.CboBal[static_cast<size_t>(k)].enabled) << k;
+    EXPECT_EQ(m.CboBal[static_cast<size_t>(k)].text, QStringLiteral("--")) << k;
+  }
+  for (int i : {0, 1, 4, 7}) EXPECT_FALSE(m.CmdFuncion[static_cast<size_t>(i)].enabled) << i;
+  for (int i : {2, 3, 5, 6}) EXPECT_TRUE(m.CmdFuncion[static_cast<size_t>(i)].enabled) << i;
+  EXPECT_FALSE(m.LstFormula.enabled);
+  EXPECT_TRUE(m.CboLoteria.enabled);
+  EXPECT_FALSE(m.busy);
+  EXPECT_TRUE(m.ReloadPending());
+  EXPECT_EQ(m.CmdFuncion[6].backColour, MakeRgb(255, 192, 192));
+
+  // The file fixed by the user: LIMPIAR (pending reload) loads it.
+  run.AddHistory(QStringLiteral("Mala"), SixNumberHistory(20));
+  run.App().RunCommand(3);
+  EXPECT_EQ(m.history.DrawCount, 20);
+  EXPECT_TRUE(m.LstFormula.enabled);
+  EXPECT_TRUE(m.CmdFuncion[0].enabled);
+  EXPECT_EQ(m.RtfReporte[0].report.Text(), StartPaneText(20));
+}
+
+TEST(RejectedHistoryTest, EmptyFileIsRejectedWithAnEmptyLine) {
+  ProgramRun run;
+  run.AddHistory(QStringLiteral("Vacia"), QByteArray());
+  ASSERT_TRUE(run.StartAndLoad());
+  EXPECT_EQ(run.Model().RtfReporte[0].report.Text(), RejectionText(QString()));
+  EXPECT_EQ(run.Model().history.DrawCount, 0);
+  EXPECT_EQ(run.Host().quitCount, 0);
+}
+
+}  // namespace
+}  // namespace tombolix::test
