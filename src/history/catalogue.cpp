@@ -1,0 +1,56 @@
+#include "history/catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace tombolix {
+
+QList<LotteryEntry> ListLotteries(const QString& historyFolder) {
+  QDir folder(historyFolder);
+  if (historyFolder.isEmpty() || !folder.exists()) return {};
+  // QDir name filters match without regard to case unless asked otherwise.
+  const QStringList files = folder.entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::NoSort);
+  QList<LotteryEntry> entries;
+  entries.reserve(files.size());
+  for (const QString& file : files) entries.append({file.left(file.lastIndexOf(u'.')), file});
+  // Alphabetical by file name as the lottery box lists them: without regard to
+  // case, then in plain character order so that the order is always the same.
+  std::sort(entries.begin(), entries.end(), [](const LotteryEntry& a, const LotteryEntry& b) {
+    const int folded = QString::compare(a.fileName, b.fileName, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a.fileName < b.fileName;
+  });
+  return entries;
+}
+
+std::optional<qint16> ParseSelectionRecord(QByteArrayView bytes) {
+  if (bytes.size() < kSelectionRecordSize) return std::nullopt;
+  const auto low = static_cast<quint8>(bytes[44]);
+  const auto high = static_cast<quint8>(bytes[45]);
+  return static_cast<qint16>(static_cast<quint16>(low | (high << 8)));
+}
+
+std::optional<qint16> ReadSelectionIndex(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return ParseSelectionRecord(file.read(kSelectionRecordSize));
+}
+
+bool WriteSelectionIndex(const QString& path, qint16 index) {
+  QByteArray record(kSelectionRecordSize, '\0');
+  const auto bits = static_cast<quint16>(index);
+  record[44] = static_cast<char>(bits & 0xFF);
+  record[45] = static_cast<char>(bits >> 8);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(record) != record.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace tombolix

@@ -1,0 +1,102 @@
+#include "config/configuration.h"
+
+#include "support/test_files.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace tombolix {
+namespace {
+
+QString Value(const QByteArray& bytes) { return ParseConfigurationValue(bytes); }
+
+TEST(ConfigurationValue, FirstFieldOfTheFirstLine) {
+  EXPECT_EQ(Value("D:\\Loterias,old\r\n"), QStringLiteral("D:\\Loterias"));
+  EXPECT_EQ(Value("/datos/loto\r\n/otra\r\n"), QStringLiteral("/datos/loto"));
+  EXPECT_EQ(Value("/datos/loto\n/otra"), QStringLiteral("/datos/loto"));
+  EXPECT_EQ(Value("/datos/loto\r/otra"), QStringLiteral("/datos/loto"));
+  EXPECT_EQ(Value("   /datos/mis loterias   ,x"), QStringLiteral("/datos/mis loterias"));
+  EXPECT_EQ(Value(""), QString());
+  EXPECT_EQ(Value("\r\n/otra\r\n"), QString());
+  EXPECT_EQ(Value(",/otra"), QString());
+}
+
+TEST(ConfigurationValue, QuotedValueMayHoldCommas) {
+  EXPECT_EQ(Value("\"/datos/a,b\",old\r\n"), QStringLiteral("/datos/a,b"));
+  EXPECT_EQ(Value("  \" /datos/a \" \r\n"), QStringLiteral("/datos/a"));
+  EXPECT_EQ(Value("\"/datos/sin cierre,x\r\n"), QStringLiteral("/datos/sin cierre,x"));
+  EXPECT_EQ(Value("\"\",x"), QString());
+}
+
+TEST(ConfigurationValue, ReadAsUtf8) {
+  EXPECT_EQ(Value("/datos/Loter\xC3\xAD"
+                  "as\r\n"),
+            QString::fromUtf8("/datos/Loterías"));
+  EXPECT_EQ(Value("\xEF\xBB\xBF/datos/loto\r\n"), QStringLiteral("/datos/loto"));
+  // The same path in Windows-1252 is not valid UTF-8: no value at all.
+  EXPECT_EQ(Value("/datos/Loter\xED"
+                  "as\r\n"),
+            QString());
+  EXPECT_EQ(Value("/datos/\xC3"), QString());
+  EXPECT_EQ(Utf8ToAnsi(QByteArrayView()), QString());
+  EXPECT_EQ(Utf8ToAnsi("\xE2\x82\xAC"), QString(QChar(0x20AC)));
+}
+
+class ReadConfigurationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(program.IsValid());
+    program.MakeFolder(QStringLiteral("Recursos"));
+  }
+  QString IniPath() const { return program.FilePath(QStringLiteral("Recursos/Tombolix.INI")); }
+  QString DefaultFolder() const { return program.Path() + QStringLiteral("/Historiales"); }
+
+  test::TempFolder program;
+};
+
+TEST_F(ReadConfigurationTest, MissingFileIsCreatedWithOneEmptyLine) {
+  const ConfigurationResult result = ReadConfiguration(program.Path());
+  EXPECT_EQ(result.status, ConfigurationStatus::Created);
+  EXPECT_EQ(result.HistoryFolder, DefaultFolder());
+  EXPECT_EQ(test::ReadFile(IniPath()), QByteArray("\r\n"));
+  EXPECT_EQ(ReadConfiguration(program.Path()).status, ConfigurationStatus::Read);
+}
+
+TEST_F(ReadConfigurationTest, UnwritableWhenTheFileCannotBeCreated) {
+  test::TempFolder bare;  // no Recursos folder to write into
+  const ConfigurationResult result = ReadConfiguration(bare.Path());
+  EXPECT_EQ(result.status, ConfigurationStatus::Unwritable);
+  EXPECT_FALSE(test::FileExists(bare.FilePath(QStringLiteral("Recursos/Tombolix.INI"))));
+}
+
+TEST_F(ReadConfigurationTest, ExistingFolderIsUsedWithoutTrailingSeparator) {
+  const QString folder = program.MakeFolder(QString::fromUtf8("Mis Loterías, 2024"));
+  test::WriteFile(IniPath(), "\"" + folder.toUtf8() + "/\"\r\n");
+  const ConfigurationResult result = ReadConfiguration(program.Path());
+  EXPECT_EQ(result.status, ConfigurationStatus::Read);
+  EXPECT_EQ(result.HistoryFolder, folder);
+}
+
+TEST_F(ReadConfigurationTest, RelativeValueIsTakenFromTheProgramFolder) {
+  program.MakeFolder(QStringLiteral("datos/loto"));
+  test::WriteFile(IniPath(), "datos/loto\r\n");
+  EXPECT_EQ(ReadConfiguration(program.Path()).HistoryFolder, program.FilePath(QStringLiteral("datos/loto")));
+}
+
+TEST_F(ReadConfigurationTest, FallsBackWhenTheValueNamesNoFolder) {
+  const QString file = program.Write(QStringLiteral("fichero"), "x");
+  const QString latin1Folder = program.MakeFolder(QString::fromUtf8("Loterías"));
+  const QByteArray contents[] = {"", "\r\n", "/no/such/folder\r\n", file.toUtf8() + "\r\n",
+                                 latin1Folder.toLatin1() + "\r\n"};
+  for (const QByteArray& content : contents) {
+    test::WriteFile(IniPath(), content);
+    const ConfigurationResult result = ReadConfiguration(program.Path());
+    EXPECT_EQ(result.status, ConfigurationStatus::Read);
+    EXPECT_EQ(result.HistoryFolder, DefaultFolder()) << content.constData();
+    EXPECT_EQ(test::ReadFile(IniPath()), content);  // never rewritten
+  }
+}
+
+}  // namespace
+}  // namespace tombolix
