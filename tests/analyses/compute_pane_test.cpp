@@ -1,0 +1,114 @@
+#include "app/key_codes.h"
+#include "reports/panes.h"
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+constexpr int kFrecuenciaRow = 3;
+constexpr int kMapaFrecuenciaRow = 4;
+
+class ComputePaneTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
+    ASSERT_TRUE(run.StartAndLoad());
+    ASSERT_EQ(run.Model().history.DrawCount, 120);
+    run.App().SetSoundEnabled(false);
+  }
+  ReportText& Report(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
+  // True when some mark of the report was painted white (the colour passes ran).
+  bool Coloured(int pane) {
+    const ReportText& r = Report(pane);
+    for (int i = 0; i < r.Length(); ++i) {
+      if (r.StyleAt(i).colour == kWhite) return true;
+    }
+    return false;
+  }
+
+  ProgramRun run;
+};
+
+TEST_F(ComputePaneTest, StoredReportIsShownWithoutRecomputing) {
+  TombolixApp& app = run.App();
+  app.LstFormula_Click(kFrecuenciaRow);
+  ReportText& report = Report(Pane::Frecuencia);
+  ASSERT_TRUE(report.Text().startsWith(QStringLiteral("B1\r\n")));
+  EXPECT_TRUE(Coloured(Pane::Frecuencia));
+  EXPECT_FALSE(run.Model().busy);
+  const quint64 generation = report.Generation();
+  const int yields = run.Host().processEventsCount;
+  app.LstFormula_Click(kFrecuenciaRow);
+  EXPECT_EQ(report.Generation(), generation);
+  EXPECT_EQ(run.Host().processEventsCount, yields);
+  EXPECT_TRUE(run.Model().RtfReporte[Pane::Frecuencia].visible);
+}
+
+TEST_F(ComputePaneTest, EmptyMapTwoIsAComputedReport) {
+  TombolixApp& app = run.App();
+  // M2 was the map shown last, so the row opens it before any M1: nothing to group.
+  run.Model().RtfReporte[Pane::MapaFrecuenciaM2].Tag = QStringLiteral("1");
+  app.LstFormula_Click(kMapaFrecuenciaRow);
+  ReportText& m2 = Report(Pane::MapaFrecuenciaM2);
+  EXPECT_EQ(m2.Text(), QString());
+  EXPECT_TRUE(Report(Pane::MapaFrecuenciaM1).IsEmptyMarker());
+  const quint64 generation = m2.Generation();
+  app.LstFormula_Click(kMapaFrecuenciaRow);
+  EXPECT_EQ(m2.Generation(), generation);
+  EXPECT_TRUE(Report(Pane::MapaFrecuenciaM1).IsEmptyMarker());
+}
+
+TEST_F(ComputePaneTest, ReplayMapRestoresSelectorsAndBeeps) {
+  TombolixApp& app = run.App();
+  WindowModel& m = run.Model();
+  m.CboBal[2].text = QStringLiteral("07");  // a number the user picked
+  const QStringList listBefore = m.CboBal[1].items;
+  QStringList progress;
+  run.Host().onProcessEvents = [&] { progress.append(m.LblAjuste.caption); };
+  app.LstFormula_Click(kMapaFrecuenciaRow);
+
+  const QStringList lines = Report(Pane::MapaFrecuenciaM1).Text().split(QStringLiteral("\r\n"));
+  ASSERT_EQ(lines.size(), 102);
+  EXPECT_TRUE(lines.first().startsWith(m.history.Date(120)));
+  EXPECT_TRUE(lines[99].startsWith(m.history.Date(21)));
+  EXPECT_TRUE(Coloured(Pane::MapaFrecuenciaM1));
+  EXPECT_EQ(m.CboBal[1].text, QStringLiteral("B1"));
+  EXPECT_EQ(m.CboBal[2].text, QStringLiteral("07"));
+  EXPECT_EQ(m.CboBal[1].items, listBefore);
+  EXPECT_EQ(run.Host().beepCount, 1);
+  EXPECT_TRUE(progress.contains(QStringLiteral("Procesando... 37%")));
+  EXPECT_TRUE(m.LblAjuste.caption.isEmpty());
+  EXPECT_FALSE(m.busy);
+  EXPECT_EQ(m.arrays.FrequencyMapRows.size(), 100);
+
+  // M2 groups those rows once.
+  app.LblMapas_Click(1);
+  EXPECT_FALSE(Report(Pane::MapaFrecuenciaM2).IsEmptyMarker());
+  for (const QString& row : m.arrays.FrequencyMapRows) EXPECT_TRUE(row.isEmpty());
+}
+
+TEST_F(ComputePaneTest, EscapeDuringTheReplayStopsAndReloads) {
+  TombolixApp& app = run.App();
+  WindowModel& m = run.Model();
+  app.LstFormula_Click(kFrecuenciaRow);  // a report the reload will discard
+  int yields = 0;
+  run.Host().onProcessEvents = [&] {
+    if (m.busy && m.RtfReporte[Pane::MapaFrecuenciaM1].visible && ++yields == 41) app.KeyDown(KeyCode::Escape, 0);
+  };
+  app.LstFormula_Click(kMapaFrecuenciaRow);
+  run.Host().onProcessEvents = nullptr;
+
+  EXPECT_EQ(yields, 41);  // the replay stopped at the step that read the key
+  EXPECT_FALSE(m.StopRequested);
+  EXPECT_FALSE(m.busy);
+  EXPECT_EQ(run.Host().beepCount, 0);
+  EXPECT_EQ(m.history.DrawCount, 120);
+  for (int pane = 1; pane < kPaneCount; ++pane) EXPECT_TRUE(Report(pane).IsEmptyMarker()) << pane;
+  EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
+  EXPECT_TRUE(m.RtfReporte[Pane::Start].visible);
+}
+
+}  // namespace
+}  // namespace tombolix::test
