@@ -1,0 +1,160 @@
+#include "support/fake_platform.h"
+#include "texts/messages.h"
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+constexpr Rgb kShown = MakeRgb(192, 255, 255);
+constexpr Rgb kOther = MakeRgb(224, 224, 224);
+
+class AnalysisSelectionTest : public ::testing::Test {
+ protected:
+  void Load(int draws) {
+    run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(draws));
+    ASSERT_TRUE(run.StartAndLoad());
+  }
+  // Reports already in every pane, so selections show them without computing.
+  void FillPanes() {
+    for (int p = 1; p < kPaneCount; ++p) Pane(p).report.SetText(QStringLiteral("report %1").arg(p));
+  }
+  ReportPane& Pane(int p) { return run.Model().RtfReporte[static_cast<size_t>(p)]; }
+  WindowModel& M() { return run.Model(); }
+
+  ProgramRun run;
+};
+
+TEST_F(AnalysisSelectionTest, SeparatorRowsGoBackToTheLastRowAndChangeNothing) {
+  Load(30);
+  FillPanes();
+  M().CmdFuncion[4].backColour = MakeRgb(0, 255, 0);
+  M().CmdFuncion[7].backColour = MakeRgb(255, 255, 128);
+  for (int row : {0, 2, 5, 8, 11, 16, 19, 21, 22}) {
+    run.App().LstFormula_Click(row);
+    EXPECT_EQ(M().LstFormula.selectedRow, 22) << row;
+    EXPECT_EQ(M().LstFormula.Tag, QStringLiteral("0"));
+    EXPECT_EQ(M().visiblePane, 0) << row;
+  }
+  EXPECT_EQ(M().CmdFuncion[4].backColour, MakeRgb(0, 255, 0));
+  EXPECT_EQ(M().CmdFuncion[7].backColour, MakeRgb(255, 255, 128));
+  EXPECT_EQ(run.Host().MessageCount(), 1);  // only the welcome
+}
+
+TEST_F(AnalysisSelectionTest, AnalysisRowsShowTheirPaneAndRecolourTheButtons) {
+  Load(100);
+  FillPanes();
+  const std::pair<int, int> rows[] = {{3, 2}, {6, 4}, {9, 6}, {12, 8}, {13, 9}, {17, 11}, {18, 19}};
+  for (auto [row, pane] : rows) {
+    M().CmdFuncion[4].backColour = MakeRgb(0, 255, 0);
+    M().CmdFuncion[7].backColour = MakeRgb(255, 255, 128);
+    run.App().LstFormula_Click(row);
+    EXPECT_EQ(M().visiblePane, pane) << row;
+    EXPECT_EQ(M().LstFormula.selectedRow, row);
+    EXPECT_EQ(Pane(pane).report.Text(), QStringLiteral("report %1").arg(pane));
+    EXPECT_FALSE(M().LblMapas[0].visible);
+    EXPECT_EQ(M().CmdFuncion[4].backColour, MakeRgb(192, 255, 192));
+    EXPECT_EQ(M().CmdFuncion[7].backColour, MakeRgb(255, 255, 192));
+  }
+}
+
+TEST_F(AnalysisSelectionTest, RowsNeedingMoreThanAHundredDrawsWarnThenClear) {
+  Load(100);
+  FillPanes();
+  const int rows[] = {1, 4, 7, 10, 14, 15};
+  for (int row : rows) {
+    run.App().ShowReportPane(2);
+    run.App().CboBal_SetText(1, QStringLiteral("05"));
+    const int before = run.Host().MessageCount();
+    run.App().LstFormula_Click(row);
+    ASSERT_EQ(run.Host().MessageCount(), before + 1) << row;
+    const RecordedMessage& message = run.Host().LastMessage();
+    EXPECT_EQ(message.text, Msg(45));
+    EXPECT_EQ(message.title, QStringLiteral("Tombolix - ") + AnalysisListRows()[row]);
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+    EXPECT_EQ(M().visiblePane, 0);
+    EXPECT_EQ(M().CboBal[1].text, QStringLiteral("B1"));           // cleared
+    EXPECT_EQ(Pane(2).report.Text(), QStringLiteral("report 2"));  // reports kept
+  }
+  EXPECT_EQ(run.Host().LastMessage().title, QString::fromUtf8("Tombolix - Números Primos-Compuestos"));
+}
+
+TEST_F(AnalysisSelectionTest, WithAHundredAndOneDrawsTheMapsOpen) {
+  Load(101);
+  FillPanes();
+  const int before = run.Host().MessageCount();
+  run.App().LstFormula_Click(4);
+  EXPECT_EQ(run.Host().MessageCount(), before);
+  EXPECT_EQ(M().visiblePane, 3);
+  EXPECT_EQ(M().LblMapas[0].Tag, QStringLiteral("3"));
+  EXPECT_EQ(M().LblMapas[1].Tag, QStringLiteral("12"));
+  EXPECT_TRUE(M().LblMapas[0].visible);
+  EXPECT_TRUE(M().LblMapas[1].visible);
+  run.App().LstFormula_Click(1);
+  EXPECT_EQ(M().visiblePane, 1);
+  EXPECT_FALSE(M().LblMapas[0].visible);
+}
+
+TEST_F(AnalysisSelectionTest, EachPairRemembersItsLastMap) {
+  Load(101);
+  FillPanes();
+  run.App().LstFormula_Click(4);
+  EXPECT_EQ(M().visiblePane, 3);
+  EXPECT_EQ(M().LblMapas[0].backColour, kShown);
+  EXPECT_EQ(M().LblMapas[1].backColour, kOther);
+
+  run.App().LblMapas_Click(1);
+  EXPECT_EQ(M().visiblePane, 12);
+  EXPECT_EQ(Pane(12).Tag, QStringLiteral("1"));
+  EXPECT_EQ(M().LblMapas[0].backColour, kOther);
+  EXPECT_EQ(M().LblMapas[1].backColour, kShown);
+
+  run.App().LstFormula_Click(7);  // another pair opens on its own memory: M1
+  EXPECT_EQ(M().visiblePane, 5);
+  EXPECT_EQ(M().LblMapas[0].backColour, kShown);
+
+  run.App().LstFormula_Click(4);  // back to the first pair: straight to M2
+  EXPECT_EQ(M().visiblePane, 12);
+  EXPECT_EQ(M().LblMapas[1].backColour, kShown);
+
+  run.App().LblMapas_Click(0);
+  EXPECT_EQ(M().visiblePane, 3);
+  EXPECT_EQ(Pane(12).Tag, QStringLiteral("0"));
+  EXPECT_EQ(Pane(13).Tag, QStringLiteral("0"));
+  EXPECT_EQ(Pane(0).Tag, QStringLiteral("0"));  // the quiet-run flag is never touched
+}
+
+TEST_F(AnalysisSelectionTest, MapButtonsKeepTheirVisibilityDuringTheAiRun) {
+  Load(101);
+  FillPanes();
+  M().CmdFuncion[7].Tag = QStringLiteral("1");
+  run.App().ShowReportPane(7);
+  EXPECT_EQ(M().visiblePane, 7);
+  EXPECT_FALSE(M().LblMapas[0].visible);
+  M().CmdFuncion[7].Tag = QStringLiteral("0");
+  run.App().ShowReportPane(7);
+  EXPECT_TRUE(M().LblMapas[0].visible);
+}
+
+TEST_F(AnalysisSelectionTest, BuscarHistorialesClearsThenOpensTheDownloadPage) {
+  Load(30);
+  FillPanes();
+  run.App().ShowReportPane(2);
+  const int before = run.Host().processEventsCount;
+  run.App().LstFormula_Click(20);
+  EXPECT_GE(run.Host().processEventsCount - before, 100);  // one second of waiting
+  EXPECT_EQ(M().visiblePane, 0);
+  EXPECT_EQ(run.Host().minimiseCount, 1);
+  EXPECT_EQ(run.Host().openedUrls, QStringList{Addresses().historyDownloads});
+}
+
+TEST_F(AnalysisSelectionTest, HiddenListIgnoresClicks) {
+  Load(30);
+  FillPanes();
+  M().LstFormula.visible = false;
+  run.App().LstFormula_Click(3);
+  EXPECT_EQ(M().visiblePane, 0);
+}
+
+}  // namespace
+}  // namespace tombolix::test

@@ -1,0 +1,57 @@
+#include "sound/clip_player.h"
+#include "app/headless_platform.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+class ClipPlayerTest : public ::testing::Test {
+ protected:
+  QString Clip(const QString& file) { return folder.FilePath(QStringLiteral("KiRVA/") + file); }
+
+  TempFolder folder;
+  HeadlessMediaDevice device;
+  ClipPlayer player{device, folder.Path()};
+};
+
+TEST_F(ClipPlayerTest, PrefersMp3AndFallsBackToWav) {
+  folder.Write(QStringLiteral("KiRVA/KiRVA-4.wav"), "RIFF");
+  folder.Write(QStringLiteral("KiRVA/KiRVA-11.mp3"), "ID3");
+  folder.Write(QStringLiteral("KiRVA/KiRVA-11.wav"), "RIFF");
+  player.PlayClip(4);
+  player.PlayClip(QStringLiteral("KiRVA/KiRVA-11"));
+  EXPECT_EQ(device.played, (QStringList{Clip(QStringLiteral("KiRVA-4.wav")), Clip(QStringLiteral("KiRVA-11.mp3"))}));
+}
+
+TEST_F(ClipPlayerTest, NeverOverlapsAPlayingOrPausedClip) {
+  folder.Write(QStringLiteral("KiRVA/KiRVA-6.mp3"), "ID3");
+  device.stateAfterPlay = MediaDevice::State::Playing;
+  player.PlayClip(6);
+  player.PlayClip(6);
+  EXPECT_EQ(device.played.size(), 1);
+  EXPECT_EQ(device.opened.size(), 1);  // the playing clip was not even closed
+  device.state = MediaDevice::State::Paused;
+  player.PlayClip(6);
+  EXPECT_EQ(device.opened.size(), 1);
+  device.state = MediaDevice::State::Stopped;
+  player.PlayClip(6);
+  EXPECT_EQ(device.played.size(), 2);
+}
+
+TEST_F(ClipPlayerTest, MissingFilesAndSwitchedOffPlayNothing) {
+  player.PlayClip(12);
+  EXPECT_EQ(device.opened, QStringList{Clip(QStringLiteral("KiRVA-12.wav"))});
+  EXPECT_TRUE(device.played.isEmpty());
+  EXPECT_EQ(device.CurrentState(), MediaDevice::State::Stopped);
+
+  folder.Write(QStringLiteral("KiRVA/KiRVA-12.mp3"), "ID3");
+  player.SetEnabled(false);
+  player.PlayClip(12);
+  EXPECT_EQ(device.opened.size(), 1);
+  EXPECT_TRUE(device.played.isEmpty());
+}
+
+}  // namespace
+}  // namespace tombolix::test
