@@ -1,0 +1,123 @@
+#include "texts/readme_text.h"
+
+#include "texts/messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_WIN
+#include "history/ansi_codec.h"
+#endif
+
+namespace tombolix {
+
+QStringList ReadmeLines() {
+  const QString e;
+  return {
+      ProgramCaption(),
+      e,
+      e,
+      e,
+      e,
+      e,
+      e,
+      QStringLiteral("ACERCA DE TOMBOLIX"),
+      e,
+      QStringLiteral("Tombolix es un programa para jugar lotería, chance o quiniela que permite analizar "),
+      QStringLiteral("el historial de resultados e identificar los números ganadores con mayor probabilidad "),
+      QStringLiteral("de salir en los próximos sorteos. Además es posible generar combinaciones de números "),
+      QStringLiteral("optimizadas para cada lotería basado en los cálculos matemáticos, estadísticos y en "),
+      QStringLiteral("la simulación del juego que el software es capaz de hacer."),
+      e,
+      e,
+      e,
+      e,
+      QStringLiteral("ACERCA DE LAS TECLAS DE ACCESO DIRECTO"),
+      e,
+      QStringLiteral("  CTRL + \"F1\" : Abrir Documento de Ayuda"),
+      QStringLiteral("   Tecla \"F1\" : Abrir Videos de Ayuda"),
+      e,
+      QStringLiteral("ALT + \"1\"~\"7\" : Seleccionar Casillas B1 a B7"),
+      QStringLiteral("   Tecla \"F3\" : Botón BUSCAR"),
+      QStringLiteral("   Tecla \"F4\" : Botón AUTOMÁTICO"),
+      e,
+      QStringLiteral("   Tecla \"F5\" : Botón ACTUALIZAR"),
+      QStringLiteral("   Tecla \"F6\" : Botón AGREGAR"),
+      e,
+      QStringLiteral("    Tecla \"M\" : Botón ANÁLISIS iA"),
+      QStringLiteral("    Tecla \"A\" : Botón COMBINACIONES"),
+      e,
+      QStringLiteral("    Tecla \"Q\" : Historial de Aciertos"),
+      e,
+      QStringLiteral("    Tecla \"W\" : Frecuencia"),
+      QStringLiteral("    Tecla \"S\" : Mapa de la Frecuencia"),
+      QStringLiteral("    Tecla \"X\" : Botón M1"),
+      QStringLiteral("    Tecla \"C\" : Botón M2"),
+      e,
+      QStringLiteral("    Tecla \"E\" : Ley del Tercio"),
+      QStringLiteral("    Tecla \"D\" : Mapa Ley del Tercio"),
+      e,
+      QStringLiteral("    Tecla \"R\" : Ciclo de Aparición"),
+      QStringLiteral("    Tecla \"F\" : Pronóstico por Ciclo"),
+      e,
+      QStringLiteral("    Tecla \"T\" : Números Consecutivos"),
+      QStringLiteral("    Tecla \"G\" : Números Repetidos"),
+      QStringLiteral("    Tecla \"B\" : Números Pares-Impares"),
+      QStringLiteral("    Tecla \"N\" : Números Primos-Compuestos"),
+      e,
+      QStringLiteral("    Tecla \"Y\" : Patrón de Jugadas"),
+      QStringLiteral("    Tecla \"H\" : Patrón del Último Sorteo"),
+      e,
+      QStringLiteral("    Tecla \"U\" : Buscar Historiales"),
+      e,
+      QStringLiteral("  Tecla \"ESC\" : Botón LIMPIAR"),
+      QStringLiteral("   Tecla \"F8\" : Botón REINICIAR"),
+      e,
+      QStringLiteral("CTRL + ALT + \"C\" : Abrir Archivo de Configuración"),
+      e,
+      e,
+      e,
+      e,
+      QStringLiteral("COMENTARIOS"),
+      e,
+      QStringLiteral("Si tienes alguna pregunta o sugerencia puedes escribirme al correo electrónico "),
+      Addresses().contactLine,
+      e,
+      QStringLiteral("Eso es todo, gracias."),
+      e,
+  };
+}
+
+namespace {
+
+// The read-me is for the user's own text editor, so it goes out in the
+// system's text encoding.
+QByteArray EncodeForSystem(const QString& text) {
+#ifdef Q_OS_WIN
+  return AnsiCodec::Encode(text);
+#else
+  return text.toUtf8();
+#endif
+}
+
+}  // namespace
+
+ReadmeStatus EscribirLeame(const QString& folder) {
+  const QString path = QDir(folder).filePath(kReadmeFileName);
+  // Anything already there under that name is the user's: never replace it.
+  if (QFileInfo::exists(path)) return ReadmeStatus::AlreadyThere;
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return ReadmeStatus::Unwritable;
+  QString text;
+  for (const QString& line : ReadmeLines()) {
+    text += line;
+    text += QLatin1String("\r\n");
+  }
+  file.write(EncodeForSystem(text));
+  // Nothing reaches the folder unless the whole file was written.
+  return file.commit() ? ReadmeStatus::Written : ReadmeStatus::Unwritable;
+}
+
+}  // namespace tombolix
