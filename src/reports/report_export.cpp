@@ -51,8 +51,9 @@ QString ExportAnsi(const ReportText& report) {
   QString out;
   out.reserve(lf.text.size() + static_cast<qsizetype>(lf.runs.size()) * 24 + 4);
   for (const StyleRun& run : lf.runs) {
-    out += AnsiStart(run.style);
+    // A hidden mark needs no colour of its own: it is blank whatever the terminal's colours.
     const bool hidden = run.style.colour == kWhite;
+    if (!hidden) out += AnsiStart(run.style);
     for (int i = run.start; i < run.start + run.length; ++i) {
       const QChar c = lf.text.at(i);
       out += hidden && c != QLatin1Char('\n') ? QLatin1Char(' ') : Printable(c);
