@@ -1,0 +1,225 @@
+#include "ui/main_window.h"
+
+#include "texts/messages.h"
+#include "ui/control_style.h"
+#include "ui/fonts.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace tombolix {
+
+namespace {
+
+// The window was designed in twips; 15 twips make one pixel.
+constexpr int Px(int twips) { return twips / 15; }
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+constexpr int kSelectorLeft[8] = {7425, 285, 1275, 2265, 3255, 4245, 5235, 6225};
+
+struct ButtonPlace {
+  int left;
+  int top;
+};
+constexpr ButtonPlace kButtonPlaces[8] = {{7410, 495}, {7410, 885}, {9360, 2265}, {9360, 8610},
+                                          {9360, 885}, {7410, 2265}, {7410, 8610}, {9360, 495}};
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& caption, const QRect& place) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setFont(VerdanaFont(8, true));
+  frame->setGeometry(place);
+  return frame;
+}
+
+ClickLabel* MakeLink(QWidget* parent, const QRect& place) {
+  auto* label = new ClickLabel(parent);
+  label->setFont(LucidaFont(8));
+  label->setGeometry(place);
+  label->setCursor(Qt::PointingHandCursor);
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TombolixApp& app, QWidget* parent)
+    : QWidget(parent), app_(app), model_(app.Model()) {
+  setFixedSize(kClientWidth, kClientHeight);
+  setFocusPolicy(Qt::NoFocus);
+  focusSink_ = new QWidget(this);
+  focusSink_->setGeometry(0, 0, 0, 0);
+  focusSink_->setFocusPolicy(Qt::NoFocus);
+  BuildNumbersFrame();
+  BuildSideControls();
+  BuildResultsFrame();
+  BuildLinks();
+  Connect();
+  WatchChildren();
+}
+
+void MainWindow::BuildNumbersFrame() {
+  numbers_ = MakeFrame(this, QStringLiteral(" Números "), TwipsRect(150, 210, 7275, 1275));
+  for (int k = 1; k <= 7; ++k) {
+    selectors_[static_cast<size_t>(k)] = MakeSelector(numbers_, k);
+    selectors_[static_cast<size_t>(k)]->setGeometry(TwipsRect(kSelectorLeft[k], 420, 765, 525));
+  }
+}
+
+QComboBox* MainWindow::MakeSelector(QWidget* parent, int k) {
+  auto* box = new QComboBox(parent);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setCompleter(nullptr);
+  box->setFont(CourierFont(14, true));
+  box->setEditText(QStringLiteral("--"));
+  // Text reaches a selector only through typing, which the app filters.
+  box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+  box->lineEdit()->setAcceptDrops(false);
+  box->setAcceptDrops(false);
+  box->setObjectName(QStringLiteral("CboBal%1").arg(k));
+  return box;
+}
+
+void MainWindow::BuildSideControls() {
+  for (int i = 0; i < 8; ++i) {
+    auto* button = new QPushButton(this);
+    button->setFont(VerdanaFont(8, true));
+    button->setGeometry(TwipsRect(kButtonPlaces[i].left, kButtonPlaces[i].top, 1965, 405));
+    button->setAutoDefault(false);
+    button->setObjectName(QStringLiteral("CmdFuncion%1").arg(i));
+    buttons_[static_cast<size_t>(i)] = button;
+  }
+  selectors_[0] = MakeSelector(this, 0);
+  selectors_[0]->setGeometry(TwipsRect(kSelectorLeft[0], 1305, 765, 525));
+
+  lotteries_ = new QComboBox(this);
+  lotteries_->setEditable(false);
+  lotteries_->setFont(LucidaFont(11));
+  lotteries_->setGeometry(TwipsRect(7425, 1860, 3930, 420));
+  lotteries_->setObjectName(QStringLiteral("CboLoteria"));
+
+  auto* separator = new QFrame(this);
+  separator->setFrameShape(QFrame::VLine);
+  separator->setFrameShadow(QFrame::Sunken);
+  separator->setGeometry(TwipsRect(11325, 1860, 120, 7155));
+
+  list_ = new QListWidget(this);
+  list_->setFont(VerdanaFont(10));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setObjectName(QStringLiteral("LstFormula"));
+  // The list ends just above the REINICIAR and LIMPIAR buttons below it.
+  QRect listPlace = TwipsRect(7395, 2655, 3930, 6240);
+  listPlace.setBottom(Px(8610) - 3);
+  list_->setGeometry(listPlace);
+}
+
+void MainWindow::BuildResultsFrame() {
+  results_ = MakeFrame(this, QStringLiteral(" Resultados "), TwipsRect(150, 1500, 7275, 7785));
+  const QRect panePlace = TwipsRect(285, 420, 6705, 7035);
+  for (int i = 0; i < kPaneCount; ++i) {
+    auto* pane = new ReportPaneView(results_);
+    pane->setGeometry(panePlace);
+    pane->hide();
+    pane->setObjectName(QStringLiteral("RtfReporte%1").arg(i));
+    panes_[static_cast<size_t>(i)] = pane;
+  }
+  // The background pane covers the reports while it is shown (during long computations).
+  fondo_ = new ReportPaneView(results_);
+  fondo_->setGeometry(panePlace);
+  fondo_->setObjectName(QStringLiteral("RtfFondo"));
+  fondo_->viewport()->setCursor(Qt::PointingHandCursor);
+  fondo_->raise();
+
+  status_ = new QLabel(results_);
+  status_->setFont(VerdanaFont(8));
+  status_->setAlignment(Qt::AlignCenter);
+  status_->setGeometry(TwipsRect(285, 7500, 6705, 210));
+  status_->setObjectName(QStringLiteral("LblAjuste"));
+
+  const int mapLeft[2] = {735, 1425};
+  for (int i = 0; i < 2; ++i) {
+    auto* map = new ClickLabel(results_);
+    map->setFont(VerdanaFont(8, true));
+    map->setAlignment(Qt::AlignCenter);
+    map->setGeometry(TwipsRect(mapLeft[i], 7440, 705, 225));
+    map->setCursor(Qt::PointingHandCursor);
+    map->hide();
+    map->setObjectName(QStringLiteral("LblMapas%1").arg(i));
+    maps_[static_cast<size_t>(i)] = map;
+  }
+}
+
+void MainWindow::BuildLinks() {
+  ayuda_ = MakeLink(this, TwipsRect(10245, 1515, 930, 225));
+  boletos_ = MakeLink(this, TwipsRect(9435, 9105, 930, 225));
+  donacion_ = MakeLink(this, TwipsRect(10500, 9105, 675, 225));
+}
+
+void MainWindow::Connect() {
+  for (int i = 0; i < 8; ++i) {
+    connect(buttons_[static_cast<size_t>(i)], &QPushButton::clicked, this,
+            [this, i] { Forward([this, i] { app_.RunCommand(i); }); });
+  }
+  for (int k = 0; k < 8; ++k) {
+    QComboBox* box = selectors_[static_cast<size_t>(k)];
+    connect(box, &QComboBox::activated, this, [this, k, box](int index) {
+      if (syncing_) return;
+      const QString text = box->itemText(index);
+      Forward([this, k, text] {
+        app_.CboBal_SetText(k, text);
+        app_.CboBal_Click(k);
+      });
+    });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, k](const QString& text) {
+      if (syncing_) return;
+      app_.CboBal_SetText(k, text);
+      if (auto& drawn = drawnSelectors_[static_cast<size_t>(k)]) drawn->text = text;
+    });
+  }
+  connect(lotteries_, &QComboBox::activated, this, [this](int index) {
+    if (!syncing_) Forward([this, index] { app_.CboLoteria_Click(index); });
+  });
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // Moves by keyboard; mouse presses are forwarded where they land.
+    if (!syncing_ && row >= 0) Forward([this, row] { app_.LstFormula_Click(row); });
+  });
+  for (int i = 0; i < 2; ++i) {
+    maps_[static_cast<size_t>(i)]->onClick = [this, i] { Forward([this, i] { app_.LblMapas_Click(i); }); };
+  }
+  ayuda_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().helpVideoPage); }); };
+  boletos_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().ticketsPage); }); };
+  donacion_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().donationPage); }); };
+  fondo_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().productPage); }); };
+
+  connect(&publicidad_, &QTimer::timeout, this, [this] {
+    Forward([this] { app_.TmrPublicidad_Timer(); });
+    if (afterPublicidadTick) afterPublicidadTick();
+  });
+  connect(&gameplay_, &QTimer::timeout, this, [this] { Forward([this] { app_.TmrGameplay_Timer(); }); });
+}
+
+// The window sees the keys, focus changes and list clicks of its controls
+// before the controls do. Only its own controls are watched: a message box
+// keeps its keys.
+void MainWindow::WatchChildren() {
+  installEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void MainWindow::Forward(const std::function<void()>& handler) {
+  handler();
+  Sync();
+}
+
+}  // namespace tombolix

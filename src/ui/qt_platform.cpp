@@ -1,0 +1,164 @@
+#include "ui/qt_platform.h"
+
+#include "ui/desktop_launcher.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tombolix {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton BoxButton(MessageAnswer answer) {
+  switch (answer) {
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+  }
+  return QMessageBox::Ok;
+}
+
+// Ends the process at once. Every file the program writes is committed whole
+// when it is written, and nothing is saved at closing, so nothing is lost.
+void EndProcessNow() {
+  std::fflush(nullptr);
+  std::quick_exit(0);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform()
+    : openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }), endProcess_(EndProcessNow) {
+  clock_.start();
+  sinceYield_.start();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::AttachWindow(QWidget* window, std::function<void()> sync) {
+  window_ = window;
+  sync_ = std::move(sync);
+}
+
+MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                      MessageButtons buttons, MessageAnswer defaultAnswer) {
+  SyncView();
+  const bool yesNo = buttons == MessageButtons::YesNo;
+  // A minimised or hidden window would hide its box with it.
+  QWidget* parent = window_ && window_->isVisible() && !window_->isMinimized() ? window_.data() : nullptr;
+  QMessageBox box(BoxIcon(icon), title, text, yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+  if (!parent) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.setDefaultButton(yesNo ? BoxButton(defaultAnswer == MessageAnswer::Yes ? MessageAnswer::Yes : MessageAnswer::No)
+                             : QMessageBox::Ok);
+  box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+  const int result = box.exec();
+  if (yesNo) return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  return MessageAnswer::Ok;
+}
+
+void QtPlatform::ProcessEvents() {
+  EndIfQuitting();
+  // The common case costs one clock reading: most steps do not yield for real.
+  if (sinceYield_.elapsed() < kYieldIntervalMs) return;
+  SyncView();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  sinceYield_.restart();
+  EndIfQuitting();
+}
+
+void QtPlatform::SyncView() {
+  if (syncing_ || !sync_ || quitRequested_) return;
+  syncing_ = true;
+  sync_();
+  syncing_ = false;
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+bool QtPlatform::IsMinimised() const { return window_ && window_->isMinimized(); }
+
+void QtPlatform::Minimise() {
+  if (window_) window_->showMinimized();
+}
+
+void QtPlatform::KeepOnTop() {
+  if (!window_) return;
+  if (!window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    // Changing the flags hides a shown window; show it again as it was.
+    const bool wasVisible = window_->isVisible();
+    const bool wasMinimised = window_->isMinimized();
+    window_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (wasVisible) wasMinimised ? window_->showMinimized() : window_->show();
+  }
+  if (window_->isVisible() && !window_->isMinimized()) window_->raise();
+}
+
+void QtPlatform::OpenFile(const QString& path) { openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
+
+void QtPlatform::OpenFolder(const QString& path) {
+  openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void QtPlatform::OpenUrl(const QString& address) {
+  if (address.trimmed().isEmpty()) return;
+  QUrl url(address.trimmed(), QUrl::StrictMode);
+  if (!url.isValid() || url.scheme().isEmpty()) url = QUrl::fromUserInput(address.trimmed());
+  if (url.isValid()) openUrl_(url);
+}
+
+void QtPlatform::Quit() {
+  quitRequested_ = true;
+  if (window_) window_->hide();
+  // Leaves the event loop once the current event is handled; a computation
+  // that yields again before that ends the process at its yield.
+  QCoreApplication::exit(0);
+}
+
+void QtPlatform::EndIfQuitting() {
+  if (quitRequested_ && endProcess_) endProcess_();
+}
+
+bool QtPlatform::AcquireSingleInstance(const QString& programFolder) {
+  QDir folder(programFolder);
+  folder.mkpath(QStringLiteral("Recursos"));
+  lock_ = std::make_unique<QLockFile>(folder.filePath(QStringLiteral("Recursos/Tombolix.lock")));
+  // Only a live holder counts: a lock left by a process that died is stale and
+  // taken over, however old it is, and a live one is never timed out.
+  lock_->setStaleLockTime(0);
+  if (lock_->tryLock(0)) return true;
+  // A folder where no lock can be made (read-only) does not stop the program:
+  // its own start-up reports the folder.
+  return lock_->error() != QLockFile::LockFailedError;
+}
+
+QString QtPlatform::DesktopLauncherPath() const {
+  QString folder = desktopFolder_;
+  if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  return folder + QLatin1Char('/') + DesktopLauncherFileName();
+}
+
+bool QtPlatform::CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) {
+  const QString folder = QDir(programFolder).absolutePath();
+  return WriteDesktopLauncher(launcherPath, QCoreApplication::applicationFilePath(), folder);
+}
+
+}  // namespace tombolix
