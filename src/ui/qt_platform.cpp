@@ -47,7 +47,9 @@ void EndProcessNow() {
 }  // namespace
 
 QtPlatform::QtPlatform()
-    : openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }), endProcess_(EndProcessNow) {
+    : openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      leaveLoop_([] { QCoreApplication::exit(0); }),
+      endProcess_(EndProcessNow) {
   clock_.start();
   sinceYield_.start();
 }
@@ -76,7 +78,10 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
 }
 
 void QtPlatform::ProcessEvents() {
-  EndIfQuitting();
+  if (quitRequested_) {
+    EndIfQuitting();
+    return;
+  }
   // The common case costs one clock reading: most steps do not yield for real.
   if (sinceYield_.elapsed() < kYieldIntervalMs) return;
   SyncView();
@@ -130,7 +135,7 @@ void QtPlatform::Quit() {
   if (window_) window_->hide();
   // Leaves the event loop once the current event is handled; a computation
   // that yields again before that ends the process at its yield.
-  QCoreApplication::exit(0);
+  if (leaveLoop_) leaveLoop_();
 }
 
 void QtPlatform::EndIfQuitting() {

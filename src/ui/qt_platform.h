@@ -30,7 +30,11 @@ class QtPlatform : public Platform {
   // Tests keep the launcher, web pages and the end of the process to themselves.
   void SetDesktopFolder(const QString& folder) { desktopFolder_ = folder; }
   void SetUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
-  void SetProcessEnder(std::function<void()> ender) { endProcess_ = std::move(ender); }
+  // leaveLoop: how Quit leaves the event loop; endNow: how a yield after Quit ends the process.
+  void SetQuitActions(std::function<void()> leaveLoop, std::function<void()> endNow) {
+    leaveLoop_ = std::move(leaveLoop);
+    endProcess_ = std::move(endNow);
+  }
   bool QuitRequested() const { return quitRequested_; }
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
@@ -62,6 +66,7 @@ class QtPlatform : public Platform {
   QPointer<QWidget> window_;
   std::function<void()> sync_;
   std::function<bool(const QUrl&)> openUrl_;
+  std::function<void()> leaveLoop_;
   std::function<void()> endProcess_;
   QElapsedTimer clock_;
   QElapsedTimer sinceYield_;

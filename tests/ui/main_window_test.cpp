@@ -1,0 +1,288 @@
+#include "support/test_files.h"
+#include "texts/messages.h"
+#include "ui/event_loop_wait.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tombolix {
+namespace {
+
+using test::Idle;
+using test::WaitFor;
+
+// The window on the bundled sample lotteries, in a temporary program folder,
+// with its launcher, web pages and the end of the process kept in the test.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(temp.IsValid());
+    programFolder = temp.MakeFolder(QStringLiteral("Tombolix"));
+    const QDir samples(QStringLiteral(TOMBOLIX_SOURCE_DIR "/data/Historiales"));
+    for (const QString& name : samples.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+      temp.Write(QStringLiteral("Tombolix/Historiales/") + name, test::ReadFile(samples.filePath(name)));
+    }
+    // The launcher is already on the desktop: no welcome message.
+    temp.Write(QStringLiteral("Escritorio/Tombolix.desktop"), "[Desktop Entry]\n");
+    platform.SetDesktopFolder(temp.FilePath(QStringLiteral("Escritorio")));
+    platform.SetUrlOpener([this](const QUrl& url) {
+      openedUrls.append(url);
+      return true;
+    });
+    platform.SetQuitActions([this] { ++loopExits; }, [this] { ++processEnds; });
+    app = std::make_unique<TombolixApp>(platform, programFolder);
+    app->SetSoundEnabled(false);
+    window = std::make_unique<MainWindow>(*app);
+    platform.AttachWindow(window.get(), [this] { window->Sync(); });
+  }
+
+  WindowModel& Model() { return app->Model(); }
+
+  // Start-up, the window shown and active, and the first history loaded by the start timer.
+  void StartAndLoad() {
+    ASSERT_TRUE(app->Start());
+    window->Sync();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(WaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+    ASSERT_TRUE(WaitFor([this] { return Model().history.DrawCount > 0 && Model().RtfReporte[0].visible; }));
+  }
+
+  // A key pressed and released where the keyboard focus is.
+  void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = QString()) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), &release);
+  }
+  void Type(const QString& text) {
+    for (const QChar c : text) Press(c.isDigit() ? Qt::Key_0 + (c.unicode() - u'0') : Qt::Key_X, {}, QString(c));
+  }
+
+  void ClickListRow(int row) {
+    QListWidget* list = window->AnalysisList();
+    const QPoint where = list->visualItemRect(list->item(row)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, where, list->viewport()->mapToGlobal(where), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, where, list->viewport()->mapToGlobal(where), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &release);
+  }
+
+  // Answers the next message box with one of its buttons.
+  static void AnswerNextBox(QMessageBox::StandardButton answer) {
+    QTimer::singleShot(50, qApp, [answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      box->button(answer)->click();
+    });
+  }
+
+  test::TempFolder temp;
+  QString programFolder;
+  QtPlatform platform;
+  QList<QUrl> openedUrls;
+  int loopExits = 0;
+  int processEnds = 0;
+  std::unique_ptr<TombolixApp> app;
+  std::unique_ptr<MainWindow> window;
+};
+
+QString AsParagraphs(const QString& reportText) {
+  QString text = reportText;
+  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+TEST_F(MainWindowTest, FirstTimerTickLoadsTheFirstLotteryAndDrawsIt) {
+  StartAndLoad();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tombolix 15.24"));
+  EXPECT_EQ(window->size(), QSize(765, 639));
+
+  ReportPaneView* start = window->Pane(0);
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_EQ(start->toPlainText(), AsParagraphs(Model().RtfReporte[0].report.Text()));
+  EXPECT_TRUE(start->toPlainText().contains(QStringLiteral("1200 sorteos encontrados")));
+  for (int i = 1; i < kPaneCount; ++i) EXPECT_FALSE(window->Pane(i)->isVisible()) << "pane " << i;
+  EXPECT_FALSE(window->BackgroundPane()->isVisible());
+
+  QComboBox* lotteries = window->LotteryBox();
+  ASSERT_EQ(lotteries->count(), 3);
+  EXPECT_EQ(lotteries->currentText(), QStringLiteral("Chance Ejemplo 4 cifras"));
+  EXPECT_TRUE(lotteries->isEnabled());
+
+  // A four-digit game: four selectors with their candidates, three unused.
+  for (int k = 1; k <= 4; ++k) {
+    QComboBox* selector = window->Selector(k);
+    EXPECT_EQ(selector->currentText(), QStringLiteral("B%1").arg(k));
+    EXPECT_TRUE(selector->isEnabled());
+    ASSERT_EQ(selector->count(), Model().CboBal[static_cast<size_t>(k)].items.size());
+    EXPECT_GT(selector->count(), 0);
+    EXPECT_EQ(selector->itemText(0), Model().CboBal[static_cast<size_t>(k)].items.first());
+  }
+  for (int k = 5; k <= 7; ++k) {
+    EXPECT_EQ(window->Selector(k)->currentText(), QStringLiteral("--"));
+    EXPECT_FALSE(window->Selector(k)->isEnabled());
+  }
+
+  EXPECT_EQ(window->AnalysisList()->count(), 23);
+  EXPECT_EQ(window->AnalysisList()->currentRow(), 22);
+  EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
+
+  // The start timer now ticks every second.
+  EXPECT_TRUE(window->PublicidadTimer()->isActive());
+  EXPECT_EQ(window->PublicidadTimer()->interval(), 1000);
+  EXPECT_FALSE(window->GameplayTimer()->isActive());
+}
+
+TEST_F(MainWindowTest, ButtonsShowTheirColoursExactly) {
+  StartAndLoad();
+  const QStringList captions = {QStringLiteral("BUSCAR"),        QStringLiteral("AUTOMÁTICO"),
+                                QStringLiteral("ACTUALIZAR"),    QStringLiteral("LIMPIAR"),
+                                QStringLiteral("COMBINACIONES"), QStringLiteral("AGREGAR"),
+                                QStringLiteral("REINICIAR"),     QStringLiteral("ANÁLISIS iA")};
+  for (int i = 0; i < 8; ++i) {
+    QPushButton* button = window->Button(i);
+    EXPECT_EQ(button->text(), captions[i]);
+    const Rgb colour = Model().CmdFuncion[static_cast<size_t>(i)].backColour;
+    const QImage image = button->grab().toImage();
+    EXPECT_EQ(image.pixelColor(4, 4), QColor(RedOf(colour), GreenOf(colour), BlueOf(colour))) << "button " << i;
+  }
+  // A colour the program gives at run time is drawn at once.
+  Model().CmdFuncion[4].backColour = MakeRgb(0, 255, 0);
+  window->Sync();
+  EXPECT_EQ(window->Button(4)->grab().toImage().pixelColor(4, 4), QColor(0, 255, 0));
+}
+
+TEST_F(MainWindowTest, SelectorsTakeOnlyTheCharactersTheProgramAccepts) {
+  StartAndLoad();
+  QComboBox* b1 = window->Selector(1);
+  b1->setFocus(Qt::MouseFocusReason);
+  ASSERT_TRUE(WaitFor([b1] { return b1->hasFocus(); }));
+  EXPECT_EQ(b1->currentText(), QString()) << "a selector empties itself when it gains the focus";
+
+  Type(QStringLiteral("1x23"));
+  EXPECT_EQ(b1->currentText(), QStringLiteral("12")) << "digits only, two at most";
+  EXPECT_EQ(Model().CboBal[1].text, QStringLiteral("12"));
+  Press(Qt::Key_Backspace, {}, QStringLiteral("\b"));
+  EXPECT_EQ(b1->currentText(), QStringLiteral("1"));
+  EXPECT_EQ(Model().CboBal[1].text, QStringLiteral("1"));
+
+  // Enter moves on to the next selector, which empties itself in turn.
+  Press(Qt::Key_Return, {}, QStringLiteral("\r"));
+  EXPECT_EQ(QApplication::focusWidget(), window->Selector(2));
+  EXPECT_EQ(window->Selector(2)->currentText(), QString());
+  EXPECT_EQ(b1->currentText(), QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, PickingASelectorItemReportsItsText) {
+  StartAndLoad();
+  QComboBox* b3 = window->Selector(3);
+  const QString item = b3->itemText(1);
+  b3->setCurrentIndex(1);
+  Q_EMIT b3->activated(1);
+  EXPECT_EQ(Model().CboBal[3].text, item);
+  EXPECT_EQ(b3->currentText(), item);
+  EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList()) << "the program sends the focus to the list";
+}
+
+TEST_F(MainWindowTest, EscapeReachesTheProgramBeforeTheControl) {
+  StartAndLoad();
+  QComboBox* b2 = window->Selector(2);
+  b2->setFocus(Qt::TabFocusReason);
+  Type(QStringLiteral("7"));
+  ASSERT_EQ(Model().CboBal[2].text, QStringLiteral("7"));
+  // Escape is LIMPIAR: the selectors show their labels again and the list takes the focus.
+  Press(Qt::Key_Escape, {}, QStringLiteral("\x1b"));
+  EXPECT_EQ(b2->currentText(), QStringLiteral("B2"));
+  EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
+}
+
+TEST_F(MainWindowTest, ListRowsAreForwardedOnceAndTypingDoesNotMoveTheList) {
+  StartAndLoad();
+  ClickListRow(3);  // "Frecuencia"
+  EXPECT_EQ(Model().LstFormula.selectedRow, 3);
+  EXPECT_EQ(window->AnalysisList()->currentRow(), 3);
+  EXPECT_EQ(Model().visiblePane, Pane::Frecuencia);
+  EXPECT_TRUE(window->Pane(Pane::Frecuencia)->isVisible());
+  EXPECT_FALSE(window->Pane(0)->isVisible());
+  ASSERT_TRUE(WaitFor([this] { return !Model().busy; }));
+
+  // "P" would jump to "Patrón de Jugadas" in a plain list; here typed letters are dropped.
+  window->AnalysisList()->setFocus();
+  Press(Qt::Key_P, {}, QStringLiteral("p"));
+  EXPECT_EQ(window->AnalysisList()->currentRow(), 3);
+  EXPECT_EQ(Model().LstFormula.selectedRow, 3);
+
+  // Up lands on a separator; the program moves the selection to the last row by itself.
+  Press(Qt::Key_Up);
+  EXPECT_EQ(Model().LstFormula.selectedRow, 22);
+  EXPECT_EQ(window->AnalysisList()->currentRow(), 22);
+}
+
+TEST_F(MainWindowTest, BusyStateDoesNotHandTheFocusToASelector) {
+  StartAndLoad();
+  ASSERT_EQ(QApplication::focusWidget(), window->AnalysisList());
+  app->EnableControls(false);
+  window->Sync();
+  QWidget* holder = QApplication::focusWidget();
+  for (int k = 0; k < 8; ++k) EXPECT_NE(holder, window->Selector(k));
+  EXPECT_TRUE(window->BackgroundPane()->isVisible());
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(window->Selector(k)->currentText(), QStringLiteral("B%1").arg(k));
+
+  // Keys still reach the program while it is busy.
+  Press(Qt::Key_Escape, {}, QStringLiteral("\x1b"));
+  app->EnableControls(true);
+  window->Sync();
+  EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
+  EXPECT_FALSE(window->BackgroundPane()->isVisible());
+}
+
+TEST_F(MainWindowTest, LinksOpenTheirPages) {
+  StartAndLoad();
+  ASSERT_FALSE(window->MapButton(0)->isVisible());
+  int clicked = 0;
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    auto* link = dynamic_cast<ClickLabel*>(label);
+    if (!link || link->text() != QStringLiteral("Video Ayuda")) continue;
+    link->onClick();
+    ++clicked;
+  }
+  ASSERT_EQ(clicked, 1);
+  ASSERT_EQ(openedUrls.size(), 1);
+  EXPECT_EQ(openedUrls[0], QUrl::fromUserInput(Addresses().helpVideoPage));
+}
+
+TEST_F(MainWindowTest, ClosingAsksAndAnsweringNoKeepsTheProgram) {
+  StartAndLoad();
+  AnswerNextBox(QMessageBox::No);
+  window->close();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(loopExits, 0);
+  EXPECT_EQ(Model().AnalysisWindow, 100);
+
+  AnswerNextBox(QMessageBox::Yes);
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(loopExits, 1);
+  EXPECT_EQ(processEnds, 0);
+  platform.ProcessEvents();
+  EXPECT_EQ(processEnds, 1) << "a computation still running ends with the process";
+}
+
+}  // namespace
+}  // namespace tombolix
