@@ -34,11 +34,11 @@ QByteArrayView FirstField(QByteArrayView line) {
   return comma < 0 ? line : line.first(comma);
 }
 
-QByteArrayView TrimSpaces(QByteArrayView text) {
+QString TrimSpaces(const QString& text) {
   qsizetype start = 0;
   qsizetype end = text.size();
-  while (start < end && text[start] == ' ') ++start;
-  while (end > start && text[end - 1] == ' ') --end;
+  while (start < end && text[start] == u' ') ++start;
+  while (end > start && text[end - 1] == u' ') --end;
   return text.sliced(start, end - start);
 }
 
@@ -56,14 +56,16 @@ QString ExistingFolder(const QString& programFolder, const QString& value) {
 
 QString Utf8ToAnsi(QByteArrayView bytes) {
   if (bytes.isEmpty()) return {};
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  // Only the file's own leading mark is skipped (by the caller); any other is kept as a character.
+  QStringDecoder decoder(QStringDecoder::Utf8,
+                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
   QString text = decoder.decode(bytes);
   return decoder.hasError() ? QString() : text;
 }
 
 QString ParseConfigurationValue(QByteArrayView bytes) {
   if (bytes.startsWith(kUtf8Mark)) bytes = bytes.sliced(kUtf8Mark.size());
-  return Utf8ToAnsi(TrimSpaces(FirstField(FirstLine(bytes))));
+  return TrimSpaces(Utf8ToAnsi(FirstField(FirstLine(bytes))));
 }
 
 ConfigurationResult ReadConfiguration(const QString& programFolder) {

@@ -34,6 +34,8 @@ TEST(ConfigurationValue, ReadAsUtf8) {
                   "as\r\n"),
             QString::fromUtf8("/datos/Loterías"));
   EXPECT_EQ(Value("\xEF\xBB\xBF/datos/loto\r\n"), QStringLiteral("/datos/loto"));
+  // Only the file's leading mark is skipped; a second one stays part of the value.
+  EXPECT_EQ(Value("\xEF\xBB\xBF\xEF\xBB\xBF  /loto  \r\n"), QStringLiteral("\uFEFF  /loto"));
   // The same path in Windows-1252 is not valid UTF-8: no value at all.
   EXPECT_EQ(Value("/datos/Loter\xED"
                   "as\r\n"),
