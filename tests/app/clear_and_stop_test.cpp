@@ -127,6 +127,16 @@ TEST_F(ClearAndStopTest, EscapeWhileIdleClearsAndLeavesNoStopRequest) {
   EXPECT_TRUE(RunStoppable(run.App(), 1, 10));
 }
 
+TEST_F(ClearAndStopTest, OtherKeysDoNothingYet) {
+  run.App().CboBal_SetText(2, QStringLiteral("07"));
+  for (int key : {KeyCode::F1 + 1, KeyCode::F1 + 6, KeyCode::LetterA + 25, KeyCode::LetterA + 6}) {
+    run.App().KeyDown(key, kCtrl | kAlt);
+  }
+  EXPECT_EQ(run.Model().CboBal[2].text, QStringLiteral("07"));
+  EXPECT_EQ(run.Model().visiblePane, 0);
+  EXPECT_FALSE(run.Model().StopRequested);
+}
+
 TEST_F(ClearAndStopTest, EscapeDuringTheLoadDoesNotStopTheNextReport) {
   // Pane 0 is visible and the window busy while the history is read.
   EscapeAtYield(1);
@@ -176,6 +186,25 @@ TEST_F(ClearAndStopTest, ClosingDuringAComputationEndsItWithoutAReload) {
   run.App().LstFormula_Click(3);
   EXPECT_EQ(PaneText(2).Text(), QStringLiteral("report"));
   EXPECT_EQ(run.Model().visiblePane, 1);
+}
+
+TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenStops) {
+  WindowModel& m = run.Model();
+  PaneText(0).SetText(QStringLiteral("ab\r\ncd\r\nef"));
+  m.TmrGameplay.enabled = true;
+  run.App().TmrGameplay_Timer();
+  EXPECT_EQ(m.TmrGameplay.Tag, QStringLiteral("3"));  // 1-based position of the first CR LF
+  EXPECT_EQ(PaneText(0).Caret(), 3);
+  run.App().TmrGameplay_Timer();
+  EXPECT_EQ(m.TmrGameplay.Tag, QStringLiteral("7"));
+  run.App().TmrGameplay_Timer();
+  EXPECT_EQ(m.TmrGameplay.Tag, QStringLiteral("0"));  // no line break left
+  m.TmrGameplay.Tag = QStringLiteral("9");
+  const int before = run.Host().processEventsCount;
+  run.App().TmrGameplay_Timer();
+  EXPECT_FALSE(m.TmrGameplay.enabled);
+  EXPECT_EQ(m.TmrGameplay.Tag, QStringLiteral("0"));
+  EXPECT_EQ(run.Host().processEventsCount - before, 3000);  // thirty seconds of waiting
 }
 
 TEST_F(ClearAndStopTest, PauseYieldsUntilTheClockHasMoved) {

@@ -120,6 +120,24 @@ TEST(NoLotteryTest, HistoryFileMissingAtLoadTimeEndsSilently) {
   EXPECT_TRUE(run.Model().quitting);
 }
 
+TEST(LoadForReportTest, LoadsOneFileAndWritesNothing) {
+  TempFolder elsewhere;
+  const QString history = elsewhere.Write(QStringLiteral("Loto.2024.txt"), SixNumberHistory(120));
+  ProgramRun run;
+  run.App().LoadForReport(history);
+  const WindowModel& m = run.Model();
+  EXPECT_EQ(m.history.DrawCount, 120);
+  EXPECT_EQ(m.CboLoteria.Text(), QStringLiteral("Loto.2024"));
+  EXPECT_EQ(m.AnalysisWindow, 100);
+  EXPECT_EQ(m.RtfReporte[0].report.Text(), StartPaneText(120));
+  EXPECT_FALSE(m.ReloadPending());
+  EXPECT_FALSE(m.busy);
+  EXPECT_EQ(m.LstFormula.items.size(), kAnalysisRowCount);
+  EXPECT_EQ(run.Host().quitCount, 0);
+  EXPECT_TRUE(QDir(run.ProgramFolder()).isEmpty());
+  EXPECT_EQ(QDir(elsewhere.Path()).entryList(QDir::Files), QStringList{QStringLiteral("Loto.2024.txt")});
+}
+
 TEST(RejectedHistoryTest, FailureStateLocksEverythingButTheLotteryAndReload) {
   ProgramRun run;
   const QByteArray bytes =
