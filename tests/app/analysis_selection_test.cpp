@@ -148,13 +148,5 @@ TEST_F(AnalysisSelectionTest, BuscarHistorialesClearsThenOpensTheDownloadPage) {
   EXPECT_EQ(run.Host().openedUrls, QStringList{Addresses().historyDownloads});
 }
 
-TEST_F(AnalysisSelectionTest, HiddenListIgnoresClicks) {
-  Load(30);
-  FillPanes();
-  M().LstFormula.visible = false;
-  run.App().LstFormula_Click(3);
-  EXPECT_EQ(M().visiblePane, 0);
-}
-
 }  // namespace
 }  // namespace tombolix::test

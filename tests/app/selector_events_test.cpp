@@ -72,17 +72,5 @@ TEST_F(SelectorEventsTest, PickingAnItemMovesTheFocusToTheList) {
   EXPECT_EQ(Text(2), run.Model().CboBal[2].items.value(0));
 }
 
-TEST_F(SelectorEventsTest, FillMatchesTheHistoryAndKeepsFullCounts) {
-  const WindowModel& m = run.Model();
-  for (int k = 1; k <= 6; ++k) {
-    const SelectorState& selector = m.CboBal[static_cast<size_t>(k)];
-    ASSERT_FALSE(selector.items.isEmpty());
-    for (const QString& item : selector.items) EXPECT_EQ(item.size(), 2) << item.toStdString();
-    EXPECT_GE(m.FullListCount[static_cast<size_t>(k)], selector.items.size());
-    EXPECT_TRUE(selector.Tag == QStringLiteral("0") || selector.Tag == QStringLiteral("1"));
-  }
-  EXPECT_EQ(m.CboBal[7].Tag, QStringLiteral("100"));
-}
-
 }  // namespace
 }  // namespace tombolix::test

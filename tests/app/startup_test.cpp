@@ -1,4 +1,3 @@
-#include "app/control_colours.h"
 #include "support/fake_platform.h"
 #include "texts/messages.h"
 #include "texts/readme_text.h"
@@ -119,33 +118,6 @@ TEST(StartupTest, ConfigurationThatCannotBeCreatedEndsWithNothingHalfWritten) {
   EXPECT_EQ(entries, (QStringList{QStringLiteral("Historiales"), QStringLiteral("KiRVA"), QStringLiteral("Recursos"),
                                   kReadmeFileName}));
   EXPECT_EQ(ReadFile(run.InProgram(QStringLiteral("Recursos"))), QByteArray("not a folder"));
-}
-
-TEST(StartupTest, DesignStateOfTheControls) {
-  ProgramRun run;
-  const WindowModel& m = run.Model();
-  const char16_t* captions[] = {u"BUSCAR",        u"AUTOMÁTICO", u"ACTUALIZAR", u"LIMPIAR",
-                                u"COMBINACIONES", u"AGREGAR",    u"REINICIAR",  u"ANÁLISIS iA"};
-  const Rgb colours[] = {MakeRgb(255, 255, 192), MakeRgb(192, 255, 192), MakeRgb(192, 192, 255),
-                         MakeRgb(255, 128, 128), MakeRgb(192, 255, 192), MakeRgb(192, 192, 255),
-                         MakeRgb(255, 128, 128), MakeRgb(255, 255, 192)};
-  for (size_t i = 0; i < 8; ++i) {
-    EXPECT_EQ(m.CmdFuncion[i].caption, QString::fromUtf16(captions[i]));
-    EXPECT_EQ(m.CmdFuncion[i].backColour, colours[i]) << i;
-  }
-  EXPECT_TRUE(m.ReloadPending());
-  EXPECT_FALSE(m.AiRunning());
-  for (const SelectorState& selector : m.CboBal) EXPECT_EQ(selector.text, QStringLiteral("--"));
-  EXPECT_EQ(m.LblMapas[0].caption, QStringLiteral("M1"));
-  EXPECT_EQ(m.LblMapas[1].caption, QStringLiteral("M2"));
-  EXPECT_EQ(m.LblMapas[0].backColour, MakeRgb(192, 255, 255));
-  EXPECT_EQ(m.LblMapas[1].backColour, MakeRgb(224, 224, 224));
-  EXPECT_EQ(m.LblDonacion.caption, QString::fromUtf8("Donación"));
-  EXPECT_EQ(m.LblAyuda.caption, QStringLiteral("Video Ayuda"));
-  EXPECT_EQ(m.LblBoletos.caption, QStringLiteral("Jugar Ahora"));
-  EXPECT_EQ(m.CboLoteria.Tag, QStringLiteral("0"));
-  EXPECT_EQ(m.TmrGameplay.intervalMs, 500);
-  for (const ReportPane& pane : m.RtfReporte) EXPECT_TRUE(pane.report.IsEmptyMarker());
 }
 
 TEST(StartupTest, BannerNamesTheProductPage) {
