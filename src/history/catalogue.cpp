@@ -13,7 +13,7 @@ QList<LotteryEntry> ListLotteries(const QString& historyFolder) {
   QDir folder(historyFolder);
   if (historyFolder.isEmpty() || !folder.exists()) return {};
   // QDir name filters match without regard to case unless asked otherwise.
-  const QStringList files = folder.entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::NoSort);
+  const QStringList files = folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::NoSort);
   QList<LotteryEntry> entries;
   entries.reserve(files.size());
   for (const QString& file : files) entries.append({file.left(file.lastIndexOf(u'.')), file});
