@@ -77,7 +77,8 @@ void MapaPronosticoCiclo(const HistoryView& view, const SelectorLists& lists, in
     const int oldest = view.WindowStart(analysisWindow);
     for (int d = view.DrawCount; d >= oldest; --d) {
       hooks.Step();
-      QString line = DrawLine(view, d, [&](int k) { return ForecastMark(forecast[static_cast<size_t>(k)], view.P(k, d)); });
+      QString line =
+          DrawLine(view, d, [&](int k) { return ForecastMark(forecast[static_cast<size_t>(k)], view.P(k, d)); });
       line.append(kCrLf);
       report.Append(line);
     }

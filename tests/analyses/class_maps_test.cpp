@@ -86,8 +86,8 @@ TEST(PrimeMapTest, NeitherClassMatchesLikeAnyOther) {
   MapaPrimos(HistoryView(h), 100, arrays, m1, NoHooks());
   ReportText m2{QString()};
   GruposPrimos(arrays, 2, m2, NoHooks());
-  EXPECT_EQ(m2.Text(), DrawDateText(2) + QStringLiteral("   01&00&\r\n") + DrawDateText(1) +
-                           QStringLiteral("   00&01&\r\n\r\n"));
+  EXPECT_EQ(m2.Text(),
+            DrawDateText(2) + QStringLiteral("   01&00&\r\n") + DrawDateText(1) + QStringLiteral("   00&01&\r\n\r\n"));
 }
 
 TEST(PrimeMapTest, MapTwoBeforeMapOneWritesNothing) {

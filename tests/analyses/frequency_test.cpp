@@ -46,9 +46,7 @@ TEST(FrequencyTest, CollectModeKeepsRankOrderAndOneSpare) {
   EXPECT_EQ(FilledCount(ranking[7]), 0);
 }
 
-QString Row(int d, const QString& numbersAndMarks) {
-  return DrawDateText(d) + QStringLiteral("   ") + numbersAndMarks;
-}
+QString Row(int d, const QString& numbersAndMarks) { return DrawDateText(d) + QStringLiteral("   ") + numbersAndMarks; }
 
 // Five draws of two positions, replaying the last three: before each draw the
 // candidates come from the draws known then (most frequent first, ties with

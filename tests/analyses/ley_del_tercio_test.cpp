@@ -47,9 +47,9 @@ TEST(LeyDelTercioTest, TenHitsOrMoreSortAsTextBeforeTwoToNine) {
   ReportText report{QString()};
   LeyDelTercio(HistoryView(h), lists, report, NoHooks());
   const QStringList lines = testing::Lines(report);
-  EXPECT_EQ(lines.mid(0, 5), (QStringList{QStringLiteral("B1"), QStringLiteral("06% -->  2"),
-                                          QStringLiteral("05% -->  10"), QStringLiteral("07$ -->  1"),
-                                          QStringLiteral("12# -->  0")}));
+  EXPECT_EQ(lines.mid(0, 5),
+            (QStringList{QStringLiteral("B1"), QStringLiteral("06% -->  2"), QStringLiteral("05% -->  10"),
+                         QStringLiteral("07$ -->  1"), QStringLiteral("12# -->  0")}));
   EXPECT_EQ(lines[13], QStringLiteral("00# -->  0"));
 
   // Value 0 is an ordinary value of the arrays; only the spare follows it.
