@@ -91,17 +91,5 @@ TEST(SyntheticHistory, InvalidOptionsGiveNothing) {
   EXPECT_TRUE(CheckSynthOptions(Pick(1, 45, 16, 10, 1)).isEmpty());  // one number and a bonus ball
 }
 
-TEST(SplitMix64, BoundedDrawsStayInRangeAndCoverIt) {
-  SplitMix64 rng(1);
-  std::array<int, 7> seen{};
-  for (int i = 0; i < 7000; ++i) {
-    const std::uint32_t v = rng.Below(7);
-    ASSERT_LT(v, 7u);
-    ++seen[v];
-  }
-  for (int count : seen) EXPECT_GT(count, 800);
-  EXPECT_EQ(rng.Below(1), 0u);
-}
-
 }  // namespace
 }  // namespace tombolix
