@@ -12,6 +12,10 @@
 
 namespace tombolix {
 
+namespace {
+constexpr CharStyle kPlainStyle{kDefaultTextColour, false};
+}  // namespace
+
 ReportPaneView::ReportPaneView(QWidget* parent) : QPlainTextEdit(parent) {
   setReadOnly(true);
   setUndoRedoEnabled(false);
@@ -75,13 +79,12 @@ void ReportPaneView::Restyle(const ReportText& report, int firstBlock) {
        block = block.next(), ++b) {
     ranges.clear();
     for (const StyleRun& run : report.Runs(blockStarts_[b], block.length() - 1)) {
-      QTextLayout::FormatRange range;
-      range.start = run.start;
-      range.length = run.length;
-      range.format = FormatFor(run.style);
-      ranges.append(range);
+      // Dark grey is the pane's own text colour: those runs need no format.
+      if (run.style == kPlainStyle) continue;
+      ranges.append(QTextLayout::FormatRange{run.start, run.length, FormatFor(run.style)});
     }
-    block.layout()->setFormats(ranges);
+    QTextLayout* layout = block.layout();
+    if (!ranges.isEmpty() || !layout->formats().isEmpty()) layout->setFormats(ranges);
   }
   doc->markContentsDirty(fromPosition, doc->characterCount() - fromPosition);
 }
@@ -135,15 +138,15 @@ void ReportPaneView::PlaceCaret(int reportOffset) {
 }
 
 const QTextCharFormat& ReportPaneView::FormatFor(const CharStyle& style) {
-  const quint64 key = style.colour | (style.bold ? (quint64{1} << 32) : 0);
-  auto it = formats_.find(key);
-  if (it == formats_.end()) {
-    QTextCharFormat format;
-    format.setForeground(QColor(RedOf(style.colour), GreenOf(style.colour), BlueOf(style.colour)));
-    if (style.bold) format.setFontWeight(QFont::Bold);
-    it = formats_.insert(key, format);
+  // A report uses a handful of styles: a short list beats hashing.
+  for (const auto& [known, format] : formats_) {
+    if (known == style) return format;
   }
-  return it.value();
+  QTextCharFormat format;
+  format.setForeground(QColor(RedOf(style.colour), GreenOf(style.colour), BlueOf(style.colour)));
+  if (style.bold) format.setFontWeight(QFont::Bold);
+  formats_.emplace_back(style, format);
+  return formats_.back().second;
 }
 
 void ReportPaneView::mousePressEvent(QMouseEvent* event) {

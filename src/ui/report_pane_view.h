@@ -2,11 +2,12 @@
 
 #include "reports/report_text.h"
 
-#include <QHash>
 #include <QPlainTextEdit>
 #include <QTextCharFormat>
 
+#include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace tombolix {
@@ -58,7 +59,7 @@ class ReportPaneView : public QPlainTextEdit {
   int drawnCaret_ = 0;
   bool endsInCr_ = false;          // the last drawn character was a CR (its LF may follow later)
   std::vector<int> blockStarts_;   // report offset where each paragraph starts
-  QHash<quint64, QTextCharFormat> formats_;
+  std::deque<std::pair<CharStyle, QTextCharFormat>> formats_;  // stable references
   DrawCounts counts_;
 };
 
