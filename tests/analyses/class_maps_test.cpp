@@ -10,7 +10,6 @@ namespace {
 
 using testing::CountingHooks;
 using testing::DrawDateText;
-using testing::Lines;
 using testing::MakeHistory;
 
 TEST(EvenOddMapTest, ZeroIsEvenAndRowsAreKeptNewestFirst) {
@@ -24,17 +23,6 @@ TEST(EvenOddMapTest, ZeroIsEvenAndRowsAreKeptNewestFirst) {
   EXPECT_EQ(report.Text(), newest + testing::Crlf() + oldest + testing::Crlf(2));
   EXPECT_EQ(arrays.EvenOddMapRows, (QStringList{newest, oldest, QString()}));
   EXPECT_EQ(hooks.steps, 2);
-}
-
-TEST(EvenOddMapTest, WindowIsTheAnalysisWindow) {
-  const History h = testing::PatternHistory(4, 150, 9);
-  AnalysisArrays arrays;
-  ReportText report{QString()};
-  EvenOddMapM1(HistoryView(h), 100, arrays, report, NoHooks());
-  const QStringList lines = Lines(report);
-  ASSERT_EQ(lines.size(), 102);
-  EXPECT_TRUE(lines[99].startsWith(DrawDateText(51)));
-  EXPECT_EQ(arrays.EvenOddMapRows.size(), 100);
 }
 
 TEST(EvenOddMapTest, ThreePositionsGroupOnTwo) {
@@ -88,13 +76,6 @@ TEST(PrimeMapTest, NeitherClassMatchesLikeAnyOther) {
   GruposPrimos(arrays, 2, m2, NoHooks());
   EXPECT_EQ(m2.Text(),
             DrawDateText(2) + QStringLiteral("   01&00&\r\n") + DrawDateText(1) + QStringLiteral("   00&01&\r\n\r\n"));
-}
-
-TEST(PrimeMapTest, MapTwoBeforeMapOneWritesNothing) {
-  AnalysisArrays arrays;
-  ReportText m2{QString()};
-  GruposPrimos(arrays, 6, m2, NoHooks());
-  EXPECT_TRUE(m2.Text().isEmpty());
 }
 
 }  // namespace

@@ -50,15 +50,5 @@ TEST(ReportLinesTest, NumbersAndLines) {
   EXPECT_EQ(start.size(), 13);
 }
 
-TEST(ReportLinesTest, StoredRowsGrowUpToTheCap) {
-  QStringList rows{QString()};
-  StoreMapRow(rows, QStringLiteral("a"), 3);
-  StoreMapRow(rows, QStringLiteral("b"), 3);
-  EXPECT_EQ(rows, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()}));
-  StoreMapRow(rows, QStringLiteral("c"), 3);
-  StoreMapRow(rows, QStringLiteral("d"), 3);  // full: the last element is overwritten
-  EXPECT_EQ(rows, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("d")}));
-}
-
 }  // namespace
 }  // namespace tombolix
