@@ -163,5 +163,27 @@ TEST_F(ReportToolRun, AMapOfAShortHistoryIsRefusedWithExitTwo) {
   EXPECT_FALSE(errors.isEmpty());
 }
 
+TEST_F(ReportToolRun, SelectionOfLabelsOnlyLeavesTheStartPane) {
+  const QString path = folder.Write(QStringLiteral("Loto.txt"), "2023-01-07,05,12,33\r\n2023-01-10,1,9,23\r\n");
+  const ParsedCommandLine parsed = ParseCommandLine({QStringLiteral("--select=--,--,"), path, QStringLiteral("0")});
+  ASSERT_TRUE(parsed.error.isEmpty());
+  QTextStream stream(&errors);
+  const ReportOutcome outcome = RunReport(parsed.options, stream);
+  EXPECT_EQ(outcome.exitCode, kExitOk);
+  EXPECT_EQ(outcome.output, QStringLiteral("        2 sorteos encontrados\n\n\n\n"));
+}
+
+TEST_F(ReportToolRun, BackTestMapsWaitForTheListHandOver) {
+  for (const QString& report : {QStringLiteral("14"), QStringLiteral("generador-de-combinaciones-m2")}) {
+    errors.clear();
+    const ReportOutcome outcome = Run("2023-01-07,05,12,33\r\n", report);
+    EXPECT_EQ(outcome.exitCode, kExitFailed);
+    EXPECT_TRUE(errors.contains(QStringLiteral("not available"))) << errors.toStdString();
+  }
+  // Nothing was written next to the history.
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList{QStringLiteral("Loto.txt")});
+}
+
 }  // namespace
 }  // namespace tombolix

@@ -108,6 +108,38 @@ struct ReportOutcome {
   QString output;  // what goes to standard output
 };
 
+inline ReportOutcome NotAvailable(int pane, QTextStream& err) {
+  err << QStringLiteral("tombolix-report: the report \"%1\" (pane %2) is not available yet")
+             .arg(QLatin1String(kReportNames[static_cast<size_t>(pane)]))
+             .arg(pane)
+      << Qt::endl;
+  return {kExitFailed, QString()};
+}
+
+// The back-test maps read and save the lottery's list file. They stay off until
+// the list of --combinations and the seed of --seed can be handed to the
+// program in its place, so that the tool never writes a file.
+inline bool NeedsListHandOver(int pane) { return pane == Pane::GeneradorM1 || pane == Pane::GeneradorM2; }
+
+// Clicks what computes the pane; false when the program refused with a message
+// (its text is already on standard error) or ended.
+inline bool Perform(TombolixApp& app, const ReportHost& host, const PaneAction& action) {
+  const qsizetype messagesBefore = host.Messages().size();
+  if (action.listRow >= 0) {
+    app.Model().LstFormula.selectedRow = action.listRow;
+    app.LstFormula_Click(action.listRow);
+  }
+  if (action.command >= 0) app.RunCommand(action.command);
+  if (action.secondMap && host.Messages().size() == messagesBefore) app.LblMapas_Click(1);
+  return host.Messages().size() == messagesBefore && host.quitCount == 0;
+}
+
+// True when a selection holds a chosen number.
+inline bool ChoosesANumber(const std::optional<SelectorTexts>& selection) {
+  return selection && std::any_of(selection->begin(), selection->end(),
+                                  [](const QString& s) { return !s.isEmpty() && s.at(0).isDigit(); });
+}
+
 inline ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   const QFileInfo file(options.historyFile);
   if (!file.isFile() || !file.isReadable()) {
@@ -129,37 +161,22 @@ inline ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& er
     const ReportText& start = model.RtfReporte[Pane::Start].report;
     return {kExitRejected, ExportReport(start, Pane::Start, options.format, ReportTitle(Pane::Start))};
   }
+  if (NeedsListHandOver(options.pane)) return NotAvailable(options.pane, err);
 
   if (options.selection) {
     for (int k = 1; k <= kSelectorCount; ++k) {
       model.CboBal[static_cast<size_t>(k)].text = (*options.selection)[static_cast<size_t>(k - 1)];
     }
   }
-  const qsizetype messagesBefore = host.Messages().size();
   const quint64 startGeneration = model.RtfReporte[Pane::Start].report.Generation();
   const PaneAction action = ActionFor(options.pane, options.selection.has_value());
-  if (action.listRow >= 0) {
-    model.LstFormula.selectedRow = action.listRow;
-    app.LstFormula_Click(action.listRow);
-  }
-  if (action.command >= 0) app.RunCommand(action.command);
-  if (action.secondMap && host.Messages().size() == messagesBefore) app.LblMapas_Click(1);
-
-  // A message means the program refused (its text is already on standard error).
-  if (host.Messages().size() > messagesBefore || host.quitCount > 0) return {kExitFailed, QString()};
+  if (!Perform(app, host, action)) return {kExitFailed, QString()};
   const ReportText& report = model.RtfReporte[static_cast<size_t>(options.pane)].report;
   // A search for a chosen number always rewrites pane 0; an untouched start
   // pane then means the search is not there.
-  const bool searchMissing = action.command == 0 && report.Generation() == startGeneration &&
-                             std::any_of(options.selection->begin(), options.selection->end(),
-                                         [](const QString& s) { return !s.isEmpty() && s.at(0).isDigit(); });
-  if (report.IsEmptyMarker() || searchMissing) {
-    err << QStringLiteral("tombolix-report: the report \"%1\" (pane %2) is not available yet")
-               .arg(QLatin1String(kReportNames[static_cast<size_t>(options.pane)]))
-               .arg(options.pane)
-        << Qt::endl;
-    return {kExitFailed, QString()};
-  }
+  const bool searchMissing =
+      action.command == 0 && report.Generation() == startGeneration && ChoosesANumber(options.selection);
+  if (report.IsEmptyMarker() || searchMissing) return NotAvailable(options.pane, err);
   return {kExitOk, ExportReport(report, options.pane, options.format, ReportTitle(options.pane))};
 }
 
