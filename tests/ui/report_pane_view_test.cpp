@@ -13,13 +13,14 @@ namespace {
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 
-// The colour the pane gives the character at `position` of paragraph `block`.
+// The colour the pane gives the character at `position` of paragraph `block`:
+// its format's, or the pane's own text colour.
 QColor ColourAt(const ReportPaneView& pane, int block, int position) {
   const QTextBlock b = pane.document()->findBlockByNumber(block);
   for (const QTextLayout::FormatRange& range : b.layout()->formats()) {
     if (position >= range.start && position < range.start + range.length) return range.format.foreground().color();
   }
-  return QColor();
+  return pane.palette().color(QPalette::Text);
 }
 
 bool BoldAt(const ReportPaneView& pane, int block, int position) {
@@ -111,8 +112,14 @@ TEST(ReportPaneViewTest, RestylingRedrawsFormatsWithoutTheText) {
   EXPECT_EQ(ColourAt(pane, 1, 0), QColor(0, 192, 0));
   EXPECT_EQ(ColourAt(pane, 0, 0), QColor(64, 64, 64));
 
+  // Back to the plain colour: the old format must go.
+  report.SetColour(9, 2, kDefaultTextColour);
+  pane.Draw(report);
+  EXPECT_EQ(ColourAt(pane, 1, 0), QColor(64, 64, 64));
+  EXPECT_EQ(pane.Counts().restyles, 2);
+
   pane.Draw(report);  // nothing changed: nothing is done
-  EXPECT_EQ(pane.Counts().restyles, 1);
+  EXPECT_EQ(pane.Counts().restyles, 2);
   EXPECT_EQ(pane.Counts().appends, 0);
 }
 
