@@ -1,5 +1,6 @@
 #include "app/tombolix_app.h"
 #include "ui/main_window.h"
+#include "ui/program_icon.h"
 #include "ui/qt_platform.h"
 #include "ui/startup_timing.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tombolix"));
   QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setWindowIcon(tombolix::ProgramIcon());
 
   // The program works in its own folder: the current directory, which its
   // launcher sets.

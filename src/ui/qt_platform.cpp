@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include "ui/desktop_launcher.h"
+#include "ui/program_icon.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -163,6 +164,8 @@ QString QtPlatform::DesktopLauncherPath() const {
 
 bool QtPlatform::CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) {
   const QString folder = QDir(programFolder).absolutePath();
+  // The launcher shows the program's icon from the Recursos folder.
+  SaveProgramIcon(folder + QStringLiteral("/Recursos/Tombolix.png"));
   return WriteDesktopLauncher(launcherPath, QCoreApplication::applicationFilePath(), folder);
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLockFile>
 #include <QMessageBox>
@@ -71,6 +72,8 @@ TEST(QtPlatformTest, LauncherStartsTheProgramInItsFolder) {
   EXPECT_TRUE(text.contains(QStringLiteral("\nPath=") + folder + QLatin1Char('\n')));
   EXPECT_TRUE(text.contains(QStringLiteral("\nType=Application\n")));
   EXPECT_TRUE(QFile::permissions(launcher) & QFileDevice::ExeOwner);
+  EXPECT_TRUE(text.contains(QStringLiteral("\nIcon=") + folder + QStringLiteral("/Recursos/Tombolix.png\n")));
+  EXPECT_FALSE(QImage(folder + QStringLiteral("/Recursos/Tombolix.png")).isNull()) << "the icon is there";
 }
 
 TEST(QtPlatformTest, LauncherQuotesPathsThatLookLikeCommands) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace tombolix {
+
+// The program's icon, drawn here so that the program needs no image file: a
+// lottery ball on the colour of the search button.
+QIcon ProgramIcon();
+// Writes the icon as a PNG file (for the desktop launcher) unless it exists.
+bool SaveProgramIcon(const QString& path);
+
+}  // namespace tombolix
