@@ -133,13 +133,5 @@ TEST(ReportExport, HtmlIsAStandalonePageWithEscapedText) {
   EXPECT_TRUE(html.trimmed().endsWith(QStringLiteral("</html>")));
 }
 
-TEST(ReportExport, ExportReportPicksTheFormat) {
-  const ReportText report = TwoLines();
-  EXPECT_EQ(ExportReport(report, 2, ExportFormat::Raw, QString()), ExportRaw(report));
-  EXPECT_EQ(ExportReport(report, 2, ExportFormat::Ansi, QString()), ExportAnsi(report));
-  EXPECT_EQ(ExportReport(report, 2, ExportFormat::Json, QString()), ExportJson(report, 2));
-  EXPECT_EQ(ExportReport(report, 2, ExportFormat::Html, QStringLiteral("t")), ExportHtml(report, QStringLiteral("t")));
-}
-
 }  // namespace
 }  // namespace tombolix

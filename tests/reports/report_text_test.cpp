@@ -7,13 +7,6 @@ namespace {
 
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 
-TEST(ReportText, ColourValueAsTheProgramStoresIt) {
-  EXPECT_EQ(MakeRgb(255, 128, 64), 255u + 256u * 128u + 65536u * 64u);
-  EXPECT_EQ(RedOf(MakeRgb(1, 2, 3)), 1);
-  EXPECT_EQ(GreenOf(MakeRgb(1, 2, 3)), 2);
-  EXPECT_EQ(BlueOf(MakeRgb(1, 2, 3)), 3);
-}
-
 TEST(ReportText, NewTextTakesTheDefaultStyle) {
   ReportText report(QStringLiteral(" "));
   EXPECT_TRUE(report.IsEmptyMarker());
