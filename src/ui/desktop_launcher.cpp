@@ -75,10 +75,11 @@ QString DesktopEntryText(const QString& executable, const QString& programFolder
 
 QString InternetShortcutText(const QString& executable, const QString& programFolder) {
   QString text = QStringLiteral("[InternetShortcut]\r\n");
-  text += QStringLiteral("URL=") + QUrl::fromLocalFile(executable).toString(QUrl::FullyEncoded) + QStringLiteral("\r\n");
+  text +=
+      QStringLiteral("URL=") + QUrl::fromLocalFile(executable).toString(QUrl::FullyEncoded) + QStringLiteral("\r\n");
   text += QStringLiteral("WorkingDirectory=") + QDir::toNativeSeparators(programFolder) + QStringLiteral("\r\n");
-  text += QStringLiteral("IconFile=") + QDir::toNativeSeparators(programFolder + QStringLiteral("/Recursos/Tombolix.ico")) +
-          QStringLiteral("\r\n");
+  text += QStringLiteral("IconFile=") +
+          QDir::toNativeSeparators(programFolder + QStringLiteral("/Recursos/Tombolix.ico")) + QStringLiteral("\r\n");
   text += QStringLiteral("IconIndex=0\r\n");
   return text;
 }
@@ -95,8 +96,8 @@ bool WriteDesktopLauncher(const QString& launcherPath, const QString& executable
 #endif
   if (!file.commit()) return false;
 #ifndef Q_OS_WIN
-  QFile::setPermissions(launcherPath, QFile::permissions(launcherPath) | QFileDevice::ExeOwner |
-                                          QFileDevice::ExeGroup | QFileDevice::ExeOther);
+  QFile::setPermissions(launcherPath, QFile::permissions(launcherPath) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                          QFileDevice::ExeOther);
 #endif
   return true;
 }

@@ -22,8 +22,8 @@ QFont MakeFont(const QString& family, int pointSize, bool bold, QFont::StyleHint
 
 // Each face is looked up once: the font database is slow to ask.
 const QString& Verdana() {
-  static const QString family = InstalledFamily(
-      {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+  static const QString family =
+      InstalledFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
   return family;
 }
 

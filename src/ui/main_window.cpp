@@ -15,9 +15,7 @@ namespace {
 
 // The window was designed in twips; 15 twips make one pixel.
 constexpr int Px(int twips) { return twips / 15; }
-QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
+QRect TwipsRect(int left, int top, int width, int height) { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 
 constexpr int kSelectorLeft[8] = {7425, 285, 1275, 2265, 3255, 4245, 5235, 6225};
 
@@ -25,7 +23,7 @@ struct ButtonPlace {
   int left;
   int top;
 };
-constexpr ButtonPlace kButtonPlaces[8] = {{7410, 495}, {7410, 885}, {9360, 2265}, {9360, 8610},
+constexpr ButtonPlace kButtonPlaces[8] = {{7410, 495}, {7410, 885},  {9360, 2265}, {9360, 8610},
                                           {9360, 885}, {7410, 2265}, {7410, 8610}, {9360, 495}};
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& caption, const QRect& place) {
@@ -45,8 +43,7 @@ ClickLabel* MakeLink(QWidget* parent, const QRect& place) {
 
 }  // namespace
 
-MainWindow::MainWindow(TombolixApp& app, QWidget* parent)
-    : QWidget(parent), app_(app), model_(app.Model()) {
+MainWindow::MainWindow(TombolixApp& app, QWidget* parent) : QWidget(parent), app_(app), model_(app.Model()) {
   setFixedSize(kClientWidth, kClientHeight);
   setFocusPolicy(Qt::NoFocus);
   focusSink_ = new QWidget(this);

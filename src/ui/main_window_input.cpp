@@ -20,12 +20,17 @@ namespace {
 QChar TypedCharacter(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return QChar();
+    case Qt::Key_Backtab:
+      return QChar();
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QChar(13);
-    case Qt::Key_Backspace: return QChar(8);
-    case Qt::Key_Escape: return QChar(27);
-    default: break;
+    case Qt::Key_Enter:
+      return QChar(13);
+    case Qt::Key_Backspace:
+      return QChar(8);
+    case Qt::Key_Escape:
+      return QChar(27);
+    default:
+      break;
   }
   const QString text = event.text();
   return text.isEmpty() ? QChar() : text.at(0);

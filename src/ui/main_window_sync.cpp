@@ -55,7 +55,8 @@ void MainWindow::SyncButtons() {
       button->setEnabled(state.enabled);
       button->setVisible(state.visible);
     }
-    if (!drawn || drawn->tabStop != state.tabStop) button->setFocusPolicy(state.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    if (!drawn || drawn->tabStop != state.tabStop)
+      button->setFocusPolicy(state.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     drawn = DrawnButton{state.caption, state.backColour, state.enabled, state.tabStop, state.visible};
   }
 }
@@ -180,13 +181,16 @@ void MainWindow::SyncTimers() {
 
 QWidget* MainWindow::FocusWidget(const Focus& focus) const {
   switch (focus.target) {
-    case FocusTarget::LstFormula: return list_;
-    case FocusTarget::CboLoteria: return lotteries_;
+    case FocusTarget::LstFormula:
+      return list_;
+    case FocusTarget::CboLoteria:
+      return lotteries_;
     case FocusTarget::CboBal:
       return focus.index >= 0 && focus.index < 8 ? selectors_[static_cast<size_t>(focus.index)] : nullptr;
     case FocusTarget::CmdFuncion:
       return focus.index >= 0 && focus.index < 8 ? buttons_[static_cast<size_t>(focus.index)] : nullptr;
-    case FocusTarget::None: return nullptr;
+    case FocusTarget::None:
+      return nullptr;
   }
   return nullptr;
 }

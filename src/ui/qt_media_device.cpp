@@ -23,9 +23,12 @@ void QtMediaDevice::EnsurePlayer() {
 MediaDevice::State QtMediaDevice::CurrentState() const {
   if (!player_) return State::Stopped;
   switch (player_->playbackState()) {
-    case QMediaPlayer::PlayingState: return State::Playing;
-    case QMediaPlayer::PausedState: return State::Paused;
-    default: return State::Stopped;
+    case QMediaPlayer::PlayingState:
+      return State::Playing;
+    case QMediaPlayer::PausedState:
+      return State::Paused;
+    default:
+      return State::Stopped;
   }
 }
 

@@ -22,18 +22,24 @@ namespace {
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton BoxButton(MessageAnswer answer) {
   switch (answer) {
-    case MessageAnswer::Yes: return QMessageBox::Yes;
-    case MessageAnswer::No: return QMessageBox::No;
-    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Yes:
+      return QMessageBox::Yes;
+    case MessageAnswer::No:
+      return QMessageBox::No;
+    case MessageAnswer::Ok:
+      return QMessageBox::Ok;
   }
   return QMessageBox::Ok;
 }
@@ -120,9 +126,7 @@ void QtPlatform::KeepOnTop() {
 
 void QtPlatform::OpenFile(const QString& path) { openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
 
-void QtPlatform::OpenFolder(const QString& path) {
-  openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-}
+void QtPlatform::OpenFolder(const QString& path) { openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
 
 void QtPlatform::OpenUrl(const QString& address) {
   if (address.trimmed().isEmpty()) return;

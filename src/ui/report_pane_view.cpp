@@ -25,7 +25,8 @@ ReportPaneView::ReportPaneView(QWidget* parent) : QPlainTextEdit(parent) {
   // Marks are hidden by painting them white, so the page must be white.
   QPalette pal = palette();
   pal.setColor(QPalette::Base, Qt::white);
-  pal.setColor(QPalette::Text, QColor(RedOf(kDefaultTextColour), GreenOf(kDefaultTextColour), BlueOf(kDefaultTextColour)));
+  pal.setColor(QPalette::Text,
+               QColor(RedOf(kDefaultTextColour), GreenOf(kDefaultTextColour), BlueOf(kDefaultTextColour)));
   setPalette(pal);
   blockStarts_.assign(1, 0);
 }

@@ -57,8 +57,8 @@ class ReportPaneView : public QPlainTextEdit {
   quint64 generation_ = 0;
   int drawnLength_ = 0;
   int drawnCaret_ = 0;
-  bool endsInCr_ = false;          // the last drawn character was a CR (its LF may follow later)
-  std::vector<int> blockStarts_;   // report offset where each paragraph starts
+  bool endsInCr_ = false;         // the last drawn character was a CR (its LF may follow later)
+  std::vector<int> blockStarts_;  // report offset where each paragraph starts
   std::deque<std::pair<CharStyle, QTextCharFormat>> formats_;  // stable references
   DrawCounts counts_;
 };

@@ -1,7 +1,7 @@
+#include "ui/main_window.h"
 #include "support/test_files.h"
 #include "texts/messages.h"
 #include "ui/event_loop_wait.h"
-#include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
 #include <QAbstractButton>

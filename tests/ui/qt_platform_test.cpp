@@ -1,6 +1,6 @@
+#include "ui/qt_platform.h"
 #include "support/test_files.h"
 #include "ui/desktop_launcher.h"
-#include "ui/qt_platform.h"
 #include "ui/event_loop_wait.h"
 
 #include <QApplication>
@@ -68,7 +68,8 @@ TEST(QtPlatformTest, LauncherStartsTheProgramInItsFolder) {
   ASSERT_TRUE(platform.CreateDesktopLauncher(launcher, folder));
   const QString text = QString::fromUtf8(test::ReadFile(launcher));
   EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
-  EXPECT_TRUE(text.contains(QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() + QStringLiteral("\"\n")));
+  EXPECT_TRUE(
+      text.contains(QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() + QStringLiteral("\"\n")));
   EXPECT_TRUE(text.contains(QStringLiteral("\nPath=") + folder + QLatin1Char('\n')));
   EXPECT_TRUE(text.contains(QStringLiteral("\nType=Application\n")));
   EXPECT_TRUE(QFile::permissions(launcher) & QFileDevice::ExeOwner);
@@ -77,8 +78,8 @@ TEST(QtPlatformTest, LauncherStartsTheProgramInItsFolder) {
 }
 
 TEST(QtPlatformTest, LauncherQuotesPathsThatLookLikeCommands) {
-  const QString text = DesktopEntryText(QStringLiteral("/opt/a b/$HOME/\"x\"/50%/c\\d/tombolix"),
-                                        QStringLiteral("/opt/a b\nc"));
+  const QString text =
+      DesktopEntryText(QStringLiteral("/opt/a b/$HOME/\"x\"/50%/c\\d/tombolix"), QStringLiteral("/opt/a b\nc"));
   EXPECT_TRUE(text.contains(QStringLiteral("\nExec=\"/opt/a b/\\\\$HOME/\\\\\"x\\\\\"/50%%/c\\\\\\\\d/tombolix\"\n")))
       << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("\nPath=/opt/a b\\nc\n"))) << text.toStdString();
@@ -91,7 +92,8 @@ TEST(QtPlatformTest, YieldingRunsTheEventLoopAtMostOncePerInterval) {
   platform.AttachWindow(&window, [&syncs] { ++syncs; });
   int delivered = 0;
   const auto post = [&delivered] {
-    QMetaObject::invokeMethod(qApp, [&delivered] { ++delivered; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&delivered] { ++delivered; }, Qt::QueuedConnection);
   };
   test::Idle(QtPlatform::kYieldIntervalMs + 5);
   post();

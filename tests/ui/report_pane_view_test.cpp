@@ -1,5 +1,5 @@
-#include "reports/report_text.h"
 #include "ui/report_pane_view.h"
+#include "reports/report_text.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -35,8 +35,8 @@ bool BoldAt(const ReportPaneView& pane, int block, int position) {
 
 TEST(ReportPaneViewTest, LineBreaksBecomeParagraphsAndStylesBecomeFormats) {
   ReportText report(QStringLiteral("Titulo\r\n   07%  12#\r\n"));
-  report.SetColour(3 + 8, 2, kRed);  // "07"
-  report.SetColour(5 + 8, 1, kWhite);  // its mark
+  report.SetColour(3 + 8, 2, kRed);                   // "07"
+  report.SetColour(5 + 8, 1, kWhite);                 // its mark
   report.SetStyle(8 + 8, 2, CharStyle{kBlue, true});  // "12", bold
   ReportPaneView pane;
   pane.Draw(report);
