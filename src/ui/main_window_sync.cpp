@@ -151,8 +151,13 @@ void MainWindow::SyncPanes() {
       panes_[i]->setVisible(pane.visible);
       drawnPaneVisible_[i] = pane.visible;
     }
-    // Hidden panes are drawn when they are shown.
-    if (pane.visible) panes_[i]->Draw(pane.report);
+  }
+  // Hidden panes are drawn when they are shown; a pane under the background
+  // pane (during a computation) when it comes out from under it.
+  const bool covered = model_.RtfFondo.visible;
+  for (size_t i = 0; i < panes_.size(); ++i) {
+    ReportPane& pane = model_.RtfReporte[i];
+    if (pane.visible && !covered) panes_[i]->Draw(pane.report);
   }
   if (!drawnFondoVisible_ || *drawnFondoVisible_ != model_.RtfFondo.visible) {
     ParkFocusIfOn(fondo_, model_.RtfFondo.visible);

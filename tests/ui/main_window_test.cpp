@@ -234,7 +234,7 @@ TEST_F(MainWindowTest, ListRowsAreForwardedOnceAndTypingDoesNotMoveTheList) {
   EXPECT_EQ(window->AnalysisList()->currentRow(), 22);
 }
 
-TEST_F(MainWindowTest, BusyStateDoesNotHandTheFocusToASelector) {
+TEST_F(MainWindowTest, BusyStateCoversThePanesAndKeepsTheFocusOffTheSelectors) {
   StartAndLoad();
   ASSERT_EQ(QApplication::focusWidget(), window->AnalysisList());
   app->EnableControls(false);
@@ -244,12 +244,16 @@ TEST_F(MainWindowTest, BusyStateDoesNotHandTheFocusToASelector) {
   EXPECT_TRUE(window->BackgroundPane()->isVisible());
   for (int k = 1; k <= 4; ++k) EXPECT_EQ(window->Selector(k)->currentText(), QStringLiteral("B%1").arg(k));
 
-  // Keys still reach the program while it is busy.
-  Press(Qt::Key_Escape, {}, QStringLiteral("\x1b"));
+  // The report written meanwhile is drawn when the background pane goes.
+  const QString before = window->Pane(0)->toPlainText();
+  Model().RtfReporte[0].report.Append(QStringLiteral("nuevo informe\r\n"));
+  window->Sync();
+  EXPECT_EQ(window->Pane(0)->toPlainText(), before) << "covered: not drawn yet";
   app->EnableControls(true);
   window->Sync();
   EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
   EXPECT_FALSE(window->BackgroundPane()->isVisible());
+  EXPECT_EQ(window->Pane(0)->toPlainText(), QStringLiteral("nuevo informe\n"));
 }
 
 TEST_F(MainWindowTest, LinksOpenTheirPages) {
