@@ -1,14 +1,24 @@
 #include "reports/report_text.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace tombolix {
+
+namespace {
+// Generations are unique across every report, so a view that compares them
+// notices a pane whose whole ReportText was replaced by another one.
+quint64 NextGeneration() {
+  static std::atomic<quint64> counter{0};
+  return ++counter;
+}
+}  // namespace
 
 void ReportText::SetText(QString text) {
   text_ = std::move(text);
   styles_.assign(static_cast<size_t>(text_.size()), default_);
   caret_ = 0;
-  ++generation_;
+  generation_ = NextGeneration();
   dirtyStyleFrom_ = 0;
 }
 
@@ -30,7 +40,7 @@ void ReportText::Append(QLatin1String s) {
 void ReportText::Prepend(QStringView s) {
   text_.prepend(s);
   styles_.insert(styles_.begin(), static_cast<size_t>(s.size()), default_);
-  ++generation_;
+  generation_ = NextGeneration();
   dirtyStyleFrom_ = 0;
 }
 
