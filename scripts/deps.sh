@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev qt6-mul
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
   fonts-liberation)
 case "$what" in
-  run) packages+=(xvfb xauth) ;;
+  run) ;;
   test) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth) ;;
   build) ;;
 esac
