@@ -44,6 +44,11 @@ bool WriteSelectionIndex(const QString& path, qint16 index) {
   const auto bits = static_cast<quint16>(index);
   record[44] = static_cast<char>(bits & 0xFF);
   record[45] = static_cast<char>(bits >> 8);
+  // A read-only selection file is made writable first: the save would refuse
+  // to replace it and the user's pick would silently be forgotten.
+  const QFileInfo existing(path);
+  if (existing.isFile() && !existing.permissions().testFlag(QFileDevice::WriteOwner))
+    QFile::setPermissions(path, existing.permissions() | QFileDevice::WriteOwner);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(record) != record.size()) {

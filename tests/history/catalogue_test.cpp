@@ -2,6 +2,8 @@
 
 #include "support/test_files.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace tombolix {
@@ -16,30 +18,23 @@ QStringList Names(const QList<LotteryEntry>& entries) {
 TEST(Catalogue, ListsTextFilesByNameWithoutTheExtension) {
   test::TempFolder folder;
   for (const char* name : {"Quini.txt", "alfa.txt", "Chance.txt", "Loto.2024.txt", "Mayor.TXT", "notes.md",
-                           "old.txt.bak", "sin_extension"}) {
+                           "old.txt.bak", "sin_extension", "loto.txt", "LOTO.txt"}) {
     folder.Write(QString::fromLatin1(name), "01/01/2024,1,2\r\n");
   }
   folder.MakeFolder(QStringLiteral("carpeta.txt"));
   const QList<LotteryEntry> entries = ListLotteries(folder.Path());
-  // Alphabetical without regard to case; the real file name is kept.
+  // Alphabetical without regard to case (names differing only in case in a fixed
+  // order); the real file name is kept for the path.
   EXPECT_EQ(Names(entries), (QStringList{QStringLiteral("alfa"), QStringLiteral("Chance"), QStringLiteral("Loto.2024"),
-                                         QStringLiteral("Mayor"), QStringLiteral("Quini")}));
-  ASSERT_EQ(entries.size(), 5);
-  EXPECT_EQ(entries[2].fileName, QStringLiteral("Loto.2024.txt"));
-  EXPECT_EQ(entries[3].fileName, QStringLiteral("Mayor.TXT"));
+                                         QStringLiteral("LOTO"), QStringLiteral("loto"), QStringLiteral("Mayor"),
+                                         QStringLiteral("Quini")}));
+  ASSERT_EQ(entries.size(), 7);
+  EXPECT_EQ(entries[5].fileName, QStringLiteral("Mayor.TXT"));
 }
 
-TEST(Catalogue, NamesDifferingOnlyInCaseKeepAFixedOrder) {
+TEST(Catalogue, FolderWithoutHistoriesListsNothing) {
   test::TempFolder folder;
-  folder.Write(QStringLiteral("loto.txt"), "");
-  folder.Write(QStringLiteral("Loto.txt"), "");
-  folder.Write(QStringLiteral("LOTO.txt"), "");
-  EXPECT_EQ(Names(ListLotteries(folder.Path())),
-            (QStringList{QStringLiteral("LOTO"), QStringLiteral("Loto"), QStringLiteral("loto")}));
-}
-
-TEST(Catalogue, EmptyOrMissingFolderListsNothing) {
-  test::TempFolder folder;
+  folder.Write(QStringLiteral("notes.md"), "x");
   EXPECT_TRUE(ListLotteries(folder.Path()).isEmpty());
   EXPECT_TRUE(ListLotteries(folder.FilePath(QStringLiteral("no-such-folder"))).isEmpty());
   EXPECT_TRUE(ListLotteries(QString()).isEmpty());
@@ -47,40 +42,36 @@ TEST(Catalogue, EmptyOrMissingFolderListsNothing) {
 
 TEST(SelectionFile, RoundTripsTheIndexInA46ByteRecord) {
   test::TempFolder folder;
-  const QString path = folder.FilePath(QStringLiteral("Tombolix.LTR"));
-  EXPECT_FALSE(ReadSelectionIndex(path).has_value());
-  for (const qint16 index : {qint16{0}, qint16{2}, qint16{300}, qint16{-1}, qint16{32767}}) {
+  const QString path = folder.Write(QStringLiteral("Tombolix.LTR"), QByteArray(100, 'x'));
+  for (const qint16 index : {qint16{0}, qint16{-1}, qint16{32767}, qint16{300}}) {
     ASSERT_TRUE(WriteSelectionIndex(path, index));
     EXPECT_EQ(ReadSelectionIndex(path), index);
   }
-  ASSERT_TRUE(WriteSelectionIndex(path, 300));
-  const QByteArray bytes = test::ReadFile(path);
-  ASSERT_EQ(bytes.size(), 46);
-  EXPECT_EQ(bytes.left(44), QByteArray(44, '\0'));
-  EXPECT_EQ(bytes.mid(44), QByteArray("\x2C\x01"));
+  // A longer file is replaced by the one record: zeros, then the index little-endian.
+  EXPECT_EQ(test::ReadFile(path), QByteArray(44, '\0') + QByteArray("\x2C\x01"));
+  EXPECT_FALSE(WriteSelectionIndex(folder.FilePath(QStringLiteral("Recursos/Tombolix.LTR")), 1));
 }
 
-TEST(SelectionFile, RewritingReplacesALongerFile) {
+// The attributes of the file are cleared before it is written. (An administrator
+// account ignores the read-only bit, so only an ordinary user can see this fail.)
+TEST(SelectionFile, AReadOnlyFileIsStillRewritten) {
   test::TempFolder folder;
-  const QString path = folder.Write(QStringLiteral("Tombolix.LTR"), QByteArray(100, 'x'));
+  const QString path = folder.FilePath(QStringLiteral("Tombolix.LTR"));
   ASSERT_TRUE(WriteSelectionIndex(path, 1));
-  EXPECT_EQ(test::ReadFile(path).size(), 46);
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  EXPECT_TRUE(WriteSelectionIndex(path, 2));
+  EXPECT_EQ(ReadSelectionIndex(path), qint16{2});
 }
 
-TEST(SelectionFile, ShortOrGarbageFiles) {
+TEST(SelectionFile, MissingShortOrGarbageFiles) {
   test::TempFolder folder;
-  EXPECT_FALSE(ReadSelectionIndex(folder.Write(QStringLiteral("empty.LTR"), "")).has_value());
+  EXPECT_FALSE(ReadSelectionIndex(folder.FilePath(QStringLiteral("missing.LTR"))).has_value());
   EXPECT_FALSE(ReadSelectionIndex(folder.Write(QStringLiteral("short.LTR"), QByteArray(45, '\x01'))).has_value());
   EXPECT_FALSE(ReadSelectionIndex(folder.MakeFolder(QStringLiteral("folder.LTR"))).has_value());
   // A whole record of garbage yields whatever its last two bytes hold; the caller
   // falls back when the index is outside its list.
   EXPECT_EQ(ParseSelectionRecord(QByteArray(46, '\xFF')), qint16{-1});
   EXPECT_EQ(ParseSelectionRecord(QByteArray(44, 'x') + QByteArray("\x07\x00more", 6)), qint16{7});
-}
-
-TEST(SelectionFile, WritingIntoAMissingFolderFails) {
-  test::TempFolder folder;
-  EXPECT_FALSE(WriteSelectionIndex(folder.FilePath(QStringLiteral("Recursos/Tombolix.LTR")), 1));
 }
 
 }  // namespace
