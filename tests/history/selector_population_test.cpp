@@ -1,15 +1,24 @@
 #include "history/selector_population.h"
 
-#include "history_text.h"
-
 #include <gtest/gtest.h>
 
 namespace tombolix {
 namespace {
 
-using test::MakeHistory;
+// A history of `draws` (numbers of positions 1..n) with the filler beyond n.
+History MakeHistory(const std::vector<std::vector<int>>& draws, int positionCount) {
+  History history;
+  history.PositionCount = static_cast<quint8>(positionCount);
+  for (const auto& draw : draws) {
+    history.DrawDate.append(QStringLiteral("01/01/2000"));
+    for (size_t p = 0; p < history.Pos.size(); ++p)
+      history.Pos[p].append(p < draw.size() ? static_cast<quint8>(draw[p]) : kFillerValue);
+    ++history.DrawCount;
+  }
+  return history;
+}
 
-// One-position draws (plus a second position fixed at 50) from a list of values, oldest first.
+// Draws whose first position takes `values` in turn (oldest first), the second fixed at 50.
 History SingleColumn(const std::vector<int>& values) {
   std::vector<std::vector<int>> draws;
   for (int v : values) draws.push_back({v, 50});
@@ -24,135 +33,85 @@ std::vector<int> List(const SelectorPopulation& population, int k) {
 // `count` copies of `value` appended to `values`.
 void Repeat(std::vector<int>& values, int value, int count) { values.insert(values.end(), count, value); }
 
-TEST(FillSelectors, FewCandidatesAreAllListedMostFrequentFirst) {
-  std::vector<int> values;
-  Repeat(values, 7, 3);
-  Repeat(values, 40, 1);
-  Repeat(values, 12, 3);
-  Repeat(values, 3, 2);
-  Repeat(values, 9, 1);
-  const History h = SingleColumn(values);
+TEST(FillSelectors, FewCandidatesAreAllListedMostFrequentFirstTiesHigherFirst) {
+  const History h = SingleColumn({7, 7, 7, 40, 12, 12, 12, 3, 3, 9});
   const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
-  // Ties go to the higher number: 12 before 7, 40 before 9.
   EXPECT_EQ(List(population, 1), (std::vector<int>{12, 7, 3, 40, 9}));
   EXPECT_EQ(population.FullListCount[1], 5);
-  EXPECT_EQ(List(population, 2), std::vector<int>{50});
 }
 
-TEST(FillSelectors, RareNumbersAreDroppedBelowTheAverageCount) {
-  // 40 distinct numbers in 100 draws: A = 100 / 40 = 2.
+TEST(FillSelectors, RareNumbersAreDroppedBelowTheAverageCountUnlessTheOffsetKeepsThem) {
+  // 40 distinct numbers in 100 draws: A = 100 \ 40 = 2.
   std::vector<int> values;
   for (int v = 1; v <= 20; ++v) Repeat(values, v, 4);
   for (int v = 21; v <= 40; ++v) Repeat(values, v, 1);
   const History h = SingleColumn(values);
   const SelectorPopulation strict = FillSelectors(HistoryView(h), 0);
   EXPECT_EQ(strict.FullListCount[1], 40);
-  std::vector<int> frequent;
-  for (int v = 20; v >= 1; --v) frequent.push_back(v);
-  EXPECT_EQ(List(strict, 1), frequent);
-  // Offset 1 keeps the numbers seen once, after the frequent ones.
+  ASSERT_EQ(strict.lists[1].size(), 20u);
+  EXPECT_EQ(strict.lists[1].front(), 20);
   const SelectorPopulation lenient = FillSelectors(HistoryView(h), 1);
   ASSERT_EQ(lenient.lists[1].size(), 40u);
-  EXPECT_EQ(lenient.lists[1][19], 1);
   EXPECT_EQ(lenient.lists[1][20], 40);
   EXPECT_EQ(lenient.lists[1][39], 21);
 }
 
-TEST(FillSelectors, SixteenCandidatesAreFilteredFifteenAreNot) {
-  std::vector<int> fifteen;
-  Repeat(fifteen, 99, 86);
+TEST(FillSelectors, TheFilterStartsAtSixteenCandidatesWithTheAverageRoundedDown) {
+  auto size = [](const std::vector<int>& values) {
+    const History h = SingleColumn(values);
+    return FillSelectors(HistoryView(h), 0).lists[1].size();
+  };
+  std::vector<int> fifteen(86, 99);
   for (int v = 1; v <= 14; ++v) fifteen.push_back(v);
-  const History h15 = SingleColumn(fifteen);
-  EXPECT_EQ(FillSelectors(HistoryView(h15), 0).lists[1].size(), 15u);
-
-  std::vector<int> sixteen;
-  Repeat(sixteen, 99, 85);
+  EXPECT_EQ(size(fifteen), 15u);
+  std::vector<int> sixteen(85, 99);
   for (int v = 1; v <= 15; ++v) sixteen.push_back(v);
-  const History h16 = SingleColumn(sixteen);
-  const SelectorPopulation population = FillSelectors(HistoryView(h16), 0);
-  EXPECT_EQ(List(population, 1), std::vector<int>{99});  // A = 100 / 16 = 6
-  EXPECT_EQ(population.FullListCount[1], 16);
-}
-
-TEST(FillSelectors, AverageIsRoundedDown) {
-  // 30 draws, 16 distinct numbers: A = 30 / 16 = 1 (1.875 rounded down), so all stay.
-  std::vector<int> values;
-  for (int v = 1; v <= 14; ++v) values.push_back(v);
-  Repeat(values, 50, 8);
-  Repeat(values, 60, 8);
-  const History h = SingleColumn(values);
-  EXPECT_EQ(FillSelectors(HistoryView(h), 0).lists[1].size(), 16u);
+  EXPECT_EQ(size(sixteen), 1u);  // A = 100 \ 16 = 6
+  // 30 draws, 16 distinct numbers: S = 30 and A = 30 \ 16 = 1, so all stay.
+  std::vector<int> thirty(8, 50);
+  Repeat(thirty, 60, 8);
+  for (int v = 1; v <= 14; ++v) thirty.push_back(v);
+  EXPECT_EQ(size(thirty), 16u);
 }
 
 TEST(FillSelectors, WindowIsTheLastHundredDrawsOfTheView) {
-  std::vector<int> values;
-  Repeat(values, 77, 50);
+  std::vector<int> values(50, 77);
   for (int i = 0; i < 100; ++i) values.push_back(i % 10);
   const History h = SingleColumn(values);
-  const SelectorPopulation whole = FillSelectors(HistoryView(h), 0);
-  EXPECT_EQ(whole.FullListCount[1], 10);  // the 77s are older than the window
-  // A view of the first 60 draws: its window is draws 1..60, fifty 77s and ten others.
+  EXPECT_EQ(FillSelectors(HistoryView(h), 0).FullListCount[1], 10);  // the 77s are older than the window
   const SelectorPopulation shorter = FillSelectors(HistoryView(h, 60), 0);
   EXPECT_EQ(shorter.FullListCount[1], 11);
   EXPECT_EQ(shorter.lists[1].front(), 77);
+  const SelectorPopulation none = FillSelectors(HistoryView(h, 0), 0);
+  EXPECT_TRUE(none.lists[1].empty());
+  EXPECT_EQ(none.FullListCount[1], 0);
 }
 
-TEST(FillSelectors, ThirtyDrawHistoryUsesThemAll) {
-  std::vector<int> values;
-  for (int i = 0; i < 30; ++i) values.push_back(i);  // 30 distinct, A = 30 / 30 = 1
-  const History h = SingleColumn(values);
-  const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
-  EXPECT_EQ(population.FullListCount[1], 30);
-  EXPECT_EQ(population.lists[1].size(), 30u);
-  EXPECT_EQ(population.lists[1].front(), 29);
-}
-
-TEST(FillSelectors, BonusBallPositionIsSelfCompared) {
-  // Five main numbers from 10..45 and a bonus ball from 1..16.
-  std::vector<std::vector<int>> draws;
-  for (int i = 0; i < 40; ++i)
-    draws.push_back({10 + i % 5, 16 + i % 5, 22 + i % 5, 30 + i % 5, 40 + i % 5, 1 + i % 16});
-  const History h = MakeHistory(draws, 6);
-  const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
-  const std::array<QString, 8> expected = {QString(),           QStringLiteral("0"),  QStringLiteral("0"),
-                                           QStringLiteral("0"), QStringLiteral("0"),  QStringLiteral("0"),
-                                           QStringLiteral("1"), QStringLiteral("100")};
-  for (int k = 1; k <= 7; ++k)
-    EXPECT_EQ(population.tags[static_cast<size_t>(k)], expected[static_cast<size_t>(k)]) << k;
-  EXPECT_TRUE(population.lists[7].empty());
-  EXPECT_EQ(population.FullListCount[7], 0);
-}
-
-TEST(FillSelectors, DigitPositionsAreAllSelfCompared) {
-  std::vector<std::vector<int>> draws;
-  for (int i = 0; i < 40; ++i) draws.push_back({i % 10, (i * 3) % 10, (i * 7) % 10, (i + 5) % 10});
-  const History h = MakeHistory(draws, 4);
-  const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
-  for (int k = 1; k <= 4; ++k) EXPECT_EQ(population.tags[static_cast<size_t>(k)], QStringLiteral("1")) << k;
-  for (int k = 5; k <= 7; ++k) EXPECT_EQ(population.tags[static_cast<size_t>(k)], QStringLiteral("100")) << k;
-}
-
-TEST(FillSelectors, SelfComparedRunStopsAtTheFirstPositionWithoutLowNumbers) {
-  // Position 1 reaches 3, but position 2 does not, so only position 3 is self-compared.
-  const History h = MakeHistory({{3, 20, 1}, {5, 25, 9}}, 3);
-  const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
-  EXPECT_EQ(population.tags[1], QStringLiteral("0"));
-  EXPECT_EQ(population.tags[2], QStringLiteral("0"));
-  EXPECT_EQ(population.tags[3], QStringLiteral("1"));
-  // 4 is not low enough.
-  const History four = MakeHistory({{1, 4}, {2, 9}}, 2);
-  EXPECT_EQ(FillSelectors(HistoryView(four), 0).tags[2], QStringLiteral("0"));
-}
-
-TEST(FillSelectors, EmptyViewGivesEmptyLists) {
-  const History h = MakeHistory({{1, 2, 3}}, 3);
-  const SelectorPopulation population = FillSelectors(HistoryView(h, 0), 0);
-  for (int k = 1; k <= 7; ++k) {
-    EXPECT_TRUE(population.lists[static_cast<size_t>(k)].empty());
-    EXPECT_EQ(population.FullListCount[static_cast<size_t>(k)], 0);
+TEST(FillSelectors, GroupingTags) {
+  struct Case {
+    const char* what;
+    std::vector<std::vector<int>> draws;
+    int positions;
+    const char* tags;  // B1..B7
+  };
+  std::vector<std::vector<int>> bonus, digits;
+  for (int i = 0; i < 40; ++i) {
+    bonus.push_back({10 + i % 5, 16 + i % 5, 22 + i % 5, 30 + i % 5, 40 + i % 5, 1 + i % 16});
+    digits.push_back({i % 10, (i * 3) % 10, (i * 7) % 10, (i + 5) % 10});
   }
-  const SelectorPopulation none = FillSelectors(HistoryView(), 0);
-  EXPECT_EQ(none.tags[1], QStringLiteral("100"));
+  const Case cases[] = {
+      {"five numbers and a bonus ball", bonus, 6, "0 0 0 0 0 1 100"},
+      {"four digits", digits, 4, "1 1 1 1 100 100 100"},
+      {"the run stops at the first position without 0..3", {{3, 20, 1}, {5, 25, 9}}, 3, "0 0 1 100 100 100 100"},
+      {"4 is not low", {{1, 4}, {2, 9}}, 2, "0 0 100 100 100 100 100"},
+  };
+  for (const Case& c : cases) {
+    const History h = MakeHistory(c.draws, c.positions);
+    const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
+    QStringList tags;
+    for (int k = 1; k <= 7; ++k) tags.append(population.tags[static_cast<size_t>(k)]);
+    EXPECT_EQ(tags.join(QLatin1Char(' ')), QLatin1String(c.tags)) << c.what;
+  }
 }
 
 }  // namespace
