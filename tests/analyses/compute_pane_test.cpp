@@ -93,9 +93,15 @@ TEST_F(ComputePaneTest, EscapeDuringTheReplayStopsAndReloads) {
   TombolixApp& app = run.App();
   WindowModel& m = run.Model();
   app.LstFormula_Click(kFrecuenciaRow);  // a report the reload will discard
+  const QString caption = m.caption;
+  // The window is minimised while the replay runs, and brought back just as Escape is pressed.
+  run.Host().minimised = true;
   int yields = 0;
   run.Host().onProcessEvents = [&] {
-    if (m.busy && m.RtfReporte[Pane::MapaFrecuenciaM1].visible && ++yields == 41) app.KeyDown(KeyCode::Escape, 0);
+    if (!m.busy || !m.RtfReporte[Pane::MapaFrecuenciaM1].visible || ++yields != 41) return;
+    EXPECT_EQ(m.caption, QStringLiteral("39% << Tombolix"));
+    run.Host().minimised = false;
+    app.KeyDown(KeyCode::Escape, 0);
   };
   app.LstFormula_Click(kMapaFrecuenciaRow);
   run.Host().onProcessEvents = nullptr;
@@ -108,6 +114,7 @@ TEST_F(ComputePaneTest, EscapeDuringTheReplayStopsAndReloads) {
   for (int pane = 1; pane < kPaneCount; ++pane) EXPECT_TRUE(Report(pane).IsEmptyMarker()) << pane;
   EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
   EXPECT_TRUE(m.RtfReporte[Pane::Start].visible);
+  EXPECT_EQ(m.caption, caption);
 }
 
 }  // namespace
