@@ -29,66 +29,30 @@ QJsonObject JsonOf(const ReportText& report, int pane) {
   return doc.object();
 }
 
-TEST(ReportExport, FormatNames) {
-  EXPECT_EQ(ParseExportFormat(u"raw"), ExportFormat::Raw);
-  EXPECT_EQ(ParseExportFormat(u"ansi"), ExportFormat::Ansi);
-  EXPECT_EQ(ParseExportFormat(u"html"), ExportFormat::Html);
-  EXPECT_EQ(ParseExportFormat(u"json"), ExportFormat::Json);
-  EXPECT_FALSE(ParseExportFormat(u"RAW").has_value());
-  EXPECT_FALSE(ParseExportFormat(u"").has_value());
-}
-
-TEST(ReportExport, RawKeepsMarksAndTurnsCrLfIntoLf) {
-  EXPECT_EQ(ExportRaw(TwoLines()), QStringLiteral("07% -->  3\n12# -->  1\n"));
-  EXPECT_EQ(ExportRaw(ReportText(QStringLiteral("a\rb\r\n\r\n"))), QStringLiteral("a\rb\n\n"));
-}
-
-TEST(ReportExport, JsonRunsCoverTheLfTextWithoutEqualNeighbours) {
+TEST(ReportExport, RawAndJsonRunsCoverTheLfTextWithoutEqualNeighbours) {
   const QJsonObject json = JsonOf(TwoLines(), 2);
   EXPECT_EQ(json[QStringLiteral("pane")].toInt(), 2);
-  const QString text = json[QStringLiteral("text")].toString();
-  EXPECT_EQ(text, QStringLiteral("07% -->  3\n12# -->  1\n"));
+  // Raw and JSON give the text with LF line breaks, marks included.
+  EXPECT_EQ(json[QStringLiteral("text")].toString(), QStringLiteral("07% -->  3\n12# -->  1\n"));
+  EXPECT_EQ(ExportRaw(TwoLines()), json[QStringLiteral("text")].toString());
+  // Offsets count the LF text: "12" starts at 11 (12 in the CR LF text).
   const QJsonArray runs = json[QStringLiteral("runs")].toArray();
-  int next = 0;
-  QJsonObject previous;
-  for (const QJsonValue& value : runs) {
-    const QJsonObject run = value.toObject();
-    EXPECT_EQ(run[QStringLiteral("start")].toInt(), next);
-    EXPECT_GT(run[QStringLiteral("length")].toInt(), 0);
-    next += run[QStringLiteral("length")].toInt();
-    EXPECT_EQ(run[QStringLiteral("color")].toArray().size(), 3);
-    if (!previous.isEmpty()) {
-      EXPECT_FALSE(previous[QStringLiteral("color")] == run[QStringLiteral("color")] &&
-                   previous[QStringLiteral("bold")] == run[QStringLiteral("bold")]);
-    }
-    previous = run;
-  }
-  EXPECT_EQ(next, text.size());
-  // "12" starts at 11 in the LF text (12 in the CR LF text).
-  ASSERT_EQ(runs.size(), 6);
-  const QJsonObject blue = runs[3].toObject();
-  EXPECT_EQ(blue[QStringLiteral("start")].toInt(), 11);
-  EXPECT_EQ(blue[QStringLiteral("length")].toInt(), 2);
-  EXPECT_EQ(blue[QStringLiteral("color")].toArray(), (QJsonArray{0, 0, 255}));
-  EXPECT_FALSE(blue[QStringLiteral("bold")].toBool());
-  const QJsonObject red = runs[0].toObject();
-  EXPECT_EQ(red[QStringLiteral("color")].toArray(), (QJsonArray{255, 0, 0}));
-  EXPECT_TRUE(red[QStringLiteral("bold")].toBool());
-}
+  const QJsonArray expected = QJsonDocument::fromJson(
+                                  R"([{"start": 0, "length": 2, "color": [255, 0, 0], "bold": true},
+                                      {"start": 2, "length": 1, "color": [255, 255, 255], "bold": false},
+                                      {"start": 3, "length": 8, "color": [64, 64, 64], "bold": false},
+                                      {"start": 11, "length": 2, "color": [0, 0, 255], "bold": false},
+                                      {"start": 13, "length": 1, "color": [255, 255, 255], "bold": false},
+                                      {"start": 14, "length": 8, "color": [64, 64, 64], "bold": false}])")
+                                  .array();
+  EXPECT_EQ(runs, expected);
 
-TEST(ReportExport, JsonMergesRunsThatMeetOnceTheCrIsGone) {
+  // Neighbours that differ only in the CR of a CR LF merge once the CR is gone.
   ReportText report(QStringLiteral("ab\r\ncd"));
   report.SetAllColour(kRed);
-  report.SetColour(2, 1, kWhite);  // only the CR differs
-  const QJsonArray runs = JsonOf(report, 0)[QStringLiteral("runs")].toArray();
-  ASSERT_EQ(runs.size(), 1);
-  EXPECT_EQ(runs[0].toObject()[QStringLiteral("length")].toInt(), 5);
-}
-
-TEST(ReportExport, JsonOfAnEmptyPane) {
-  const QJsonObject json = JsonOf(ReportText(), 7);
-  EXPECT_EQ(json[QStringLiteral("text")].toString(), QString());
-  EXPECT_TRUE(json[QStringLiteral("runs")].toArray().isEmpty());
+  report.SetColour(2, 1, kWhite);
+  EXPECT_EQ(JsonOf(report, 0)[QStringLiteral("runs")].toArray().size(), 1);
+  EXPECT_TRUE(JsonOf(ReportText(), 7)[QStringLiteral("runs")].toArray().isEmpty());
 }
 
 TEST(ReportExport, AnsiColoursRunsAndHidesMarks) {
@@ -96,20 +60,14 @@ TEST(ReportExport, AnsiColoursRunsAndHidesMarks) {
   // The first run is bold red; the hidden mark is a plain space without a colour of its own.
   EXPECT_TRUE(ansi.startsWith(QStringLiteral("\x1b[0;1;38;2;255;0;0m07 \x1b[0;38;2;64;64;64m -->  3\n")));
   EXPECT_TRUE(ansi.contains(QStringLiteral("\x1b[0;38;2;0;0;255m12 \x1b")));
-  EXPECT_FALSE(ansi.contains(QStringLiteral("255;255;255")));
-  EXPECT_FALSE(ansi.contains(QLatin1Char('%')));
   EXPECT_FALSE(ansi.contains(QLatin1Char('#')));
   EXPECT_TRUE(ansi.endsWith(QStringLiteral("\x1b[0m")));
-  EXPECT_EQ(ansi.count(QLatin1Char('\n')), 2);
 }
 
 TEST(ReportExport, AnsiAndHtmlNeutraliseControlCharacters) {
   // A rejected history line is shown as read: it may carry an escape sequence.
   ReportText report(QStringLiteral("x\x1b]0;owned\x07y\tz\n"));
-  const QString ansi = ExportAnsi(report);
-  EXPECT_FALSE(ansi.contains(QStringLiteral("\x1b]")));
-  EXPECT_FALSE(ansi.contains(QChar(0x07)));
-  EXPECT_TRUE(ansi.contains(QStringLiteral("x\uFFFD]0;owned\uFFFDy\tz\n")));
+  EXPECT_TRUE(ExportAnsi(report).contains(QStringLiteral("x\uFFFD]0;owned\uFFFDy\tz\n")));
   EXPECT_FALSE(ExportHtml(report, QString()).contains(QChar(0x1b)));
   // Raw stays exact.
   EXPECT_EQ(ExportRaw(report), report.Text());
@@ -119,16 +77,12 @@ TEST(ReportExport, HtmlIsAStandalonePageWithEscapedText) {
   ReportText report(QStringLiteral("<b>&\"x\"</b> 07%\r\n"));
   report.SetColour(12, 2, kRed);
   report.SetColour(14, 1, kWhite);
-  const QString html = ExportHtml(report, QStringLiteral("Tombolix - <Frecuencia>"));
+  const QString html = ExportHtml(report, QStringLiteral("<Frecuencia>"));
   EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
-  EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-  EXPECT_TRUE(html.contains(QStringLiteral("<title>Tombolix - &lt;Frecuencia&gt;</title>")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<title>&lt;Frecuencia&gt;</title>")));
   EXPECT_TRUE(html.contains(QStringLiteral("&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt; ")));
-  EXPECT_FALSE(html.contains(QStringLiteral("<b>")));
   EXPECT_TRUE(html.contains(QStringLiteral("<span style=\"color: #ff0000\">07</span>")));
   EXPECT_TRUE(html.contains(QStringLiteral("<span style=\"color: #ffffff\">%</span>")));
-  EXPECT_TRUE(html.contains(QStringLiteral("font-weight: bold")));
-  EXPECT_TRUE(html.contains(QStringLiteral("background: #ffffff")));
   EXPECT_FALSE(html.contains(QLatin1Char('\r')));
   EXPECT_TRUE(html.trimmed().endsWith(QStringLiteral("</html>")));
 }

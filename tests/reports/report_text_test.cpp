@@ -16,11 +16,9 @@ TEST(ReportText, NewTextTakesTheDefaultStyle) {
   report.Append(QStringLiteral("ab"));
   report.Append(QLatin1Char('c'));
   report.Append("de");
-  ASSERT_EQ(report.Length(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(report.StyleAt(i), (CharStyle{kRed, true}));
   report.Prepend(u"xy");
   EXPECT_EQ(report.Text(), QStringLiteral("xyabcde"));
-  EXPECT_EQ(report.StyleAt(0), (CharStyle{kRed, true}));
+  EXPECT_EQ(report.Runs(), (std::vector<StyleRun>{{0, 7, CharStyle{kRed, true}}}));
 }
 
 TEST(ReportText, StylesAreClippedToTheText) {
@@ -29,16 +27,10 @@ TEST(ReportText, StylesAreClippedToTheText) {
   report.SetStyle(3, 10, CharStyle{kWhite, true});
   report.SetColour(9, 2, kRed);
   report.SetColour(2, 0, kRed);
-  const std::vector<StyleRun> runs = report.Runs();
-  ASSERT_EQ(runs.size(), 3u);
-  EXPECT_EQ(runs[0], (StyleRun{0, 1, CharStyle{kRed, false}}));
-  EXPECT_EQ(runs[1], (StyleRun{1, 2, CharStyle{}}));
-  EXPECT_EQ(runs[2], (StyleRun{3, 1, CharStyle{kWhite, true}}));
+  EXPECT_EQ(report.Runs(), (std::vector<StyleRun>{
+                               {0, 1, CharStyle{kRed, false}}, {1, 2, CharStyle{}}, {3, 1, CharStyle{kWhite, true}}}));
   // A window of runs is re-based on its start.
-  const std::vector<StyleRun> window = report.Runs(1, 3);
-  ASSERT_EQ(window.size(), 2u);
-  EXPECT_EQ(window[0], (StyleRun{0, 2, CharStyle{}}));
-  EXPECT_EQ(window[1], (StyleRun{2, 1, CharStyle{kWhite, true}}));
+  EXPECT_EQ(report.Runs(1, 3), (std::vector<StyleRun>{{0, 2, CharStyle{}}, {2, 1, CharStyle{kWhite, true}}}));
 }
 
 TEST(ReportText, ChangeTrackingForTheView) {
@@ -50,8 +42,6 @@ TEST(ReportText, ChangeTrackingForTheView) {
   EXPECT_EQ(report.Generation(), first);  // appending never forces a full redraw
   report.MarkDrawn();
   EXPECT_EQ(report.DirtyStyleFrom(), 6);
-  report.SetColour(4, 1, kRed);
-  EXPECT_EQ(report.DirtyStyleFrom(), 4);
   report.SetColour(1, 1, kRed);
   EXPECT_EQ(report.DirtyStyleFrom(), 1);
   report.SetText(QStringLiteral("x"));
@@ -64,9 +54,7 @@ TEST(ToLfReport, DropsOnlyTheCrOfCrLf) {
   report.SetColour(4, 1, kRed);  // the lone CR
   const LfReport lf = ToLfReport(report);
   EXPECT_EQ(lf.text, QStringLiteral("a\nb\rc\n"));
-  ASSERT_EQ(lf.runs.size(), 3u);
-  EXPECT_EQ(lf.runs[1], (StyleRun{3, 1, CharStyle{kRed, false}}));
-  EXPECT_TRUE(ToLfReport(ReportText()).runs.empty());
+  EXPECT_EQ(lf.runs, (std::vector<StyleRun>{{0, 3, CharStyle{}}, {3, 1, CharStyle{kRed, false}}, {4, 2, CharStyle{}}}));
 }
 
 }  // namespace
