@@ -7,9 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -21,7 +19,6 @@
 namespace tombolix {
 namespace {
 
-using test::Idle;
 using test::WaitFor;
 
 // The window on the bundled sample lotteries, in a temporary program folder,
@@ -103,36 +100,25 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
 };
 
-QString AsParagraphs(const QString& reportText) {
-  QString text = reportText;
-  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 TEST_F(MainWindowTest, FirstTimerTickLoadsTheFirstLotteryAndDrawsIt) {
   StartAndLoad();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Tombolix 15.24"));
   EXPECT_EQ(window->size(), QSize(765, 639));
 
-  ReportPaneView* start = window->Pane(0);
-  EXPECT_TRUE(start->isVisible());
-  EXPECT_EQ(start->toPlainText(), AsParagraphs(Model().RtfReporte[0].report.Text()));
-  EXPECT_TRUE(start->toPlainText().contains(QStringLiteral("1200 sorteos encontrados")));
+  EXPECT_TRUE(window->Pane(0)->isVisible());
+  EXPECT_TRUE(window->Pane(0)->toPlainText().startsWith(QStringLiteral("       1200 sorteos encontrados\n")));
   for (int i = 1; i < kPaneCount; ++i) EXPECT_FALSE(window->Pane(i)->isVisible()) << "pane " << i;
   EXPECT_FALSE(window->BackgroundPane()->isVisible());
+  EXPECT_FALSE(window->MapButton(0)->isVisible());
 
-  QComboBox* lotteries = window->LotteryBox();
-  ASSERT_EQ(lotteries->count(), 3);
-  EXPECT_EQ(lotteries->currentText(), QStringLiteral("Chance Ejemplo 4 cifras"));
-  EXPECT_TRUE(lotteries->isEnabled());
+  EXPECT_EQ(window->LotteryBox()->currentText(), QStringLiteral("Chance Ejemplo 4 cifras"));
 
   // A four-digit game: four selectors with their candidates, three unused.
   for (int k = 1; k <= 4; ++k) {
     QComboBox* selector = window->Selector(k);
     EXPECT_EQ(selector->currentText(), QStringLiteral("B%1").arg(k));
     EXPECT_TRUE(selector->isEnabled());
-    ASSERT_EQ(selector->count(), Model().CboBal[static_cast<size_t>(k)].items.size());
-    EXPECT_GT(selector->count(), 0);
-    EXPECT_EQ(selector->itemText(0), Model().CboBal[static_cast<size_t>(k)].items.first());
+    EXPECT_EQ(selector->count(), Model().CboBal[static_cast<size_t>(k)].items.size());
   }
   for (int k = 5; k <= 7; ++k) {
     EXPECT_EQ(window->Selector(k)->currentText(), QStringLiteral("--"));
@@ -146,23 +132,15 @@ TEST_F(MainWindowTest, FirstTimerTickLoadsTheFirstLotteryAndDrawsIt) {
   // The start timer now ticks every second.
   EXPECT_TRUE(window->PublicidadTimer()->isActive());
   EXPECT_EQ(window->PublicidadTimer()->interval(), 1000);
-  EXPECT_FALSE(window->GameplayTimer()->isActive());
-}
 
-TEST_F(MainWindowTest, ButtonsShowTheirColoursExactly) {
-  StartAndLoad();
-  const QStringList captions = {QStringLiteral("BUSCAR"),        QStringLiteral("AUTOMÁTICO"),
-                                QStringLiteral("ACTUALIZAR"),    QStringLiteral("LIMPIAR"),
-                                QStringLiteral("COMBINACIONES"), QStringLiteral("AGREGAR"),
-                                QStringLiteral("REINICIAR"),     QStringLiteral("ANÁLISIS iA")};
+  // Buttons show their colours exactly, and a colour given at run time at once.
   for (int i = 0; i < 8; ++i) {
-    QPushButton* button = window->Button(i);
-    EXPECT_EQ(button->text(), captions[i]);
     const Rgb colour = Model().CmdFuncion[static_cast<size_t>(i)].backColour;
-    const QImage image = button->grab().toImage();
-    EXPECT_EQ(image.pixelColor(4, 4), QColor(RedOf(colour), GreenOf(colour), BlueOf(colour))) << "button " << i;
+    EXPECT_EQ(window->Button(i)->grab().toImage().pixelColor(4, 4),
+              QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)))
+        << "button " << i;
   }
-  // A colour the program gives at run time is drawn at once.
+  EXPECT_EQ(window->Button(7)->text(), QStringLiteral("ANÁLISIS iA"));
   Model().CmdFuncion[4].backColour = MakeRgb(0, 255, 0);
   window->Sync();
   EXPECT_EQ(window->Button(4)->grab().toImage().pixelColor(4, 4), QColor(0, 255, 0));
@@ -179,36 +157,29 @@ TEST_F(MainWindowTest, SelectorsTakeOnlyTheCharactersTheProgramAccepts) {
   EXPECT_EQ(b1->currentText(), QStringLiteral("12")) << "digits only, two at most";
   EXPECT_EQ(Model().CboBal[1].text, QStringLiteral("12"));
   Press(Qt::Key_Backspace, {}, QStringLiteral("\b"));
-  EXPECT_EQ(b1->currentText(), QStringLiteral("1"));
   EXPECT_EQ(Model().CboBal[1].text, QStringLiteral("1"));
 
   // Enter moves on to the next selector, which empties itself in turn.
   Press(Qt::Key_Return, {}, QStringLiteral("\r"));
-  EXPECT_EQ(QApplication::focusWidget(), window->Selector(2));
-  EXPECT_EQ(window->Selector(2)->currentText(), QString());
+  QComboBox* b2 = window->Selector(2);
+  EXPECT_EQ(QApplication::focusWidget(), b2);
+  EXPECT_EQ(b2->currentText(), QString());
   EXPECT_EQ(b1->currentText(), QStringLiteral("1"));
-}
 
-TEST_F(MainWindowTest, PickingASelectorItemReportsItsText) {
-  StartAndLoad();
+  // Escape reaches the program before the control: LIMPIAR puts the labels
+  // back and gives the list the focus.
+  Type(QStringLiteral("7"));
+  Press(Qt::Key_Escape, {}, QStringLiteral("\x1b"));
+  EXPECT_EQ(b2->currentText(), QStringLiteral("B2"));
+  EXPECT_EQ(b1->currentText(), QStringLiteral("B1"));
+  EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
+
+  // Picking an item reports its text, and the program sends the focus to the list.
   QComboBox* b3 = window->Selector(3);
   const QString item = b3->itemText(1);
   b3->setCurrentIndex(1);
   Q_EMIT b3->activated(1);
   EXPECT_EQ(Model().CboBal[3].text, item);
-  EXPECT_EQ(b3->currentText(), item);
-  EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList()) << "the program sends the focus to the list";
-}
-
-TEST_F(MainWindowTest, EscapeReachesTheProgramBeforeTheControl) {
-  StartAndLoad();
-  QComboBox* b2 = window->Selector(2);
-  b2->setFocus(Qt::TabFocusReason);
-  Type(QStringLiteral("7"));
-  ASSERT_EQ(Model().CboBal[2].text, QStringLiteral("7"));
-  // Escape is LIMPIAR: the selectors show their labels again and the list takes the focus.
-  Press(Qt::Key_Escape, {}, QStringLiteral("\x1b"));
-  EXPECT_EQ(b2->currentText(), QStringLiteral("B2"));
   EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
 }
 
@@ -242,33 +213,15 @@ TEST_F(MainWindowTest, BusyStateCoversThePanesAndKeepsTheFocusOffTheSelectors) {
   QWidget* holder = QApplication::focusWidget();
   for (int k = 0; k < 8; ++k) EXPECT_NE(holder, window->Selector(k));
   EXPECT_TRUE(window->BackgroundPane()->isVisible());
-  for (int k = 1; k <= 4; ++k) EXPECT_EQ(window->Selector(k)->currentText(), QStringLiteral("B%1").arg(k));
+  EXPECT_EQ(window->Selector(1)->currentText(), QStringLiteral("B1")) << "no selector took the focus";
 
   // The report written meanwhile is drawn when the background pane goes.
-  const QString before = window->Pane(0)->toPlainText();
   Model().RtfReporte[0].report.Append(QStringLiteral("nuevo informe\r\n"));
-  window->Sync();
-  EXPECT_EQ(window->Pane(0)->toPlainText(), before) << "covered: not drawn yet";
   app->EnableControls(true);
   window->Sync();
   EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
   EXPECT_FALSE(window->BackgroundPane()->isVisible());
   EXPECT_EQ(window->Pane(0)->toPlainText(), QStringLiteral("nuevo informe\n"));
-}
-
-TEST_F(MainWindowTest, LinksOpenTheirPages) {
-  StartAndLoad();
-  ASSERT_FALSE(window->MapButton(0)->isVisible());
-  int clicked = 0;
-  for (QLabel* label : window->findChildren<QLabel*>()) {
-    auto* link = dynamic_cast<ClickLabel*>(label);
-    if (!link || link->text() != QStringLiteral("Video Ayuda")) continue;
-    link->onClick();
-    ++clicked;
-  }
-  ASSERT_EQ(clicked, 1);
-  ASSERT_EQ(openedUrls.size(), 1);
-  EXPECT_EQ(openedUrls[0], QUrl::fromUserInput(Addresses().helpVideoPage));
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndAnsweringNoKeepsTheProgram) {
