@@ -64,15 +64,13 @@ inline QString Crlf(int n = 1) { return QStringLiteral("\r\n").repeated(n); }
 // The report's lines (split at CR LF).
 inline QStringList Lines(const ReportText& report) { return report.Text().split(QStringLiteral("\r\n")); }
 
-// Hooks that count steps and can ask for a stop after a number of steps.
+// Hooks that count steps and record the progress shown.
 class CountingHooks : public StepHooks {
  public:
   int steps = 0;
-  int stopAfter = -1;  // -1: never
   std::vector<int> progress;
   std::vector<bool> lastFlags;
   void Step() override { ++steps; }
-  bool StopRequested() const override { return stopAfter >= 0 && steps >= stopAfter; }
   void Progress(int percent, bool last) override {
     progress.push_back(percent);
     lastFlags.push_back(last);

@@ -8,8 +8,6 @@
 namespace tombolix {
 namespace {
 
-using testing::CountingHooks;
-using testing::DrawDateText;
 using testing::Lines;
 using testing::MakeHistory;
 
@@ -18,7 +16,7 @@ QString Marks(const ReportText& report, int line = 0) { return Lines(report)[lin
 
 QString Consecutive(int positions, const std::vector<int>& draw) {
   const History h = MakeHistory(positions, {draw});
-  ReportText report{QString()};
+  ReportText report;
   ConsecutiveNumbers(HistoryView(h), report, NoHooks());
   return Marks(report);
 }
@@ -32,30 +30,9 @@ TEST(ConsecutiveNumbersTest, OnlyNeighbouringPositionsCount) {
   EXPECT_EQ(Consecutive(2, {3, 3}), QStringLiteral("03&03&"));
 }
 
-TEST(ConsecutiveNumbersTest, SpareColumnsAreNotNeighbours) {
-  // A later, longer line keeps an extra number in the column after the last position.
-  History h = MakeHistory(2, {{10, 20}});
-  h.Pos[2][0] = 21;
-  ReportText report{QString()};
-  ConsecutiveNumbers(HistoryView(h), report, NoHooks());
-  EXPECT_EQ(report.Text(), DrawDateText(1) + QStringLiteral("   10&20&\r\n\r\n"));
-}
-
-TEST(ConsecutiveNumbersTest, ListsTheLastHundredDrawsNewestFirst) {
-  const History h = testing::PatternHistory(6, 150, 45);
-  ReportText report{QString()};
-  CountingHooks hooks;
-  ConsecutiveNumbers(HistoryView(h), report, hooks);
-  const QStringList lines = Lines(report);
-  ASSERT_EQ(lines.size(), 102);
-  EXPECT_TRUE(lines.first().startsWith(DrawDateText(150)));
-  EXPECT_TRUE(lines[99].startsWith(DrawDateText(51)));
-  EXPECT_EQ(hooks.steps, 100);
-}
-
 QString Repeated(int positions, const std::vector<std::vector<int>>& draws, int line) {
   const History h = MakeHistory(positions, draws);
-  ReportText report{QString()};
+  ReportText report;
   RepeatedNumbers(HistoryView(h), report, NoHooks());
   return Marks(report, line);
 }
@@ -77,20 +54,19 @@ TEST(RepeatedNumbersTest, EqualNeighboursOverrideRepeats) {
   EXPECT_EQ(Repeated(4, draws, 1), QStringLiteral("07+01&09-09-"));
 }
 
-TEST(RepeatedNumbersTest, SpareColumnsAreNeverCompared) {
-  // The older draw came from a longer line and keeps 5 in its spare fourth
-  // column; the newer draw's filler 100 must not match either.
-  History h = MakeHistory(3, {{1, 2, 3}, {5, 6, 7}});
-  h.Pos[3][0] = 5;
-  ReportText report{QString()};
-  RepeatedNumbers(HistoryView(h), report, NoHooks());
-  EXPECT_EQ(Marks(report, 0), QStringLiteral("05&06&07&"));
-  EXPECT_EQ(Marks(report, 1), QStringLiteral("01&02&03&"));
-}
-
-TEST(RepeatedNumbersTest, ASingleDrawHasNothingToRepeat) {
-  EXPECT_EQ(Repeated(2, {{4, 4}}, 0), QStringLiteral("04-04-"));
-  EXPECT_EQ(Repeated(2, {{4, 5}}, 0), QStringLiteral("04&05&"));
+TEST(DrawLinesTest, SpareColumnsAreNeverRead) {
+  // The older draw came from a longer line and keeps 8 in its spare fourth
+  // column: not a neighbour of 7 nor a repeat of the newer 8; the newer draw's
+  // filler 100 must not match either.
+  History h = MakeHistory(3, {{1, 2, 7}, {8, 6, 9}});
+  h.Pos[3][0] = 8;
+  ReportText repeated;
+  RepeatedNumbers(HistoryView(h), repeated, NoHooks());
+  EXPECT_EQ(Marks(repeated, 0), QStringLiteral("08&06&09&"));
+  EXPECT_EQ(Marks(repeated, 1), QStringLiteral("01&02&07&"));
+  ReportText consecutive;
+  ConsecutiveNumbers(HistoryView(h), consecutive, NoHooks());
+  EXPECT_EQ(Marks(consecutive, 1), QStringLiteral("01+02+07&"));
 }
 
 }  // namespace
