@@ -120,6 +120,7 @@ class MainWindow : public QWidget {
   bool HandleKeyPress(QObject* watched, QKeyEvent* event);
   bool HandleSelectorKey(int k, QKeyEvent* event);
   bool HandleListPress(QMouseEvent* event);
+  bool IsSelectionPaste(QObject* watched, const QMouseEvent* event) const;
   void HandleFocusIn(QObject* watched, QFocusEvent* event);
   int SelectorIndexOf(const QObject* object) const;
   // Runs an app handler, then draws what it changed.

@@ -53,7 +53,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
       if (watched == list_->viewport()) return HandleListPress(static_cast<QMouseEvent*>(event));
-      return false;
+      return IsSelectionPaste(watched, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonRelease:
+      return IsSelectionPaste(watched, static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove:
       // Dragging over the list would move its selection row by row.
       return watched == list_->viewport() && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
@@ -93,7 +95,8 @@ bool MainWindow::HandleKeyPress(QObject* watched, QKeyEvent* event) {
 
 bool MainWindow::HandleSelectorKey(int k, QKeyEvent* event) {
   const QChar c = TypedCharacter(*event);
-  if (c.isNull()) return false;
+  // Shift+Insert pastes without typing a character; it would bring in any text.
+  if (c.isNull()) return event->matches(QKeySequence::Paste);
   bool accepted = false;
   Forward([this, k, c, &accepted] { accepted = app_.CboBal_KeyPress(k, c); });
   // Accepted characters edit the text as usual; the edit is reported back.
@@ -123,6 +126,12 @@ void MainWindow::HandleFocusIn(QObject* watched, QFocusEvent* event) {
   } else {
     Forward([this, k = focus.index] { app_.CboBal_GotFocus(k); });
   }
+}
+
+// The middle button pastes the X11 selection into a text field; a selector
+// takes no text but what is typed into it.
+bool MainWindow::IsSelectionPaste(QObject* watched, const QMouseEvent* event) const {
+  return event->button() == Qt::MiddleButton && SelectorIndexOf(watched) >= 0;
 }
 
 int MainWindow::SelectorIndexOf(const QObject* object) const {

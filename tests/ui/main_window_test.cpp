@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -156,6 +157,10 @@ TEST_F(MainWindowTest, SelectorsTakeOnlyTheCharactersTheProgramAccepts) {
   Type(QStringLiteral("1x23"));
   EXPECT_EQ(b1->currentText(), QStringLiteral("12")) << "digits only, two at most";
   EXPECT_EQ(Model().CboBal[1].text, QStringLiteral("12"));
+  // Nor can text be pasted in.
+  QGuiApplication::clipboard()->setText(QStringLiteral("hola"));
+  Press(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(b1->currentText(), QStringLiteral("12"));
   Press(Qt::Key_Backspace, {}, QStringLiteral("\b"));
   EXPECT_EQ(Model().CboBal[1].text, QStringLiteral("1"));
 
@@ -214,6 +219,9 @@ TEST_F(MainWindowTest, BusyStateCoversThePanesAndKeepsTheFocusOffTheSelectors) {
   for (int k = 0; k < 8; ++k) EXPECT_NE(holder, window->Selector(k));
   EXPECT_TRUE(window->BackgroundPane()->isVisible());
   EXPECT_EQ(window->Selector(1)->currentText(), QStringLiteral("B1")) << "no selector took the focus";
+  // Escape reaches the program wherever the focus was parked: the computation is asked to stop.
+  Press(Qt::Key_Escape, {}, QStringLiteral("\x1b"));
+  EXPECT_TRUE(Model().StopRequested);
 
   // The report written meanwhile is drawn when the background pane goes.
   Model().RtfReporte[0].report.Append(QStringLiteral("nuevo informe\r\n"));
