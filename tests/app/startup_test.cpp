@@ -34,7 +34,6 @@ TEST(StartupTest, FirstStartPreparesTheFolderAndWelcomesOnlyWhenTheLauncherIsNew
   EXPECT_EQ(m.HistoryFolder, run.InProgram(QStringLiteral("Historiales")));
   EXPECT_EQ(run.Host().keepOnTopCount, 1);
   EXPECT_TRUE(m.TmrPublicidad.enabled);
-  EXPECT_EQ(m.LstFormula.selectedRow, 22);
   // The background pane carries the product's name in light red at its end.
   const ReportText& banner = m.RtfFondo.report;
   EXPECT_TRUE(banner.Text().endsWith(QString(17, QLatin1Char(' ')) + QStringLiteral("Tombolix")));
