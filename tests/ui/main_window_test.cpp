@@ -126,12 +126,8 @@ TEST_F(MainWindowTest, FirstTimerTickLoadsTheFirstLotteryAndDrawsIt) {
     EXPECT_FALSE(window->Selector(k)->isEnabled());
   }
 
-  EXPECT_EQ(window->AnalysisList()->count(), 23);
   EXPECT_EQ(window->AnalysisList()->currentRow(), 22);
   EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
-
-  // The start timer now ticks every second.
-  EXPECT_TRUE(window->PublicidadTimer()->isActive());
   EXPECT_EQ(window->PublicidadTimer()->interval(), 1000);
 
   // Buttons show their colours exactly, and a colour given at run time at once.

@@ -97,24 +97,6 @@ TEST(QtPlatformTest, YieldingRunsTheEventLoopAtMostOncePerInterval) {
   EXPECT_EQ(delivered, 2);
 }
 
-TEST(QtPlatformTest, QuitEndsTheProcessAtTheNextYield) {
-  QtPlatform platform;
-  QWidget window;
-  window.show();
-  platform.AttachWindow(&window, [] {});
-  int loopsLeft = 0;
-  int ends = 0;
-  platform.SetQuitActions([&loopsLeft] { ++loopsLeft; }, [&ends] { ++ends; });
-  platform.ProcessEvents();
-  EXPECT_EQ(ends, 0);
-  platform.Quit();
-  EXPECT_TRUE(platform.QuitRequested());
-  EXPECT_EQ(loopsLeft, 1);
-  EXPECT_FALSE(window.isVisible());
-  platform.ProcessEvents();
-  EXPECT_EQ(ends, 1);
-}
-
 // Answers the next message box with a key press, as a user would.
 void AnswerNextBoxWith(int key) {
   QTimer::singleShot(50, qApp, [key] {
