@@ -93,8 +93,6 @@ void TombolixApp::ComputePane(int pane) {
     std::array<QString, kMaxPositions + 1> texts;
     for (int k = 1; k <= positions; ++k) texts[static_cast<size_t>(k)] = model_.CboBal[static_cast<size_t>(k)].text;
     if (FrequencyMapM1(history, model_.AnalysisWindow, model_.arrays, report, *this) == AnalysisOutcome::Stopped) {
-      // A replay stopped while the caption showed its progress gives the caption back.
-      model_.caption = savedCaption_;
       AbortAnalysis();
       return;
     }

@@ -2,6 +2,8 @@
 #include "app/tombolix_app.h"
 #include "texts/messages.h"
 
+#include <algorithm>
+
 namespace tombolix {
 
 namespace {
@@ -62,17 +64,24 @@ void TombolixApp::ClearForReload() {
 // returns at once afterwards. While the program is closing it only returns.
 void TombolixApp::AbortAnalysis() {
   if (Ending()) return;
+  // A computation stopped while the minimised window's caption showed its
+  // progress gives the caption back.
+  model_.caption = savedCaption_;
   EnableControls(true);
   model_.CmdFuncion[2].Tag = QStringLiteral("1");
   Limpiar();
   model_.StopRequested = false;
 }
 
-// Waits `seconds` while the window keeps processing its events.
+// Waits `seconds` while the window keeps processing its events. It waits for
+// events in short slices rather than polling, so a long pause keeps no core busy.
 void TombolixApp::Pause(int seconds) {
   const qint64 start = platform_.NowMs();
   const qint64 wait = qint64{seconds} * 1000;
-  while (platform_.NowMs() - start < wait && !Ending()) platform_.ProcessEvents();
+  for (qint64 left = wait; left > 0 && !Ending(); left = wait - (platform_.NowMs() - start)) {
+    constexpr qint64 kSliceMs = 50;
+    platform_.WaitForEvents(static_cast<int>(std::min(left, kSliceMs)));
+  }
 }
 
 }  // namespace tombolix

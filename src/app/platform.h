@@ -17,10 +17,12 @@ class Platform {
   virtual ~Platform() = default;
 
   // A modal message box; returns the button pressed.
-  virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
-                                    MessageButtons buttons, MessageAnswer defaultAnswer) = 0;
+  virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
+                                    MessageAnswer defaultAnswer) = 0;
   // Lets pending events run (throttled; always brings the view up to date when it runs).
   virtual void ProcessEvents() = 0;
+  // Lets events run for up to `maxMs` milliseconds, sleeping while none come.
+  virtual void WaitForEvents(int /*maxMs*/) { ProcessEvents(); }
   // Brings the view up to date with the window model now.
   virtual void SyncView() = 0;
   virtual void Beep() = 0;

@@ -7,12 +7,16 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -79,6 +83,13 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
   box.setDefaultButton(yesNo ? BoxButton(defaultAnswer == MessageAnswer::Yes ? MessageAnswer::Yes : MessageAnswer::No)
                              : QMessageBox::Ok);
   box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+  // The program speaks Spanish, its buttons too.
+  if (yesNo) {
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf16(u"Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+  } else {
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+  }
   const int result = box.exec();
   if (yesNo) return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
   return MessageAnswer::Ok;
@@ -93,6 +104,19 @@ void QtPlatform::ProcessEvents() {
   if (sinceYield_.elapsed() < kYieldIntervalMs) return;
   SyncView();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  sinceYield_.restart();
+  EndIfQuitting();
+}
+
+void QtPlatform::WaitForEvents(int maxMs) {
+  if (quitRequested_) {
+    EndIfQuitting();
+    return;
+  }
+  SyncView();
+  QEventLoop loop;
+  QTimer::singleShot(std::max(maxMs, 0), &loop, &QEventLoop::quit);
+  loop.exec();
   sinceYield_.restart();
   EndIfQuitting();
 }

@@ -40,6 +40,7 @@ class QtPlatform : public Platform {
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
   void ProcessEvents() override;
+  void WaitForEvents(int maxMs) override;
   void SyncView() override;
   void Beep() override;
   qint64 NowMs() const override { return clock_.elapsed(); }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -97,11 +98,16 @@ TEST(QtPlatformTest, YieldingRunsTheEventLoopAtMostOncePerInterval) {
   EXPECT_EQ(delivered, 2);
 }
 
-// Answers the next message box with a key press, as a user would.
+// Answers the next message box with a key press, as a user would, after
+// noting the captions of its buttons.
+QStringList lastButtons;
 void AnswerNextBoxWith(int key) {
   QTimer::singleShot(50, qApp, [key] {
     QWidget* box = QApplication::activeModalWidget();
     ASSERT_NE(box, nullptr);
+    lastButtons.clear();
+    for (const QPushButton* button : box->findChildren<QPushButton*>()) lastButtons.append(button->text());
+    lastButtons.sort();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(box, &press);
   });
@@ -114,6 +120,12 @@ TEST(QtPlatformTest, MessageBoxesAnswerEscapeAndEnterThemselves) {
   EXPECT_EQ(platform.ShowMessage(QStringLiteral("¿Salir?"), QStringLiteral("Tombolix - Cerrar Aplicación"),
                                  MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::Yes),
             MessageAnswer::No);
+  EXPECT_EQ(lastButtons, (QStringList{QStringLiteral("No"), QString::fromUtf16(u"Sí")}));
+  AnswerNextBoxWith(Qt::Key_Return);
+  EXPECT_EQ(platform.ShowMessage(QStringLiteral("Aviso"), QStringLiteral("Tombolix"), MessageIcon::Information,
+                                 MessageButtons::Ok, MessageAnswer::Ok),
+            MessageAnswer::Ok);
+  EXPECT_EQ(lastButtons, QStringList{QStringLiteral("Aceptar")});
   AnswerNextBoxWith(Qt::Key_Return);
   EXPECT_EQ(platform.ShowMessage(QStringLiteral("¿Salir?"), QStringLiteral("Tombolix"), MessageIcon::Exclamation,
                                  MessageButtons::YesNo, MessageAnswer::No),
