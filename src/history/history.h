@@ -18,7 +18,7 @@ inline constexpr int kMaxPositions = 7;
 struct History {
   qint32 DrawCount = 0;
   quint8 PositionCount = 0;
-  QVector<QString> DrawDate;                     // index d - 1, each exactly 10 characters
+  QVector<QString> DrawDate;                       // index d - 1, each exactly 10 characters
   std::array<QVector<quint8>, kMaxPositions> Pos;  // Pos[k - 1][d - 1]
 
   quint8 P(int k, int d) const { return Pos[static_cast<size_t>(k - 1)][d - 1]; }
@@ -34,8 +34,7 @@ struct HistoryView {
 
   HistoryView() = default;
   explicit HistoryView(const History& h) : history(&h), DrawCount(h.DrawCount), PositionCount(h.PositionCount) {}
-  HistoryView(const History& h, qint32 drawCount)
-      : history(&h), DrawCount(drawCount), PositionCount(h.PositionCount) {}
+  HistoryView(const History& h, qint32 drawCount) : history(&h), DrawCount(drawCount), PositionCount(h.PositionCount) {}
 
   // Number at position k (1..7) of draw d (1..DrawCount).
   quint8 P(int k, int d) const { return history->P(k, d); }

@@ -16,7 +16,7 @@ using SelectorLists = std::array<std::vector<quint8>, kMaxPositions + 1>;
 // What FillSelectors produces for the selectors CboBal(1)..CboBal(7).
 struct SelectorPopulation {
   SelectorLists lists;
-  std::array<QString, kMaxPositions + 1> tags;        // "100", "0" or "1"; index 0 unused
+  std::array<QString, kMaxPositions + 1> tags;            // "100", "0" or "1"; index 0 unused
   std::array<quint8, kMaxPositions + 1> FullListCount{};  // distinct values before the rarity filter
 };
 
