@@ -11,7 +11,7 @@ inline constexpr int kStartPaneWidth = 38;
 }  // namespace
 
 QString StartPaneText(int drawCount) {
-  const QString breaks = QStringLiteral("\r\n\r\n\r\n\r\n");
+  QString breaks = QStringLiteral("\r\n\r\n\r\n\r\n");
   if (drawCount == 0) return breaks;
   const QString line = QString::number(drawCount) + Msg(24);
   const int indent = std::max(0, (kStartPaneWidth - static_cast<int>(line.size())) / 2);

@@ -46,8 +46,7 @@ int KeypadCode(int qtKey) {
     case Qt::Key_Minus:
       return 109;
     case Qt::Key_Period:
-      return 110;
-    case Qt::Key_Comma:
+    case Qt::Key_Comma:  // the keypad's decimal key, whichever character it types
       return 110;
     case Qt::Key_Slash:
       return 111;
