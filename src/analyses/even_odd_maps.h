@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analyses/analysis_arrays.h"
-#include "analyses/step_hooks.h"
+#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "reports/report_text.h"
 

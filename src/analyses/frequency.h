@@ -2,7 +2,7 @@
 
 #include "analyses/analysis_arrays.h"
 #include "analyses/replay_map.h"
-#include "analyses/step_hooks.h"
+#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"

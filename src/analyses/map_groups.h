@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analyses/step_hooks.h"
+#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "reports/report_text.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analyses/step_hooks.h"
+#include "reports/step_hooks.h"
 #include "app/platform.h"
 #include "app/window_model.h"
 #include "sound/clip_player.h"
