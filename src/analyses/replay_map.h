@@ -1,17 +1,14 @@
 #pragma once
 
-#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 #include <QChar>
 #include <QStringList>
 
 namespace tombolix {
-
-// How a computation that watches the stop request ended.
-enum class AnalysisOutcome { Done, Stopped };
 
 // The classes a replay map gives the numbers of the next draw, rebuilt before
 // every replayed draw from the draws known at that point.

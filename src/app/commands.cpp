@@ -5,9 +5,17 @@ namespace tombolix {
 // A press of CmdFuncion(index). Every command ends with the focus on the
 // analysis list.
 void TombolixApp::RunCommand(int index) {
+  if (index >= 0 && index < kCommandCount) {
+    RunCommand(static_cast<Command>(index));
+  } else if (!Ending()) {
+    model_.focus = Focus{FocusTarget::LstFormula, 0};
+  }
+}
+
+void TombolixApp::RunCommand(Command command) {
   if (Ending()) return;
-  switch (index) {
-    case 3:
+  switch (command) {
+    case Command::Limpiar:
       Limpiar();
       break;
     default:

@@ -2,6 +2,7 @@
 #include "app/tombolix_app.h"
 #include "history/loader.h"
 #include "history/selector_population.h"
+#include "reports/start_pane.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,8 +48,8 @@ void TombolixApp::LoadHistory() {
     }
     for (int i : {0, 1, 4, 7}) model_.CmdFuncion[static_cast<size_t>(i)].enabled = false;
     model_.LstFormula.enabled = false;
-    model_.CmdFuncion[2].Tag = QStringLiteral("1");
-    model_.CmdFuncion[6].backColour = ControlColour::ReiniciarAdvised;
+    model_.SetReloadPending(true);
+    model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
   }
   pane0.SetCaret(0);
 }

@@ -1,4 +1,5 @@
 #include "app/key_codes.h"
+#include "app/pane_table.h"
 #include "app/tombolix_app.h"
 
 #include <algorithm>
@@ -34,13 +35,8 @@ bool Matches(const KeyBinding& binding, int keyCode, int modifiers) {
 // The keys that act while the window is idle, in order of precedence; the
 // first match runs.
 constexpr std::array kIdleKeys = {
-    KeyBinding{KeyCode::Escape, Modifiers::Any, 0, [](TombolixApp& app) { app.RunCommand(3); }},
+    KeyBinding{KeyCode::Escape, Modifiers::Any, 0, [](TombolixApp& app) { app.RunCommand(Command::Limpiar); }},
 };
-
-// The panes of the computations that watch the stop request while they run.
-constexpr std::array kStoppablePanes = {
-    Pane::Start,         Pane::HistorialAciertos, Pane::MapaFrecuenciaM1,  Pane::MapaLeyTercioM1,
-    Pane::PatronJugadas, Pane::GeneradorM1,       Pane::PatronUltimoSorteo};
 
 }  // namespace
 
@@ -61,8 +57,11 @@ void TombolixApp::KeyDown(int keyCode, int modifiers) {
     return;
   }
   if (keyCode != KeyCode::Escape || !model_.busy) return;
-  const bool stoppable = std::any_of(kStoppablePanes.begin(), kStoppablePanes.end(),
-                                     [&](int pane) { return model_.RtfReporte[static_cast<size_t>(pane)].visible; });
+  // Only the computations that watch the stop request can be stopped.
+  const std::span<const PaneRow> panes = PaneTable();
+  const bool stoppable = std::any_of(panes.begin(), panes.end(), [&](const PaneRow& row) {
+    return row.escapeStops && model_.RtfReporte[static_cast<size_t>(row.pane)].visible;
+  });
   if (stoppable) model_.StopRequested = true;
 }
 

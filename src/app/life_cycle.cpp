@@ -11,8 +11,9 @@ constexpr int kPromotionTick = 120;
 
 bool TombolixApp::QueryClose() {
   if (model_.AnalysisWindow > 0) {
-    const MessageAnswer answer = platform_.ShowMessage(Msg(18), MessageTitle(15), MessageIcon::Exclamation,
-                                                       MessageButtons::YesNo, MessageAnswer::No);
+    const MessageAnswer answer =
+        platform_.ShowMessage(Msg(TxtConfirmarSalida), MessageTitle(TxtCerrarAplicacion), MessageIcon::Exclamation,
+                              MessageButtons::YesNo, MessageAnswer::No);
     if (answer != MessageAnswer::Yes) return false;
     model_.AnalysisWindow = 0;
   }
@@ -65,7 +66,7 @@ void TombolixApp::TmrGameplay_Timer() {
       timer.enabled = false;
       timer.Tag = QStringLiteral("0");
       Pause(30);
-      RunCommand(6);
+      RunCommand(Command::Reiniciar);
       return;
     }
     // 1-based position of the first CR LF at or after character p; 0 when none.

@@ -1,16 +1,11 @@
 #include "app/control_colours.h"
+#include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "texts/messages.h"
 
 #include <algorithm>
 
 namespace tombolix {
-
-namespace {
-// Panes that remember which map of their pair was shown last.
-constexpr int kM2Panes[] = {Pane::MapaFrecuenciaM2, Pane::MapaLeyTercioM2, Pane::GeneradorM2,
-                            Pane::ParesImparesM2,   Pane::PrimosM2,        Pane::PronosticoM2};
-}  // namespace
 
 // The Clear command: back to the start pane, or, when a reload is pending,
 // everything derived from the history is dropped and the history read again.
@@ -19,8 +14,8 @@ void TombolixApp::Limpiar() {
   model_.TmrGameplay.enabled = false;
   model_.TmrGameplay.Tag = QStringLiteral("0");
   model_.CboLoteria.Tag = QStringLiteral("1");
-  model_.CmdFuncion[4].backColour = ControlColour::Combinaciones;
-  model_.CmdFuncion[7].backColour = ControlColour::AnalisisIa;
+  model_.Cmd(Command::Combinaciones).backColour = ControlColour::Combinaciones;
+  model_.Cmd(Command::AnalisisIa).backColour = ControlColour::AnalisisIa;
   LlenarListaAnalisis();
   ShowReportPane(Pane::Start);
   if (model_.ReloadPending()) {
@@ -40,16 +35,19 @@ void TombolixApp::Limpiar() {
 
 void TombolixApp::ClearForReload() {
   WindowModel& m = model_;
-  m.LblAjuste.caption = Msg(53);
-  m.CmdFuncion[2].Tag = QStringLiteral("0");
-  m.CmdFuncion[6].backColour = ControlColour::Reiniciar;
+  m.LblAjuste.caption = Msg(TxtCargando);
+  m.SetReloadPending(false);
+  m.Cmd(Command::Reiniciar).backColour = ControlColour::Reiniciar;
   for (int k = 1; k <= kMaxPositions; ++k) {
     SelectorState& selector = m.CboBal[static_cast<size_t>(k)];
     selector.items.clear();
     selector.text = QStringLiteral("--");
   }
   for (ReportPane& pane : m.RtfReporte) pane.report.SetText(QStringLiteral(" "));
-  for (int pane : kM2Panes) m.RtfReporte[static_cast<size_t>(pane)].Tag = QStringLiteral("0");
+  // The M2 panes forget which map of their pair was shown last.
+  for (const PaneRow& row : PaneTable()) {
+    if (row.isM2) m.SetShowsM2Last(row.pane, false);
+  }
   for (LabelState& map : m.LblMapas) map.Tag = QStringLiteral("0");
   m.LblMapas[0].backColour = ControlColour::MapShown;
   m.LblMapas[1].backColour = ControlColour::MapOther;
@@ -68,7 +66,7 @@ void TombolixApp::AbortAnalysis() {
   // progress gives the caption back.
   model_.caption = savedCaption_;
   EnableControls(true);
-  model_.CmdFuncion[2].Tag = QStringLiteral("1");
+  model_.SetReloadPending(true);
   Limpiar();
   model_.StopRequested = false;
 }

@@ -19,7 +19,7 @@ void TombolixApp::ShowBanner(int mode) {
     banner.SetColour(banner.Length() - static_cast<int>(name.size()), static_cast<int>(name.size()),
                      ControlColour::BannerName);
   } else if (mode == 2) {
-    banner.SetText(crLf.repeated(7) + Msg(43));
+    banner.SetText(crLf.repeated(7) + Msg(TxtAdvertencia));
     banner.SetColour(1, banner.Length() - 1, ControlColour::Rejection);
   }
 }

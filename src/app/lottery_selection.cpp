@@ -40,8 +40,9 @@ void TombolixApp::RestoreLotterySelection() {
     return;
   }
   clips_.PlayClip(12);
-  platform_.ShowMessage(Msg(49) + QDir::toNativeSeparators(model_.HistoryFolder) + QLatin1Char('\''), MessageTitle(39),
-                        MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok);
+  platform_.ShowMessage(Msg(TxtSinHistoriales) + QDir::toNativeSeparators(model_.HistoryFolder) + QLatin1Char('\''),
+                        MessageTitle(TxtImposibleContinuar), MessageIcon::Critical, MessageButtons::Ok,
+                        MessageAnswer::Ok);
   EndProgram();
 }
 
@@ -61,8 +62,8 @@ void TombolixApp::CboLoteria_Click(int index) {
   if (index < 0 || index >= box.items.size()) return;
   box.currentIndex = index;
   if (box.Tag.toInt() != 0 || Ending()) return;
-  model_.CmdFuncion[2].Tag = QStringLiteral("1");
-  model_.CmdFuncion[6].backColour = ControlColour::ReiniciarAdvised;
+  model_.SetReloadPending(true);
+  model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
   SaveLotterySelection();
   Limpiar();
 }

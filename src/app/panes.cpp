@@ -1,14 +1,9 @@
 #include "app/control_colours.h"
+#include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "reports/start_pane.h"
 
 namespace tombolix {
-
-namespace {
-
-bool IsPaneIndex(int pane) { return pane >= 0 && pane < kPaneCount; }
-
-}  // namespace
 
 void TombolixApp::ShowReportPane(int pane) {
   if (!IsPaneIndex(pane)) return;
@@ -23,7 +18,7 @@ void TombolixApp::ShowReportPane(int pane) {
   }
   // The M2 pane of the current pair remembers which map of the pair was shown last.
   const int m2Pane = maps[1].Tag.toInt();
-  const bool m2Last = IsPaneIndex(m2Pane) && model_.RtfReporte[static_cast<size_t>(m2Pane)].Tag.toInt() != 0;
+  const bool m2Last = IsPaneIndex(m2Pane) && model_.ShowsM2Last(m2Pane);
   maps[0].backColour = m2Last ? ControlColour::MapOther : ControlColour::MapShown;
   maps[1].backColour = m2Last ? ControlColour::MapShown : ControlColour::MapOther;
   if (!model_.AiRunning()) {
@@ -37,7 +32,7 @@ void TombolixApp::EnableControls(bool enabled) {
   if (!enabled) {
     for (int k = 1; k <= kMaxPositions; ++k) m.CboBal[static_cast<size_t>(k)].enabled = false;
     for (int i : {0, 1, 2, 3, 4, 5, 7}) m.CmdFuncion[static_cast<size_t>(i)].enabled = false;
-    m.CmdFuncion[6].tabStop = false;
+    m.Cmd(Command::Reiniciar).tabStop = false;
     m.CboLoteria.enabled = false;
     m.LstFormula.enabled = false;
     // The pane about to receive a report starts empty, new text in dark grey.
@@ -57,7 +52,7 @@ void TombolixApp::EnableControls(bool enabled) {
       m.CboBal[static_cast<size_t>(k)].enabled = k <= m.history.PositionCount;
     }
     for (int i : {0, 1, 2, 3, 4, 5, 7}) m.CmdFuncion[static_cast<size_t>(i)].enabled = true;
-    m.CmdFuncion[6].tabStop = true;
+    m.Cmd(Command::Reiniciar).tabStop = true;
     m.CboLoteria.enabled = true;
     m.RtfFondo.visible = false;
     m.LblMapas[0].enabled = true;

@@ -53,8 +53,9 @@ bool TombolixApp::Start() {
 
 // Messages 37 + folder + 38, then the program ends without its closing question.
 void TombolixApp::ShowFolderUnwritable() {
-  platform_.ShowMessage(Msg(37) + QDir::toNativeSeparators(programFolder_) + Msg(38), MessageTitle(39),
-                        MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok);
+  platform_.ShowMessage(Msg(TxtCarpetaInicio) + QDir::toNativeSeparators(programFolder_) + Msg(TxtCarpetaProtegida),
+                        MessageTitle(TxtImposibleContinuar), MessageIcon::Critical, MessageButtons::Ok,
+                        MessageAnswer::Ok);
   EndProgram();
 }
 
@@ -64,9 +65,11 @@ void TombolixApp::CreateDesktopShortcut() {
   const QString launcher = platform_.DesktopLauncherPath();
   if (launcher.isEmpty() || FileExists(launcher)) return;
   if (!platform_.CreateDesktopLauncher(launcher, programFolder_) || !FileExists(launcher)) return;
-  const QString text = Msg(17) + QLatin1Char(' ') + Msg(50) + QDir::toNativeSeparators(programFolder_) +
-                       QStringLiteral("'.") + kCrLf + kCrLf + Msg(51);
-  platform_.ShowMessage(text, MessageTitle(14), MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+  const QString text = Msg(TxtAccesoDirectoCreado) + QLatin1Char(' ') + Msg(TxtCarpetaPrograma) +
+                       QDir::toNativeSeparators(programFolder_) + QStringLiteral("'.") + kCrLf + kCrLf +
+                       Msg(TxtDesinstalar);
+  platform_.ShowMessage(text, MessageTitle(TxtBienvenido), MessageIcon::Information, MessageButtons::Ok,
+                        MessageAnswer::Ok);
 }
 
 void TombolixApp::LlenarListaAnalisis() {

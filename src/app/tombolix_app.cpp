@@ -32,7 +32,7 @@ void TombolixApp::SetDesignState() {
     button.backColour = kButtons[i].colour;
     button.Tag = QStringLiteral("0");
   }
-  model_.CmdFuncion[2].Tag = QStringLiteral("1");  // the first LIMPIAR loads a history
+  model_.SetReloadPending(true);  // the first LIMPIAR loads a history
 
   for (SelectorState& selector : model_.CboBal) selector.text = QStringLiteral("--");
   for (ReportPane& pane : model_.RtfReporte) {
@@ -72,7 +72,7 @@ void TombolixApp::Step() { platform_.ProcessEvents(); }
 bool TombolixApp::StopRequested() const { return model_.StopRequested || Ending(); }
 
 void TombolixApp::Progress(int percent, bool last) {
-  model_.LblAjuste.caption = Msg(29) + QString::number(percent) + QLatin1Char('%');
+  model_.LblAjuste.caption = Msg(TxtProcesando) + QString::number(percent) + QLatin1Char('%');
   if (platform_.IsMinimised() && !last) {
     model_.caption = QString::number(percent) + QStringLiteral("% << Tombolix");
   } else {

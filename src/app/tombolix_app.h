@@ -1,8 +1,8 @@
 #pragma once
 
-#include "reports/step_hooks.h"
 #include "app/platform.h"
 #include "app/window_model.h"
+#include "reports/step_hooks.h"
 #include "sound/clip_player.h"
 
 #include <QString>
@@ -43,7 +43,9 @@ class TombolixApp : public StepHooks {
   bool Ending() const { return model_.closingConfirmed || model_.quitting; }
 
   // --- Commands (commands.cpp) ---
+  // A press of CmdFuncion(index), as the view forwards it.
   void RunCommand(int index);
+  void RunCommand(Command command);
 
   // --- Clear command and stop routine (limpiar.cpp) ---
   void Limpiar();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyses/analysis_arrays.h"
+#include "app/command.h"
 #include "history/history.h"
 #include "reports/panes.h"
 #include "reports/report_text.h"
@@ -107,10 +108,24 @@ struct WindowModel {
   bool closingConfirmed = false;  // the user confirmed closing; computations return at once
   bool quitting = false;          // the program is ending itself
 
-  // Named readings of control tags.
-  bool ReloadPending() const { return CmdFuncion[2].Tag.toInt() != 0; }
-  bool AiRunning() const { return CmdFuncion[7].Tag.toInt() != 0; }
+  ButtonState& Cmd(Command command) { return CmdFuncion[static_cast<size_t>(Index(command))]; }
+  const ButtonState& Cmd(Command command) const { return CmdFuncion[static_cast<size_t>(Index(command))]; }
+
+  // Flags the window keeps in control tags ("0" or "1", read as numbers).
+  // The next LIMPIAR reloads the lottery list and the history (Tag of ACTUALIZAR).
+  bool ReloadPending() const { return Cmd(Command::Actualizar).Tag.toInt() != 0; }
+  void SetReloadPending(bool on) { Cmd(Command::Actualizar).Tag = FlagText(on); }
+  // ANÁLISIS iA is computing its source analyses (Tag of its button).
+  bool AiRunning() const { return Cmd(Command::AnalisisIa).Tag.toInt() != 0; }
+  void SetAiRunning(bool on) { Cmd(Command::AnalisisIa).Tag = FlagText(on); }
+  // BUSCAR or AUTOMÁTICO run ANÁLISIS iA as a quiet preparation (Tag of pane 0).
   bool QuietRun() const { return RtfReporte[0].Tag.toInt() != 0; }
+  void SetQuietRun(bool on) { RtfReporte[0].Tag = FlagText(on); }
+  // The M2 pane of a pair remembers whether its M2 was shown last.
+  bool ShowsM2Last(int m2Pane) const { return RtfReporte[static_cast<size_t>(m2Pane)].Tag.toInt() != 0; }
+  void SetShowsM2Last(int m2Pane, bool on) { RtfReporte[static_cast<size_t>(m2Pane)].Tag = FlagText(on); }
+
+  static QString FlagText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
   // The selectors' candidate lists as numbers (CboBal(1..7)).
   std::array<std::vector<quint8>, kMaxPositions + 1> SelectorValues() const;

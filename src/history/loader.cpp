@@ -1,10 +1,9 @@
 #include "history/loader.h"
 
-#include "history/ansi_codec.h"
+#include "codec/ansi_codec.h"
 #include "history/date_check.h"
 #include "history/line_fields.h"
 #include "history/prime.h"
-#include "texts/messages.h"
 
 #include <QFile>
 
@@ -128,11 +127,6 @@ LoadedHistory ReadHistoryFile(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return ParseHistory({});
   const QByteArray bytes = file.readAll();
   return ParseHistory(bytes);
-}
-
-QString RejectionText(const QString& rejectedLine) {
-  const QString crlf = QStringLiteral("\r\n");
-  return Msg(26) + crlf + crlf + rejectedLine + crlf;
 }
 
 }  // namespace tombolix

@@ -25,7 +25,4 @@ LoadedHistory ParseHistory(QByteArrayView bytes);
 // Never writes to the file.
 LoadedHistory ReadHistoryFile(const QString& path);
 
-// Text pane 0 shows for a rejected history: message 26, a blank line, the line, CR LF.
-QString RejectionText(const QString& rejectedLine);
-
 }  // namespace tombolix

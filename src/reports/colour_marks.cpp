@@ -1,5 +1,7 @@
 #include "reports/colour_marks.h"
 
+#include <algorithm>
+
 namespace tombolix {
 
 namespace {
@@ -79,15 +81,41 @@ void ColourLabels(ReportText& report, int positionCount, StepHooks& hooks) {
   report.SetCaret(0);
 }
 
-void ColourPane(ReportText& report, int pane, int positionCount, StepHooks& hooks) {
-  for (const MarkPass& pass : PanePasses(pane)) {
+namespace {
+
+bool IsBold(const PaneColouring& colouring, QChar mark) {
+  switch (colouring.bold) {
+    case BoldRule::All:
+      return true;
+    case BoldRule::PlusMark:
+      return mark == QLatin1Char('+');
+    case BoldRule::None:
+      break;
+  }
+  return false;
+}
+
+}  // namespace
+
+AnalysisOutcome ColourPasses(ReportText& report, const PaneColouring& colouring, int positionCount, StepHooks& hooks) {
+  const auto passCount = static_cast<int>(colouring.passes.size());
+  const int groups = colouring.progressFrom < 0 ? 0 : 101 - colouring.progressFrom;
+  const int groupSize = groups > 0 ? std::max(1, passCount / groups) : 0;
+  for (int i = 0; i < passCount; ++i) {
+    if (hooks.StopRequested()) return AnalysisOutcome::Stopped;
+    if (groupSize > 0 && i % groupSize == 0) {
+      const int percent = std::min(100, colouring.progressFrom + i / groupSize);
+      hooks.Progress(percent, percent == 100);
+    }
+    const MarkPass& pass = colouring.passes[static_cast<size_t>(i)];
     if (pass.mark == QLatin1Char('B')) {
       ColourLabels(report, positionCount, hooks);
     } else {
-      ColourMarks(report, pass.mark, pass.colour, PassIsBold(pane, pass.mark), hooks);
+      ColourMarks(report, pass.mark, pass.colour, IsBold(colouring, pass.mark), hooks);
     }
   }
   report.SetCaret(0);
+  return hooks.StopRequested() ? AnalysisOutcome::Stopped : AnalysisOutcome::Done;
 }
 
 }  // namespace tombolix

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "reports/step_hooks.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 #include <QChar>
 
-#include <vector>
+#include <span>
 
 namespace tombolix {
 
@@ -28,13 +28,26 @@ struct MarkPass {
   QChar mark;
   Rgb colour;
 };
-// The passes of `pane` in the order they run; empty for a pane without marks.
-std::vector<MarkPass> PanePasses(int pane);
-// Whether the items of `mark` are made bold in `pane`.
-bool PassIsBold(int pane, QChar mark);
 
-// Runs the colouring passes of `pane` in their order (the table of marks and
-// colours per pane), with the pane's bold rule.
-void ColourPane(ReportText& report, int pane, int positionCount, StepHooks& hooks);
+// Which items a pane's passes make bold.
+enum class BoldRule {
+  None,
+  All,       // every coloured item
+  PlusMark,  // the items of the "+" pass only
+};
+
+// How a pane is coloured: its passes in the order they run, its bold rule,
+// and, for the panes that show it, the progress the passes report: the
+// passes are split into equal groups and group g shows progressFrom + g
+// percent (the last group shows 100 %). -1: the passes show no progress.
+struct PaneColouring {
+  std::span<const MarkPass> passes;
+  BoldRule bold = BoldRule::None;
+  int progressFrom = -1;
+};
+
+// Runs the passes in their order. Stopped when the stop request was found set
+// at any pass, the report then being partly coloured: the caller drops it.
+AnalysisOutcome ColourPasses(ReportText& report, const PaneColouring& colouring, int positionCount, StepHooks& hooks);
 
 }  // namespace tombolix

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
-
 namespace tombolix {
 
 inline constexpr int kPaneCount = 22;
 
-// Pane numbers by role.
+// Pane numbers by role. What each pane holds, how it is opened and computed is
+// described once, in the pane table of the app layer.
 namespace Pane {
 inline constexpr int Start = 0;
 inline constexpr int HistorialAciertos = 1;
@@ -31,9 +30,5 @@ inline constexpr int PatronUltimoSorteo = 19;
 inline constexpr int ResumenIA = 20;
 inline constexpr int PronosticoM2 = 21;
 }  // namespace Pane
-
-// The six (M1, M2) map pairs.
-inline constexpr std::array<std::array<int, 2>, 6> kMapPairs{{{3, 12}, {5, 13}, {7, 21}, {10, 17}, {14, 15}, {16, 18}}};
-bool IsMapPane(int pane);
 
 }  // namespace tombolix

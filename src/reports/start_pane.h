@@ -8,4 +8,8 @@ namespace tombolix {
 // 24, then four line breaks; four line breaks alone when no draw is loaded.
 QString StartPaneText(int drawCount);
 
+// What the start pane shows for a rejected history: the error message, a
+// blank line, the rejected line as it was read, CR LF.
+QString RejectionText(const QString& rejectedLine);
+
 }  // namespace tombolix

@@ -2,6 +2,9 @@
 
 namespace tombolix {
 
+// How a computation that watches the stop request ended.
+enum class AnalysisOutcome { Done, Stopped };
+
 // What a long computation needs from the program around it, once per step:
 // a chance for the window to repaint and read keys, the stop request, and a
 // progress display. The report tool and the tests use the defaults.
@@ -12,7 +15,7 @@ class StepHooks {
   virtual void Step() {}
   // True once the user asked the running computation to stop.
   virtual bool StopRequested() const { return false; }
-  // Progress of a replay: percent done (0..100); `last` on its final step.
+  // Progress of a long computation: percent done (0..100); `last` on its final step.
   virtual void Progress(int /*percent*/, bool /*last*/) {}
 };
 

@@ -11,56 +11,58 @@ void Put(MessageTable& table, int index, const QString& text) { table[static_cas
 
 MessageTable CargarTextos() {
   MessageTable t;
-  Put(t, 2, QStringLiteral("Historial de Aciertos"));
-  Put(t, 3, QStringLiteral("Frecuencia"));
-  Put(t, 4, QStringLiteral("Mapa de la Frecuencia"));
-  Put(t, 5, QStringLiteral("Ley del Tercio"));
-  Put(t, 6, QStringLiteral("Mapa Ley del Tercio"));
-  Put(t, 7, QStringLiteral("Ciclo de Aparición"));
-  Put(t, 8, QStringLiteral("Pronóstico por Ciclo"));
-  Put(t, 9, QStringLiteral("Números Consecutivos"));
-  Put(t, 10, QStringLiteral("Números Repetidos"));
-  Put(t, 11, QStringLiteral("Números Pares-Impares"));
-  Put(t, 12, QStringLiteral("Patrón de Jugadas"));
-  Put(t, 13, QStringLiteral("Patrón del Último Sorteo"));
-  Put(t, 14, QStringLiteral("BIENVENIDO"));
-  Put(t, 15, QStringLiteral("Cerrar Aplicación"));
-  Put(t, 17, QStringLiteral("Un acceso directo con el nombre \"Tombolix\" ha sido creado en el escritorio."));
-  Put(t, 18, QStringLiteral("¿Desea realmente salir del programa?"));
-  Put(t, 24, QStringLiteral(" sorteos encontrados"));
-  Put(t, 26, QStringLiteral("     ERROR : HISTORIAL NO VÁLIDO"));
-  Put(t, 27, QStringLiteral(" sorteo(s) parecido(s)"));
-  Put(t, 28, QStringLiteral("Autoajuste [ "));
-  Put(t, 29, QStringLiteral("Procesando... "));
-  Put(t, 35, Addresses().productPage);
-  Put(t, 36, Addresses().helpVideoPage);
-  Put(t, 37, QStringLiteral("La carpeta '"));
-  Put(t, 38, QStringLiteral("' está protegida contra escritura."));
-  Put(t, 39, QStringLiteral("Imposible Continuar"));
-  Put(t, 40, QStringLiteral("Números Primos-Compuestos"));
-  Put(t, 41, QStringLiteral("Eliminar Combinaciones"));
-  Put(t, 42, QStringLiteral("¿Desea realmente eliminar la lista de combinaciones actual?"));
+  Put(t, TxtHistorialAciertos, QStringLiteral("Historial de Aciertos"));
+  Put(t, TxtFrecuencia, QStringLiteral("Frecuencia"));
+  Put(t, TxtMapaFrecuencia, QStringLiteral("Mapa de la Frecuencia"));
+  Put(t, TxtLeyTercio, QStringLiteral("Ley del Tercio"));
+  Put(t, TxtMapaLeyTercio, QStringLiteral("Mapa Ley del Tercio"));
+  Put(t, TxtCicloAparicion, QStringLiteral("Ciclo de Aparición"));
+  Put(t, TxtPronosticoCiclo, QStringLiteral("Pronóstico por Ciclo"));
+  Put(t, TxtConsecutivos, QStringLiteral("Números Consecutivos"));
+  Put(t, TxtRepetidos, QStringLiteral("Números Repetidos"));
+  Put(t, TxtParesImpares, QStringLiteral("Números Pares-Impares"));
+  Put(t, TxtPatronJugadas, QStringLiteral("Patrón de Jugadas"));
+  Put(t, TxtPatronUltimoSorteo, QStringLiteral("Patrón del Último Sorteo"));
+  Put(t, TxtBienvenido, QStringLiteral("BIENVENIDO"));
+  Put(t, TxtCerrarAplicacion, QStringLiteral("Cerrar Aplicación"));
+  Put(t, TxtAccesoDirectoCreado,
+      QStringLiteral("Un acceso directo con el nombre \"Tombolix\" ha sido creado en el escritorio."));
+  Put(t, TxtConfirmarSalida, QStringLiteral("¿Desea realmente salir del programa?"));
+  Put(t, TxtSorteosEncontrados, QStringLiteral(" sorteos encontrados"));
+  Put(t, TxtErrorHistorial, QStringLiteral("     ERROR : HISTORIAL NO VÁLIDO"));
+  Put(t, TxtSorteosParecidos, QStringLiteral(" sorteo(s) parecido(s)"));
+  Put(t, TxtAutoajuste, QStringLiteral("Autoajuste [ "));
+  Put(t, TxtProcesando, QStringLiteral("Procesando... "));
+  Put(t, TxtPaginaProducto, Addresses().productPage);
+  Put(t, TxtPaginaVideoAyuda, Addresses().helpVideoPage);
+  Put(t, TxtCarpetaInicio, QStringLiteral("La carpeta '"));
+  Put(t, TxtCarpetaProtegida, QStringLiteral("' está protegida contra escritura."));
+  Put(t, TxtImposibleContinuar, QStringLiteral("Imposible Continuar"));
+  Put(t, TxtPrimosCompuestos, QStringLiteral("Números Primos-Compuestos"));
+  Put(t, TxtEliminarCombinaciones, QStringLiteral("Eliminar Combinaciones"));
+  Put(t, TxtConfirmarEliminarLista, QStringLiteral("¿Desea realmente eliminar la lista de combinaciones actual?"));
   Put(t, 43,
       QStringLiteral("             ADVERTENCIA\r\n"
                      "      Jugar varias o todas las\r\n"
                      "     combinaciones sólo hará que\r\n"
                      "    pierdas tiempo y mucho dinero"));
-  Put(t, 44, QStringLiteral("Generador de Combinaciones"));
-  Put(t, 45, QStringLiteral("Esta función necesita un historial con más de 100 sorteos."));
-  Put(t, 46, QStringLiteral("       Ningún patrón encontrado"));
-  Put(t, 47, QStringLiteral("Esta función necesita una lotería de 4 o más posiciones."));
-  Put(t, 48, QStringLiteral("Buscar Historiales"));
-  Put(t, 49, QStringLiteral("No se encontró ningún historial en la carpeta '"));
-  Put(t, 50, QStringLiteral("El programa se encuentra en la carpeta '"));
+  Put(t, TxtGeneradorCombinaciones, QStringLiteral("Generador de Combinaciones"));
+  Put(t, TxtFaltanSorteos, QStringLiteral("Esta función necesita un historial con más de 100 sorteos."));
+  Put(t, TxtNingunPatron, QStringLiteral("       Ningún patrón encontrado"));
+  Put(t, TxtFaltanPosiciones, QStringLiteral("Esta función necesita una lotería de 4 o más posiciones."));
+  Put(t, TxtBuscarHistoriales, QStringLiteral("Buscar Historiales"));
+  Put(t, TxtSinHistoriales, QStringLiteral("No se encontró ningún historial en la carpeta '"));
+  Put(t, TxtCarpetaPrograma, QStringLiteral("El programa se encuentra en la carpeta '"));
   Put(t, 51,
       QStringLiteral("Para desinstalar el programa simplemente elimine el acceso directo y la carpeta \"Tombolix\"."));
   Put(t, 52,
       QStringLiteral("Este programa requiere iniciar la primera vez como administrador. Por favor haga clic con el "
                      "botón derecho del mouse en el archivo del programa y seleccione \"Ejecutar como "
                      "administrador\"."));
-  Put(t, 53, QStringLiteral("Cargando... "));
-  Put(t, 54, QStringLiteral(" sorteos acertados"));
-  Put(t, 55, QStringLiteral("Imposible generar más combinaciones con los números y patrones actuales."));
+  Put(t, TxtCargando, QStringLiteral("Cargando... "));
+  Put(t, TxtSorteosAcertados, QStringLiteral(" sorteos acertados"));
+  Put(t, TxtImposibleGenerar,
+      QStringLiteral("Imposible generar más combinaciones con los números y patrones actuales."));
   return t;
 }
 

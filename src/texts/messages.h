@@ -8,6 +8,53 @@
 namespace tombolix {
 
 inline constexpr int kMessageCount = 56;
+
+// Entries of the message table by name; the numbers are the table's own.
+enum MessageId : int {
+  TxtHistorialAciertos = 2,
+  TxtFrecuencia = 3,
+  TxtMapaFrecuencia = 4,
+  TxtLeyTercio = 5,
+  TxtMapaLeyTercio = 6,
+  TxtCicloAparicion = 7,
+  TxtPronosticoCiclo = 8,
+  TxtConsecutivos = 9,
+  TxtRepetidos = 10,
+  TxtParesImpares = 11,
+  TxtPatronJugadas = 12,
+  TxtPatronUltimoSorteo = 13,
+  TxtBienvenido = 14,
+  TxtCerrarAplicacion = 15,
+  TxtAccesoDirectoCreado = 17,
+  TxtConfirmarSalida = 18,
+  TxtSorteosEncontrados = 24,
+  TxtErrorHistorial = 26,
+  TxtSorteosParecidos = 27,
+  TxtAutoajuste = 28,
+  TxtProcesando = 29,
+  TxtPaginaProducto = 35,
+  TxtPaginaVideoAyuda = 36,
+  TxtCarpetaInicio = 37,
+  TxtCarpetaProtegida = 38,
+  TxtImposibleContinuar = 39,
+  TxtPrimosCompuestos = 40,
+  TxtEliminarCombinaciones = 41,
+  TxtConfirmarEliminarLista = 42,
+  TxtAdvertencia = 43,
+  TxtGeneradorCombinaciones = 44,
+  TxtFaltanSorteos = 45,
+  TxtNingunPatron = 46,
+  TxtFaltanPosiciones = 47,
+  TxtBuscarHistoriales = 48,
+  TxtSinHistoriales = 49,
+  TxtCarpetaPrograma = 50,
+  TxtDesinstalar = 51,
+  TxtRequiereAdministrador = 52,
+  TxtCargando = 53,
+  TxtSorteosAcertados = 54,
+  TxtImposibleGenerar = 55,
+};
+
 using MessageTable = std::array<QString, kMessageCount>;
 
 // CargarTextos: the 56-entry message table; entries no one reads stay empty.

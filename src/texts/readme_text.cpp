@@ -7,7 +7,7 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
-#include "history/ansi_codec.h"
+#include "codec/ansi_codec.h"
 #endif
 
 namespace tombolix {

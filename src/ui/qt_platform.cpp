@@ -1,6 +1,6 @@
 #include "ui/qt_platform.h"
 
-#include "ui/desktop_launcher.h"
+#include "app/desktop_entry.h"
 #include "ui/program_icon.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 #include <QDate>
 #include <QString>
@@ -12,7 +12,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace tombolix::testing {
+namespace tombolix::test {
 
 // The date text of draw d (1-based) of a made-up history: one draw every three days.
 inline QString DrawDateText(int d) {
@@ -77,4 +77,4 @@ class CountingHooks : public StepHooks {
   }
 };
 
-}  // namespace tombolix::testing
+}  // namespace tombolix::test

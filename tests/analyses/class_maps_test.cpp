@@ -8,8 +8,8 @@
 namespace tombolix {
 namespace {
 
-using testing::DrawDateText;
-using testing::MakeHistory;
+using test::DrawDateText;
+using test::MakeHistory;
 
 TEST(EvenOddMapTest, ZeroIsEvenAndThreePositionsGroupOnTwo) {
   const History h = MakeHistory(3, {{1, 3, 5}, {0, 4, 5}, {2, 4, 6}});
@@ -19,12 +19,12 @@ TEST(EvenOddMapTest, ZeroIsEvenAndThreePositionsGroupOnTwo) {
   const QStringList rows{DrawDateText(3) + QStringLiteral("   02+04+06+"),
                          DrawDateText(2) + QStringLiteral("   00+04+05-"),
                          DrawDateText(1) + QStringLiteral("   01-03-05-")};
-  EXPECT_EQ(m1.Text(), rows.join(testing::Crlf()) + testing::Crlf(2));
+  EXPECT_EQ(m1.Text(), rows.join(test::Crlf()) + test::Crlf(2));
   EXPECT_EQ(arrays.EvenOddMapRows, rows + QStringList{QString()});  // newest first, then the spare
   // Draw 3 takes draw 2 (2 of 3 alike); draw 1 shares one position only and is not shown.
   ReportText m2;
   EvenOddMapM2(arrays, 3, m2, NoHooks());
-  EXPECT_EQ(m2.Text(), rows[0] + testing::Crlf() + rows[1] + testing::Crlf(2));
+  EXPECT_EQ(m2.Text(), rows[0] + test::Crlf() + rows[1] + test::Crlf(2));
   ReportText again;
   EvenOddMapM2(arrays, 3, again, NoHooks());
   EXPECT_TRUE(again.Text().isEmpty());
@@ -39,7 +39,7 @@ TEST(PrimeMapTest, SixPositionsGroupOnFourNotOnThree) {
   const QStringList lines = arrays.PrimeLines;
   ReportText m2;
   GruposPrimos(arrays, 6, m2, NoHooks());
-  EXPECT_EQ(m2.Text(), lines[0] + testing::Crlf() + lines[2] + testing::Crlf(2));
+  EXPECT_EQ(m2.Text(), lines[0] + test::Crlf() + lines[2] + test::Crlf(2));
   ReportText again;
   GruposPrimos(arrays, 6, again, NoHooks());
   EXPECT_TRUE(again.Text().isEmpty());
@@ -53,10 +53,10 @@ TEST(PrimeMapTest, NeitherClassMatchesLikeAnyOther) {
   MapaPrimos(HistoryView(h), 100, arrays, m1, NoHooks());
   const QString groups =
       DrawDateText(2) + QStringLiteral("   01&00&\r\n") + DrawDateText(1) + QStringLiteral("   00&01&\r\n");
-  EXPECT_EQ(m1.Text(), groups + testing::Crlf());
+  EXPECT_EQ(m1.Text(), groups + test::Crlf());
   ReportText m2;
   GruposPrimos(arrays, 2, m2, NoHooks());
-  EXPECT_EQ(m2.Text(), groups + testing::Crlf());
+  EXPECT_EQ(m2.Text(), groups + test::Crlf());
 }
 
 }  // namespace

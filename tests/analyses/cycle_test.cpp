@@ -10,10 +10,10 @@
 namespace tombolix {
 namespace {
 
-using testing::DrawDateText;
-using testing::Lines;
-using testing::Lists;
-using testing::MakeHistory;
+using test::DrawDateText;
+using test::Lines;
+using test::Lists;
+using test::MakeHistory;
 
 // A two-position history of `size` draws whose first position holds, counted
 // from the newest draw (index 0), the values given and 99 elsewhere; the

@@ -8,8 +8,8 @@
 namespace tombolix {
 namespace {
 
-using testing::Lines;
-using testing::MakeHistory;
+using test::Lines;
+using test::MakeHistory;
 
 // The numbers and marks of the first report line (after date and spaces).
 QString Marks(const ReportText& report, int line = 0) { return Lines(report)[line].mid(13); }

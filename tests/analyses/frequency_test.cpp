@@ -7,10 +7,10 @@
 namespace tombolix {
 namespace {
 
-using testing::CountingHooks;
-using testing::DrawDateText;
-using testing::Lists;
-using testing::MakeHistory;
+using test::CountingHooks;
+using test::DrawDateText;
+using test::Lists;
+using test::MakeHistory;
 
 TEST(FrequencyTest, CountsEachCandidateAndMarksItsThird) {
   const History h = MakeHistory(3, {{1, 2, 3}, {1, 4, 3}, {2, 4, 3}, {1, 5, 6}, {3, 4, 6}});
@@ -52,7 +52,7 @@ TEST(FrequencyMapTest, ReplayRanksEachDrawAgainstTheDrawsBeforeIt) {
   const QString row3 = Row(3, QStringLiteral("02&05#"));
   const QString row4 = Row(4, QStringLiteral("01#07&"));
   const QString row5 = Row(5, QStringLiteral("03&05%"));
-  EXPECT_EQ(report.Text(), row5 + testing::Crlf() + row4 + testing::Crlf() + row3 + testing::Crlf(2));
+  EXPECT_EQ(report.Text(), row5 + test::Crlf() + row4 + test::Crlf() + row3 + test::Crlf(2));
   EXPECT_EQ(arrays.FrequencyMapRows, (QStringList{row3, row4, row5}));
   EXPECT_EQ(arrays.ReplayStart, 2);
   EXPECT_EQ(hooks.progress, (std::vector<int>{0, 33, 66, 100}));
@@ -78,7 +78,7 @@ TEST(FrequencyMapTest, GroupsNeedMoreThanHalfOfThePositionsAndNonCandidatesNever
   arrays.FrequencyMapRows = QStringList{x, y, a, b, c};
   ReportText report;
   FrequencyMapM2(arrays, 6, report, NoHooks());
-  EXPECT_EQ(report.Text(), c + testing::Crlf() + a + testing::Crlf(2));  // b matches nobody and is not shown
+  EXPECT_EQ(report.Text(), c + test::Crlf() + a + test::Crlf(2));  // b matches nobody and is not shown
   for (const QString& row : arrays.FrequencyMapRows) EXPECT_TRUE(row.isEmpty());
   // The rows are consumed: a second run writes nothing.
   ReportText again;

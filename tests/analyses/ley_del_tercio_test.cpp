@@ -7,8 +7,8 @@
 namespace tombolix {
 namespace {
 
-using testing::Lists;
-using testing::MakeHistory;
+using test::Lists;
+using test::MakeHistory;
 
 // A two-position history whose first position takes `values` (oldest first); the second is always 50.
 History FirstPosition(const std::vector<int>& values) {
@@ -44,7 +44,7 @@ TEST(LeyDelTercioTest, TenHitsOrMoreSortAsTextBeforeTwoToNine) {
   const SelectorLists lists = Lists({candidates, {50}});
   ReportText report;
   LeyDelTercio(HistoryView(h), lists, report, NoHooks());
-  const QStringList lines = testing::Lines(report);
+  const QStringList lines = test::Lines(report);
   EXPECT_EQ(lines.mid(0, 5),
             (QStringList{QStringLiteral("B1"), QStringLiteral("06% -->  2"), QStringLiteral("05% -->  10"),
                          QStringLiteral("07$ -->  1"), QStringLiteral("12# -->  0")}));

@@ -16,7 +16,7 @@
 namespace tombolix {
 namespace {
 
-using testing::DrawDateText;
+using test::DrawDateText;
 
 class SweepTest : public ::testing::TestWithParam<std::tuple<int, int>> {
  protected:
@@ -25,7 +25,7 @@ class SweepTest : public ::testing::TestWithParam<std::tuple<int, int>> {
 
   // `count` draw lines, newest first from the newest draw, then the closing empty line.
   void ExpectDrawLines(const ReportText& report, int count) const {
-    const QStringList lines = testing::Lines(report);
+    const QStringList lines = test::Lines(report);
     ASSERT_EQ(lines.size(), count + 2);
     for (int i = 0; i < count; ++i) {
       EXPECT_EQ(lines[i].size(), 13 + 3 * positions());
@@ -36,7 +36,7 @@ class SweepTest : public ::testing::TestWithParam<std::tuple<int, int>> {
 
 TEST_P(SweepTest, EveryReportRunsAndDrawLinesKeepTheirWindow) {
   // Digit games for 3 and 4 positions, pick games otherwise.
-  const History h = testing::PatternHistory(positions(), draws(), positions() <= 4 ? 9 : 45);
+  const History h = test::PatternHistory(positions(), draws(), positions() <= 4 ? 9 : 45);
   const HistoryView view(h);
   const SelectorLists lists = FillSelectors(view, 0).lists;
   for (auto run : {&ComputeFrequency, &LeyDelTercio, &CicloAparicion, &PronosticoCiclo}) {

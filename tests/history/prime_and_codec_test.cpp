@@ -1,4 +1,4 @@
-#include "history/ansi_codec.h"
+#include "codec/ansi_codec.h"
 #include "history/prime.h"
 
 #include <gtest/gtest.h>

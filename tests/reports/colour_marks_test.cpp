@@ -1,7 +1,5 @@
 #include "reports/colour_marks.h"
 
-#include "reports/panes.h"
-
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -139,36 +137,51 @@ TEST(ColourLabels, LabelsUpToThePositionCountEachSearchedFromThePreviousOne) {
   EXPECT_EQ(Paint(swapped), "...gg");
 }
 
-TEST(ColourPane, PassOrderAndBoldRule) {
-  // Pane 9: "&" grey, "+" blue and bold, "-" pink; the date's "-" stay as they are.
+TEST(ColourPasses, PassOrderAndBoldRule) {
+  // "&" grey, "+" blue and bold, "-" pink; the date's "-" stay as they are.
+  constexpr MarkPass kRepeated[]{{QChar(u'&'), kGrey}, {QChar(u'+'), kBlue}, {QChar(u'-'), kPink}};
   ReportText repeated(QStringLiteral("2023-01-07   05&12+12-\r\n"));
-  ColourPane(repeated, Pane::Repetidos, 3, NoHooks());
+  EXPECT_EQ(ColourPasses(repeated, {kRepeated, BoldRule::PlusMark, -1}, 3, NoHooks()), AnalysisOutcome::Done);
   EXPECT_EQ(Paint(repeated), Dots(13) + "ggwBBwppw" + "..");
-  // Pane 2: labels first, then the thirds.
+  // Labels first, then the thirds.
+  constexpr MarkPass kThirds[]{{QChar(u'B'), kGrey}, {QChar(u'%'), kRed}, {QChar(u'#'), kBlue}};
   ReportText frequency(QStringLiteral("B1\r\n07% -->  3\r\n09# -->  1"));
-  ColourPane(frequency, Pane::Frecuencia, 1, NoHooks());
+  ColourPasses(frequency, {kThirds, BoldRule::None, -1}, 1, NoHooks());
   EXPECT_EQ(Paint(frequency), "gg.." + std::string("rrw") + Dots(7) + ".." + "bbw" + Dots(7));
   EXPECT_EQ(frequency.Caret(), 0);
 }
 
-TEST(ColourPane, PassesOfEachPaneInOrderWithTheirBoldRule) {
-  // Each pass as its mark and its colour letter, pane by pane; S, T and M stand
-  // for the passes of the search, of the ranked reports and of the replay maps.
-  QStringList expected = QStringLiteral(
-                             "S &g+r T M T M T T &g+b &g+b-p +n-b -b+v&g M M +p$r-v&b ?r &g+b-n +n-b &g+b-n S "
-                             "Bg#b$n%r&b/b(n)b?g¡p M")
-                             .split(QLatin1Char(' '));
-  expected.replaceInStrings(QStringLiteral("S"), QStringLiteral("}l%r&b:p;r¡p{g#b$n[v*b_n]b=b?g"));
-  expected.replaceInStrings(QStringLiteral("T"), QStringLiteral("Bg#b$n%r"));
-  expected.replaceInStrings(QStringLiteral("M"), QStringLiteral("&l#b$n%r"));
-  ASSERT_EQ(expected.size(), kPaneCount);
-  for (int pane = 0; pane < kPaneCount; ++pane) {
-    QString passes;
-    for (const MarkPass& pass : PanePasses(pane)) passes += pass.mark + QLatin1Char(Letter(pass.colour));
-    EXPECT_EQ(passes, expected[pane]) << "pane " << pane;
-    const bool plusBold = pane == 1 || pane == 8 || pane == 9 || pane == 10 || pane == 16 || pane == 17 || pane == 18;
-    EXPECT_EQ(PassIsBold(pane, QLatin1Char('+')), plusBold) << "pane " << pane;
-    EXPECT_EQ(PassIsBold(pane, QLatin1Char('&')), pane == 1) << "pane " << pane;
+// Hooks that count the marks coloured, record progress and ask to stop after `stopAfter` steps.
+class StoppingHooks : public StepHooks {
+ public:
+  explicit StoppingHooks(int stopAfter) : stopAfter_(stopAfter) {}
+  void Step() override { ++steps; }
+  bool StopRequested() const override { return steps >= stopAfter_; }
+  void Progress(int percent, bool last) override { progress.push_back({percent, last}); }
+  int steps = 0;
+  std::vector<std::pair<int, bool>> progress;
+
+ private:
+  int stopAfter_;
+};
+
+TEST(ColourPasses, ProgressByGroupsAndAStopAtAnyPass) {
+  // Six passes from 98 %: groups of two show 98, 99 and 100 (the last).
+  constexpr MarkPass kSix[]{{QChar(u'a'), kRed},  {QChar(u'b'), kRed}, {QChar(u'c'), kRed},
+                            {QChar(u'd'), kBlue}, {QChar(u'e'), kRed}, {QChar(u'f'), kRed}};
+  const QString text = QStringLiteral("01a02b03c04d05e06f");
+  ReportText whole(text);
+  StoppingHooks free(1000);
+  EXPECT_EQ(ColourPasses(whole, {kSix, BoldRule::None, 98}, 1, free), AnalysisOutcome::Done);
+  EXPECT_EQ(free.progress, (std::vector<std::pair<int, bool>>{{98, false}, {99, false}, {100, true}}));
+  // A stop found in the fourth pass: the report is left part-coloured and the
+  // outcome says so, whatever pass it came in.
+  for (int stopAfter = 0; stopAfter < 6; ++stopAfter) {
+    ReportText part(text);
+    StoppingHooks stopping(stopAfter);
+    EXPECT_EQ(ColourPasses(part, {kSix, BoldRule::None, -1}, 1, stopping), AnalysisOutcome::Stopped) << stopAfter;
+    EXPECT_EQ(stopping.steps, stopAfter);
+    EXPECT_TRUE(stopping.progress.empty());
   }
 }
 

@@ -13,5 +13,11 @@ TEST(StartPaneText, CentredOnThirtyEightColumnsThenFourLineBreaks) {
   EXPECT_EQ(StartPaneText(0), QStringLiteral("\r\n\r\n\r\n\r\n"));
 }
 
+TEST(RejectionText, ErrorBlankLineTheLineAsReadThenALineBreak) {
+  EXPECT_EQ(RejectionText(QStringLiteral("2023-03-01,4,8,15,16,23")),
+            QString::fromUtf8("     ERROR : HISTORIAL NO VÁLIDO\r\n\r\n2023-03-01,4,8,15,16,23\r\n"));
+  EXPECT_EQ(RejectionText(QString()), QString::fromUtf8("     ERROR : HISTORIAL NO VÁLIDO\r\n\r\n\r\n"));
+}
+
 }  // namespace
 }  // namespace tombolix

@@ -1,5 +1,5 @@
 #include "sound/clip_player.h"
-#include "app/headless_platform.h"
+#include "support/fake_platform.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ class ClipPlayerTest : public ::testing::Test {
   QString Clip(const QString& file) { return folder.FilePath(QStringLiteral("KiRVA/") + file); }
 
   TempFolder folder;
-  HeadlessMediaDevice device;
+  test::FakeMediaDevice device;
   ClipPlayer player{device, folder.Path()};
 };
 

@@ -1,12 +1,75 @@
 #include "support/fake_platform.h"
 
+#include "app/desktop_entry.h"
+
 #include "synthetic_history.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace tombolix::test {
 
-FakePlatform::FakePlatform(const QString& desktopFolder) : HeadlessPlatform(desktopFolder) { UseFakeClock(0, 10); }
+bool FakeMediaDevice::Open(const QString& path) {
+  opened.append(path);
+  open_.clear();
+  state = State::Stopped;
+  if (openFails || !QFileInfo(path).isFile()) return false;
+  open_ = path;
+  return true;
+}
+
+void FakeMediaDevice::Play() {
+  if (open_.isEmpty()) return;
+  played.append(open_);
+  state = stateAfterPlay;
+}
+
+FakePlatform::FakePlatform(QString desktopFolder) : desktopFolder_(std::move(desktopFolder)) {}
+
+MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                        MessageButtons buttons, MessageAnswer defaultAnswer) {
+  RecordedMessage message{text, title, icon, buttons, defaultAnswer, defaultAnswer};
+  if (!answers_.empty()) {
+    message.answer = answers_.front();
+    answers_.pop_front();
+  }
+  messages_.append(message);
+  if (onMessage) onMessage(message);
+  return message.answer;
+}
+
+void FakePlatform::ProcessEvents() {
+  ++processEventsCount;
+  fakeNowMs_ += fakeStepMs_;
+  if (onProcessEvents) onProcessEvents();
+}
+
+qint64 FakePlatform::NowMs() const { return fakeNowMs_; }
+
+void FakePlatform::Minimise() {
+  ++minimiseCount;
+  minimised = true;
+}
+
+bool FakePlatform::AcquireSingleInstance(const QString& programFolder) {
+  instanceFolders.append(programFolder);
+  return !anotherInstanceRunning;
+}
+
+QString FakePlatform::DesktopLauncherPath() const {
+  if (desktopFolder_.isEmpty()) return QString();
+  return QDir(desktopFolder_).filePath(QStringLiteral("Tombolix.desktop"));
+}
+
+bool FakePlatform::CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) {
+  if (!launcherWritable || launcherPath.isEmpty()) return false;
+  return WriteDesktopLauncher(launcherPath, QDir(programFolder).filePath(QStringLiteral("tombolix")), programFolder);
+}
+
+void FakePlatform::UseFakeClock(qint64 startMs, qint64 stepMs) {
+  fakeNowMs_ = startMs;
+  fakeStepMs_ = stepMs;
+}
 
 QByteArray SixNumberHistory(int draws, quint64 seed) {
   SynthOptions options;

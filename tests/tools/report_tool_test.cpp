@@ -1,5 +1,7 @@
-#include "../../tools/report/report_options.h"
-#include "../../tools/report/report_runner.h"
+#include "report_options.h"
+#include "report_runner.h"
+
+#include "app/pane_table.h"
 
 #include "reports/start_pane.h"
 #include "support/test_files.h"
@@ -59,7 +61,9 @@ TEST(ReportToolCommandLine, SelectionItems) {
   EXPECT_EQ((*empty)[0], QString());
   EXPECT_EQ((*empty)[1], QStringLiteral("B2"));
   EXPECT_TRUE(ParseSelection(QStringLiteral("1,2,3,4,5,6,7"), &error).has_value());
-  for (const char* bad : {"1,2,3,4,5,6,7,8", "123", "a", " 7", "-", "7,-1", "B1"}) {
+  // A label is taken literally, as the selector would show it.
+  EXPECT_EQ((*ParseSelection(QStringLiteral("B1,7"), &error))[0], QStringLiteral("B1"));
+  for (const char* bad : {"1,2,3,4,5,6,7,8", "123", "a", " 7", "-", "7,-1", "B8", "B0", "b1"}) {
     error.clear();
     EXPECT_FALSE(ParseSelection(QString::fromUtf8(bad), &error).has_value()) << bad;
     EXPECT_FALSE(error.isEmpty()) << bad;
@@ -79,10 +83,10 @@ TEST(ReportToolCommandLine, ReportsByNumberOrName) {
   }
   // Every name is lower case ASCII words joined by "-", and all differ.
   QStringList seen;
-  for (const char* name : kReportNames) {
-    const QString text = QString::fromLatin1(name);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*$")).match(text).hasMatch()) << name;
-    EXPECT_FALSE(seen.contains(text)) << name;
+  for (const PaneRow& row : PaneTable()) {
+    const QString text = QString::fromLatin1(row.toolName);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*$")).match(text).hasMatch()) << row.toolName;
+    EXPECT_FALSE(seen.contains(text)) << row.toolName;
     seen.append(text);
   }
   const QString help = HelpText();
@@ -132,7 +136,7 @@ TEST_F(ReportToolRun, RejectedHistoryPrintsTheReasonWhateverTheReport) {
   const ReportOutcome outcome =
       Run("2023-01-07,05,12,33,41,44,48\r\n2023-03-01,4,8,15,16,23\r\n", QStringLiteral("frecuencia"));
   EXPECT_EQ(outcome.exitCode, kExitRejected);
-  EXPECT_EQ(outcome.output, Msg(26) + QStringLiteral("\n\n2023-03-01,4,8,15,16,23\n"));
+  EXPECT_EQ(outcome.output, Msg(TxtErrorHistorial) + QStringLiteral("\n\n2023-03-01,4,8,15,16,23\n"));
 }
 
 TEST_F(ReportToolRun, EmptyFileIsRejected) {
@@ -140,7 +144,7 @@ TEST_F(ReportToolRun, EmptyFileIsRejected) {
   EXPECT_EQ(outcome.exitCode, kExitRejected);
   const QJsonObject json = QJsonDocument::fromJson(outcome.output.toUtf8()).object();
   EXPECT_EQ(json[QStringLiteral("pane")].toInt(), 0);
-  EXPECT_EQ(json[QStringLiteral("text")].toString(), Msg(26) + QStringLiteral("\n\n\n"));
+  EXPECT_EQ(json[QStringLiteral("text")].toString(), Msg(TxtErrorHistorial) + QStringLiteral("\n\n\n"));
   const QJsonArray runs = json[QStringLiteral("runs")].toArray();
   ASSERT_EQ(runs.size(), 1);
   EXPECT_EQ(runs[0].toObject()[QStringLiteral("color")].toArray(), (QJsonArray{255, 128, 128}));
@@ -150,13 +154,13 @@ TEST_F(ReportToolRun, MissingHistoryFile) {
   ParsedCommandLine parsed = ParseCommandLine({folder.FilePath(QStringLiteral("nada.txt")), QStringLiteral("0")});
   QTextStream stream(&errors);
   const ReportOutcome outcome = RunReport(parsed.options, stream);
-  EXPECT_EQ(outcome.exitCode, kExitFailed);
+  EXPECT_EQ(outcome.exitCode, kExitNoInput);
   EXPECT_TRUE(outcome.output.isEmpty());
   EXPECT_TRUE(errors.contains(QStringLiteral("nada.txt")));
 }
 
 TEST_F(ReportToolRun, AMapOfAShortHistoryIsRefusedWithExitTwo) {
-  // Two draws: maps need more than 100 (or the map is not there yet); either way nothing is printed.
+  // Two draws: maps need more than 100 draws; the message goes to standard error.
   const ReportOutcome outcome = Run("2023-01-07,05,12,33\r\n2023-01-10,1,9,23\r\n", QStringLiteral("3"));
   EXPECT_EQ(outcome.exitCode, kExitFailed);
   EXPECT_TRUE(outcome.output.isEmpty());
@@ -177,7 +181,7 @@ TEST_F(ReportToolRun, BackTestMapsWaitForTheListHandOver) {
   for (const QString& report : {QStringLiteral("14"), QStringLiteral("generador-de-combinaciones-m2")}) {
     errors.clear();
     const ReportOutcome outcome = Run("2023-01-07,05,12,33\r\n", report);
-    EXPECT_EQ(outcome.exitCode, kExitFailed);
+    EXPECT_EQ(outcome.exitCode, kExitUnavailable);
     EXPECT_TRUE(errors.contains(QStringLiteral("not available"))) << errors.toStdString();
   }
   // Nothing was written next to the history.

@@ -1,6 +1,6 @@
 #include "ui/qt_platform.h"
+#include "app/desktop_entry.h"
 #include "support/test_files.h"
-#include "ui/desktop_launcher.h"
 #include "ui/event_loop_wait.h"
 
 #include <QApplication>

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   if (!parsed.error.isEmpty()) {
     err << QLatin1String("tombolix-report: ") << parsed.error << Qt::endl
         << tombolix::UsageLine() << QLatin1String("Try 'tombolix-report --help'.") << Qt::endl;
-    return tombolix::kExitFailed;
+    return tombolix::kExitUsage;
   }
   QString output;
   int exitCode = tombolix::kExitOk;
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
           static_cast<size_t>(bytes.size()) ||
       std::fflush(stdout) != 0) {
     err << QLatin1String("tombolix-report: cannot write the report") << Qt::endl;
-    return tombolix::kExitFailed;
+    return 74;  // EX_IOERR
   }
   return exitCode;
 }

@@ -1,4 +1,4 @@
-#include "ui/desktop_launcher.h"
+#include "app/desktop_entry.h"
 
 #include <QDir>
 #include <QFile>
