@@ -1,4 +1,3 @@
-#include "app/key_codes.h"
 #include "reports/start_pane.h"
 #include "support/fake_platform.h"
 #include "texts/messages.h"
@@ -8,35 +7,12 @@
 namespace tombolix::test {
 namespace {
 
-// A long computation written the way the analyses are: busy state, one
-// yield per step, the stop check after each yield. False when it stopped.
-bool RunStoppable(TombolixApp& app, int pane, int steps) {
-  app.ShowReportPane(pane);
-  app.EnableControls(false);
-  for (int i = 0; i < steps; ++i) {
-    app.Step();
-    if (app.StopRequested()) {
-      app.AbortAnalysis();
-      return false;
-    }
-    app.Model().RtfReporte[static_cast<size_t>(pane)].report.Append(QLatin1Char('x'));
-  }
-  app.EnableControls(true);
-  return true;
-}
-
 class ClearAndStopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(30, 1));
     run.AddHistory(QStringLiteral("Beta"), SixNumberHistory(45, 2));
     ASSERT_TRUE(run.StartAndLoad());
-  }
-  // Presses Escape at the `n`-th yield from now.
-  void EscapeAtYield(int n) {
-    run.Host().onProcessEvents = [this, n, count = 0]() mutable {
-      if (++count == n) run.App().KeyDown(KeyCode::Escape, 0);
-    };
   }
   ReportText& PaneText(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
 
@@ -74,44 +50,6 @@ TEST_F(ClearAndStopTest, AfterALotteryChangeTheFirstClearReloadsTheSecondOnlyCle
   EXPECT_EQ(m.CboLoteria.Tag, QStringLiteral("0"));
 }
 
-// Escape at a yield stops only the computations that watch the stop request
-// (pane 1 does, pane 2 does not); a stopped one ends in a reload.
-TEST_F(ClearAndStopTest, EscapeStopsAWatchingComputationAndReloads) {
-  EscapeAtYield(5);
-  EXPECT_TRUE(RunStoppable(run.App(), 2, 20));
-  EXPECT_EQ(PaneText(2).Text(), QString(20, QLatin1Char('x')));
-  EXPECT_FALSE(run.Model().StopRequested);
-
-  EscapeAtYield(5);
-  EXPECT_FALSE(RunStoppable(run.App(), 1, 100));
-  const WindowModel& m = run.Model();
-  EXPECT_FALSE(m.busy);
-  EXPECT_FALSE(m.StopRequested);
-  EXPECT_FALSE(m.ReloadPending());
-  EXPECT_TRUE(PaneText(1).IsEmptyMarker());
-  EXPECT_TRUE(PaneText(2).IsEmptyMarker());
-  EXPECT_EQ(m.visiblePane, 0);
-  EXPECT_EQ(PaneText(0).Text(), StartPaneText(30));
-  EXPECT_TRUE(m.CboLoteria.enabled);
-}
-
-// A stop request must never outlive the computation it was meant for: Escape
-// while idle is LIMPIAR only, and Escape during the load is dropped with the
-// busy state. Either would otherwise stop the next report at its first step.
-TEST_F(ClearAndStopTest, NoStopRequestOutlivesTheBusyState) {
-  run.App().CboBal_SetText(2, QStringLiteral("07"));
-  run.App().KeyDown(KeyCode::Escape, kShift);
-  EXPECT_EQ(run.Model().CboBal[2].text, QStringLiteral("B2"));
-  EXPECT_TRUE(RunStoppable(run.App(), 1, 10));
-
-  EscapeAtYield(1);  // pane 0 is visible and the window busy while the history is read
-  run.Model().CmdFuncion[2].Tag = QStringLiteral("1");
-  run.App().RunCommand(3);
-  run.Host().onProcessEvents = nullptr;
-  EXPECT_FALSE(run.Model().StopRequested);
-  EXPECT_TRUE(RunStoppable(run.App(), 19, 10));
-}
-
 TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_FALSE(run.App().QueryClose());  // the default answer is No
   const RecordedMessage& question = run.Host().LastMessage();
@@ -121,35 +59,13 @@ TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_EQ(question.defaultAnswer, MessageAnswer::No);
   EXPECT_EQ(run.Model().AnalysisWindow, 100);
   EXPECT_FALSE(run.Model().closingConfirmed);
-  EXPECT_TRUE(RunStoppable(run.App(), 1, 5));
+  run.App().LstFormula_Click(3);
+  EXPECT_FALSE(PaneText(2).IsEmptyMarker());
 
   run.Host().QueueAnswer(MessageAnswer::Yes);
   EXPECT_TRUE(run.App().QueryClose());
   EXPECT_EQ(run.Model().AnalysisWindow, 0);
   EXPECT_TRUE(run.Model().closingConfirmed);
-}
-
-TEST_F(ClearAndStopTest, ClosingDuringAComputationEndsItWithoutAReload) {
-  PaneText(2).SetText(QStringLiteral("report"));
-  bool closed = false;
-  run.Host().onProcessEvents = [&, count = 0]() mutable {
-    if (++count == 3) {
-      run.Host().QueueAnswer(MessageAnswer::Yes);
-      closed = run.App().QueryClose();
-    }
-  };
-  const int yieldsBefore = run.Host().processEventsCount;
-  EXPECT_FALSE(RunStoppable(run.App(), 1, 100));
-  EXPECT_TRUE(closed);
-  EXPECT_EQ(run.Host().processEventsCount - yieldsBefore, 3);
-  EXPECT_EQ(PaneText(2).Text(), QStringLiteral("report"));  // nothing reloaded
-  EXPECT_FALSE(run.Model().ReloadPending());
-  EXPECT_EQ(run.Model().AnalysisWindow, 0);
-  // Nothing new starts while the program ends.
-  run.App().RunCommand(3);
-  run.App().LstFormula_Click(3);
-  EXPECT_EQ(PaneText(2).Text(), QStringLiteral("report"));
-  EXPECT_EQ(run.Model().visiblePane, 1);
 }
 
 TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {

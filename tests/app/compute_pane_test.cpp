@@ -1,5 +1,6 @@
 #include "app/key_codes.h"
-#include "reports/panes.h"
+#include "app/pane_table.h"
+#include "reports/start_pane.h"
 #include "support/fake_platform.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,95 @@ TEST_F(ComputePaneTest, EscapeDuringTheReplayStopsAndReloads) {
   EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
   EXPECT_TRUE(m.RtfReporte[Pane::Start].visible);
   EXPECT_EQ(m.caption, caption);
+}
+
+// Opens a pane as the user would: its list row, or its command (BUSCAR with a number chosen).
+void Open(ProgramRun& run, const PaneRow& row) {
+  if (row.pane == Pane::Start) run.App().CboBal_SetText(1, run.Model().CboBal[1].items.value(0));
+  if (row.listRow >= 0) {
+    run.App().LstFormula_Click(row.listRow);
+  } else {
+    run.App().RunCommand(row.command);
+  }
+}
+
+// Escape during the colour passes of a stoppable report ends the run through
+// the stop routine: the pane is left with no report (the next pick computes it
+// afresh), pane 0 shows the reloaded history, and no request is left behind.
+TEST_F(ComputePaneTest, EscapeWhileAReportIsColouredLeavesNoHalfColouredReport) {
+  WindowModel& m = run.Model();
+  int tried = 0;
+  for (const PaneRow& row : PaneTable()) {
+    if (!row.escapeStops || (row.compute == nullptr && row.command < 0)) continue;
+    SCOPED_TRACE(row.toolName);
+    bool pressed = false;
+    run.Host().onProcessEvents = [&] {
+      if (pressed || !m.busy || !Coloured(row.pane)) return;
+      pressed = true;
+      run.App().KeyDown(KeyCode::Escape, 0);
+    };
+    Open(run, row);
+    run.Host().onProcessEvents = nullptr;
+    if (!pressed) continue;  // a report this build does not compute yet
+    ++tried;
+    EXPECT_FALSE(m.busy);
+    EXPECT_FALSE(m.StopRequested);
+    EXPECT_EQ(m.visiblePane, Pane::Start);
+    EXPECT_EQ(Report(Pane::Start).Text(), StartPaneText(120));
+    if (row.pane != Pane::Start) {
+      EXPECT_TRUE(Report(row.pane).IsEmptyMarker());
+    }
+
+    // Picked again, it is computed afresh and coloured to the end.
+    Open(run, row);
+    EXPECT_FALSE(Report(row.pane).IsEmptyMarker());
+    EXPECT_TRUE(Coloured(row.pane));
+    EXPECT_FALSE(m.busy);
+  }
+  EXPECT_GE(tried, 1);
+}
+
+// Escape only stops the computations that watch for it, and only while they
+// run: an idle Escape (LIMPIAR) arms nothing for the next run, and Escape
+// during a report that cannot stop leaves it whole.
+TEST_F(ComputePaneTest, EscapeStopsNothingItWasNotMeantFor) {
+  WindowModel& m = run.Model();
+  run.App().KeyDown(KeyCode::Escape, 0);
+  EXPECT_FALSE(m.StopRequested);
+  run.Host().onProcessEvents = [&] { run.App().KeyDown(KeyCode::Escape, 0); };
+  run.App().LstFormula_Click(kFrecuenciaRow);
+  run.Host().onProcessEvents = nullptr;
+  EXPECT_TRUE(Coloured(Pane::Frecuencia));
+  EXPECT_FALSE(m.StopRequested);
+  run.App().LstFormula_Click(kMapaFrecuenciaRow);
+  EXPECT_TRUE(Coloured(Pane::MapaFrecuenciaM1));
+  EXPECT_EQ(run.Host().beepCount, 1);
+}
+
+TEST_F(ComputePaneTest, ClosingDuringAComputationEndsItWithoutAReload) {
+  TombolixApp& app = run.App();
+  app.LstFormula_Click(kFrecuenciaRow);
+  const quint64 frequency = Report(Pane::Frecuencia).Generation();
+  bool closed = false;
+  run.Host().onProcessEvents = [&, count = 0]() mutable {
+    if (++count == 3) {
+      run.Host().QueueAnswer(MessageAnswer::Yes);
+      closed = app.QueryClose();
+    }
+  };
+  const int yieldsBefore = run.Host().processEventsCount;
+  app.LstFormula_Click(kMapaFrecuenciaRow);
+  run.Host().onProcessEvents = nullptr;
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(run.Host().processEventsCount - yieldsBefore, 3);
+  EXPECT_EQ(Report(Pane::Frecuencia).Generation(), frequency);  // nothing reloaded
+  EXPECT_FALSE(run.Model().ReloadPending());
+  EXPECT_EQ(run.Model().AnalysisWindow, 0);
+  // Nothing new starts while the program ends.
+  app.RunCommand(Command::Limpiar);
+  app.LstFormula_Click(kFrecuenciaRow);
+  EXPECT_EQ(Report(Pane::Frecuencia).Generation(), frequency);
+  EXPECT_EQ(run.Model().visiblePane, Pane::MapaFrecuenciaM1);
 }
 
 }  // namespace
