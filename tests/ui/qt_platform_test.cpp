@@ -1,5 +1,4 @@
 #include "ui/qt_platform.h"
-#include "app/desktop_entry.h"
 #include "support/test_files.h"
 #include "ui/event_loop_wait.h"
 
@@ -57,14 +56,6 @@ TEST(QtPlatformTest, LauncherStartsTheProgramInItsFolder) {
   EXPECT_TRUE(QFile::permissions(launcher) & QFileDevice::ExeOwner);
   EXPECT_TRUE(text.contains(QStringLiteral("\nIcon=") + folder + QStringLiteral("/Recursos/Tombolix.png\n")));
   EXPECT_FALSE(QImage(folder + QStringLiteral("/Recursos/Tombolix.png")).isNull()) << "the icon is there";
-}
-
-TEST(QtPlatformTest, LauncherQuotesPathsThatLookLikeCommands) {
-  const QString text =
-      DesktopEntryText(QStringLiteral("/opt/a b/$HOME/\"x\"/50%/c\\d/tombolix"), QStringLiteral("/opt/a b\nc"));
-  EXPECT_TRUE(text.contains(QStringLiteral("\nExec=\"/opt/a b/\\\\$HOME/\\\\\"x\\\\\"/50%%/c\\\\\\\\d/tombolix\"\n")))
-      << text.toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("\nPath=/opt/a b\\nc\n"))) << text.toStdString();
 }
 
 TEST(QtPlatformTest, YieldingRunsTheEventLoopAtMostOncePerInterval) {
