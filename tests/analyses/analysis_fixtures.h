@@ -1,9 +1,9 @@
 #pragma once
 
-#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 #include <QDate>
 #include <QString>
@@ -75,6 +75,16 @@ class CountingHooks : public StepHooks {
     progress.push_back(percent);
     lastFlags.push_back(last);
   }
+};
+
+// Counting hooks whose stop request turns true once `stopAt` steps were taken.
+class StopAfterHooks : public CountingHooks {
+ public:
+  explicit StopAfterHooks(int stopAt) : stopAt_(stopAt) {}
+  bool StopRequested() const override { return steps >= stopAt_; }
+
+ private:
+  int stopAt_;
 };
 
 }  // namespace tombolix::testing
