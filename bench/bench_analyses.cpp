@@ -3,9 +3,12 @@
 #include "analyses/even_odd_maps.h"
 #include "analyses/frequency.h"
 #include "analyses/ley_del_tercio.h"
+#include "analyses/play_patterns.h"
 #include "analyses/prime_maps.h"
 #include "analyses/pronostico_ciclo.h"
 #include "analyses/repeated_numbers.h"
+#include "analyses/third_law_maps.h"
+#include "analyses/winning_history.h"
 #include "bench_histories.h"
 #include "history/selector_population.h"
 
@@ -38,6 +41,14 @@ void Repeated(Inputs& in, ReportText& r) { RepeatedNumbers(HistoryView(in.histor
 void EvenOdd(Inputs& in, ReportText& r) { EvenOddMapM1(HistoryView(in.history), kWindow, in.arrays, r, NoHooks()); }
 void Primes(Inputs& in, ReportText& r) { MapaPrimos(HistoryView(in.history), kWindow, in.arrays, r, NoHooks()); }
 void FrequencyReplay(Inputs& in, ReportText& r) { FrequencyMapM1(in.history, kWindow, in.arrays, r, NoHooks()); }
+void WinningHistoryPlain(Inputs& in, ReportText& r) {
+  WinningHistory(HistoryView(in.history), in.lists, kWindow, r, NoHooks());
+}
+void WinningHistoryReplayed(Inputs& in, ReportText& r) {
+  WinningHistoryReplay(in.history, kWindow, in.arrays, r, NoHooks());
+}
+void ThirdLawReplay(Inputs& in, ReportText& r) { ThirdLawMapM1(in.history, kWindow, in.arrays, r, NoHooks()); }
+void PlayPatterns(Inputs& in, ReportText& r) { PatronJugadas(HistoryView(in.history), r, NoHooks()); }
 
 // One report of the history of range(0) draws and range(1) positions.
 template <Analysis Run>
@@ -68,6 +79,10 @@ TOMBOLIX_REPORT_BENCHMARK(Repeated);
 TOMBOLIX_REPORT_BENCHMARK(EvenOdd);
 TOMBOLIX_REPORT_BENCHMARK(Primes);
 TOMBOLIX_REPORT_BENCHMARK(FrequencyReplay);
+TOMBOLIX_REPORT_BENCHMARK(WinningHistoryPlain);
+TOMBOLIX_REPORT_BENCHMARK(WinningHistoryReplayed);
+TOMBOLIX_REPORT_BENCHMARK(ThirdLawReplay);
+TOMBOLIX_REPORT_BENCHMARK(PlayPatterns);
 
 // The map M2 groupings, each on the rows its map M1 leaves (rebuilt outside the timing).
 template <Analysis MapOne, void (*MapTwo)(AnalysisArrays&, int, ReportText&, StepHooks&)>
@@ -92,6 +107,11 @@ BENCHMARK(BM_Groups<FrequencyReplay, FrequencyMapM2>)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Groups<EvenOdd, EvenOddMapM2>)
     ->Name("BM_EvenOddGroups")
+    ->ArgNames({"draws", "positions"})
+    ->Args({10000, 7})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Groups<ThirdLawReplay, ThirdLawMapM2>)
+    ->Name("BM_ThirdLawGroups")
     ->ArgNames({"draws", "positions"})
     ->Args({10000, 7})
     ->Unit(benchmark::kMicrosecond);

@@ -77,4 +77,14 @@ class CountingHooks : public StepHooks {
   }
 };
 
+// Counting hooks whose stop request turns true once `stopAt` steps were taken.
+class StopAfterHooks : public CountingHooks {
+ public:
+  explicit StopAfterHooks(int stopAt) : stopAt_(stopAt) {}
+  bool StopRequested() const override { return steps >= stopAt_; }
+
+ private:
+  int stopAt_;
+};
+
 }  // namespace tombolix::test

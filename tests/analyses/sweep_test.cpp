@@ -5,9 +5,12 @@
 #include "analyses/even_odd_maps.h"
 #include "analyses/frequency.h"
 #include "analyses/ley_del_tercio.h"
+#include "analyses/play_patterns.h"
 #include "analyses/prime_maps.h"
 #include "analyses/pronostico_ciclo.h"
 #include "analyses/repeated_numbers.h"
+#include "analyses/third_law_maps.h"
+#include "analyses/winning_history.h"
 
 #include "analysis_fixtures.h"
 
@@ -53,6 +56,14 @@ TEST_P(SweepTest, EveryReportRunsAndDrawLinesKeepTheirWindow) {
   MapaPrimos(view, 100, arrays, lines[3], NoHooks());
   MapaPronosticoCiclo(view, lists, 100, arrays.ForecastArrays, lines[4], NoHooks());
   for (const ReportText& report : lines) ExpectDrawLines(report, recent);
+  ReportText hits;
+  EXPECT_EQ(WinningHistory(view, lists, 100, hits, NoHooks()), AnalysisOutcome::Done);
+  ExpectDrawLines(hits, recent);
+  ReportText patterns;
+  EXPECT_EQ(PatronJugadas(view, patterns, NoHooks()), AnalysisOutcome::Done);
+  if (positions() == 2) {
+    EXPECT_TRUE(patterns.Text().contains(QStringLiteral("Ningún patrón encontrado")));
+  }
   ReportText groups;
   EvenOddMapM2(arrays, positions(), groups, NoHooks());
   GruposPrimos(arrays, positions(), groups, NoHooks());
@@ -67,11 +78,20 @@ TEST_P(SweepTest, EveryReportRunsAndDrawLinesKeepTheirWindow) {
   EXPECT_TRUE(arrays.FrequencyMapRows.first().startsWith(DrawDateText(draws() - 99)));
   FrequencyMapM2(arrays, positions(), groups, NoHooks());
   for (const QString& row : arrays.FrequencyMapRows) EXPECT_TRUE(row.isEmpty());
+  ReportText replayedHits;
+  ASSERT_EQ(WinningHistoryReplay(h, 100, arrays, replayedHits, NoHooks()), AnalysisOutcome::Done);
+  ExpectDrawLines(replayedHits, 100);
+  ReportText thirds;
+  ASSERT_EQ(ThirdLawMapM1(h, 100, arrays, thirds, NoHooks()), AnalysisOutcome::Done);
+  ExpectDrawLines(thirds, 100);
+  ASSERT_EQ(arrays.ThirdLawMapRows.size(), 100);
+  ThirdLawMapM2(arrays, positions(), groups, NoHooks());
+  for (const QString& row : arrays.ThirdLawMapRows) EXPECT_TRUE(row.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Histories, SweepTest,
-                         ::testing::Combine(::testing::Values(2, 3, 4, 6, 7),
-                                            ::testing::Values(1, 2, 99, 100, 101, 150)));
+                         ::testing::Combine(::testing::Range(2, 8),
+                                            ::testing::Values(1, 2, 99, 100, 101, 150, 300, 301)));
 
 }  // namespace
 }  // namespace tombolix
