@@ -2,6 +2,9 @@
 
 #include "analyses/report_layout.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace tombolix {
 
 namespace {
@@ -19,7 +22,7 @@ QStringView TrimSpaces(QStringView text) {
 QStringList VisitedLines(const QString& paneText) {
   QStringList lines;
   for (QStringView line : TrimSpaces(paneText).split(QStringView(u"\r\n"))) lines.append(line.toString());
-  lines.removeLast();
+  if (!lines.isEmpty()) lines.removeLast();
   return lines;
 }
 
@@ -55,12 +58,9 @@ QChar CycleMarkWithinMean(const ValueLineIndex& cycles, int p, int value) {
   const ValueLineIndex::Entry* entry = cycles.Find(p, value);
   const int count = cycles.LineCount(p);
   if (entry == nullptr || count == 0) return QChar();
-  const qint64 sum = cycles.NumberSum(p);
-  // Mean cycle rounded to the nearest integer, halves to the even one.
-  qint64 mean = sum / count;
-  const qint64 twiceRest = 2 * (sum % count);
-  if (twiceRest > count || (twiceRest == count && mean % 2 != 0)) ++mean;
-  return entry->number <= mean ? entry->mark : QChar();
+  // Only a corrupt report could sum beyond an int; such a sum is held there.
+  const int sum = static_cast<int>(std::min<qint64>(cycles.NumberSum(p), std::numeric_limits<int>::max()));
+  return entry->number <= RoundHalfEven(sum, count) ? entry->mark : QChar();
 }
 
 DrawLineMarks::DrawLineMarks(const QStringList& lines, QChar mark) {
