@@ -1,3 +1,5 @@
+#include "analyses/analisis_ia.h"
+#include "analyses/buscar_parecidos.h"
 #include "analyses/ciclo_aparicion.h"
 #include "analyses/consecutive_numbers.h"
 #include "analyses/even_odd_maps.h"
@@ -119,6 +121,60 @@ BENCHMARK(BM_Groups<Primes, GruposPrimos>)
     ->Name("BM_PrimeGroups")
     ->ArgNames({"draws", "positions"})
     ->Args({10000, 7})
+    ->Unit(benchmark::kMicrosecond);
+
+// The source panes of the AI summary, filled by their analyses (outside the timing).
+PaneTexts FilledPanes(Inputs& in) {
+  std::array<ReportText, kPaneCount> reports;
+  Frequency(in, reports[Pane::Frecuencia]);
+  ThirdLaw(in, reports[Pane::LeyTercio]);
+  Cycle(in, reports[Pane::CicloAparicion]);
+  Forecast(in, reports[Pane::PronosticoM1]);
+  Consecutive(in, reports[Pane::Consecutivos]);
+  Repeated(in, reports[Pane::Repetidos]);
+  EvenOdd(in, reports[Pane::ParesImparesM1]);
+  Primes(in, reports[Pane::PrimosM1]);
+  PaneTexts panes;
+  for (size_t i = 0; i < panes.size(); ++i) panes[i] = reports[i].Text();
+  return panes;
+}
+
+void BM_AiSummary(benchmark::State& state) {
+  Inputs in{bench::LoadedBenchHistory(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))), {}, {}};
+  in.lists = FillSelectors(HistoryView(in.history), 0).lists;
+  const PaneTexts panes = FilledPanes(in);
+  for (auto _ : state) {
+    ReportText report{QString()};
+    AnalisisIA(panes, HistoryView(in.history), report, NoHooks());
+    benchmark::DoNotOptimize(report.Length());
+  }
+}
+BENCHMARK(BM_AiSummary)->ArgNames({"draws", "positions"})->Args({10000, 7})->Unit(benchmark::kMicrosecond);
+
+// The search for the newest draw (last-draw mode) and for the selection of the
+// first draw (selection mode), with the source panes and the summary filled.
+void BM_SimilarDraws(benchmark::State& state) {
+  Inputs in{bench::LoadedBenchHistory(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))), {}, {}};
+  in.lists = FillSelectors(HistoryView(in.history), 0).lists;
+  PaneTexts panes = FilledPanes(in);
+  ReportText summary{QString()};
+  AnalisisIA(panes, HistoryView(in.history), summary, NoHooks());
+  panes[Pane::ResumenIA] = summary.Text();
+  SelectorTexts texts;
+  texts.fill(QStringLiteral("--"));
+  for (int k = 1; k <= in.history.PositionCount; ++k) {
+    texts[static_cast<size_t>(k)] = QString::number(in.history.P(k, 1));
+  }
+  const auto pane = static_cast<quint8>(state.range(2));
+  for (auto _ : state) {
+    ReportText report{QString()};
+    BuscarParecidos(pane, HistoryView(in.history), texts, panes, report, NoHooks());
+    benchmark::DoNotOptimize(report.Length());
+  }
+}
+BENCHMARK(BM_SimilarDraws)
+    ->ArgNames({"draws", "positions", "pane"})
+    ->ArgsProduct({{100000}, {7}, {0, 19}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

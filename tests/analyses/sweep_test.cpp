@@ -1,5 +1,7 @@
 // Every analysis on histories of awkward sizes and lotteries of every width:
 // the draw lines hold their layout and window, and nothing is read outside the draws.
+#include "analyses/analisis_ia.h"
+#include "analyses/buscar_parecidos.h"
 #include "analyses/ciclo_aparicion.h"
 #include "analyses/consecutive_numbers.h"
 #include "analyses/even_odd_maps.h"
@@ -87,6 +89,74 @@ TEST_P(SweepTest, EveryReportRunsAndDrawLinesKeepTheirWindow) {
   ASSERT_EQ(arrays.ThirdLawMapRows.size(), 100);
   ThirdLawMapM2(arrays, positions(), groups, NoHooks());
   for (const QString& row : arrays.ThirdLawMapRows) EXPECT_TRUE(row.isEmpty());
+}
+
+// The source panes of the AI summary as its command fills them.
+PaneTexts FilledPanes(const History& h, const SelectorLists& lists) {
+  const HistoryView view(h);
+  std::array<ReportText, kPaneCount> reports;
+  AnalysisArrays arrays;
+  ComputeFrequency(view, lists, reports[Pane::Frecuencia], NoHooks());
+  LeyDelTercio(view, lists, reports[Pane::LeyTercio], NoHooks());
+  CicloAparicion(view, lists, reports[Pane::CicloAparicion], NoHooks());
+  PronosticoCiclo(view, lists, reports[Pane::PronosticoM1], NoHooks());
+  ConsecutiveNumbers(view, reports[Pane::Consecutivos], NoHooks());
+  RepeatedNumbers(view, reports[Pane::Repetidos], NoHooks());
+  EvenOddMapM1(view, 100, arrays, reports[Pane::ParesImparesM1], NoHooks());
+  MapaPrimos(view, 100, arrays, reports[Pane::PrimosM1], NoHooks());
+  PaneTexts panes;
+  for (int i = 0; i < kPaneCount; ++i) panes[static_cast<size_t>(i)] = reports[static_cast<size_t>(i)].Text();
+  ReportText summary;
+  AnalisisIA(panes, view, summary, NoHooks());
+  panes[Pane::ResumenIA] = summary.Text();
+  return panes;
+}
+
+// Every value line of the summary and every verdict line is its value, its mark and eight three-character codes.
+constexpr int kCodedLineLength = 2 + 1 + 6 + 3 + 3 + 1 + 3 + 3 + 1 + 3 + 3 + 3 + 3;
+
+TEST_P(SweepTest, SummaryAndSearchReadEmptyAndFilledPanes) {
+  const History h = test::PatternHistory(positions(), draws(), positions() <= 4 ? 9 : 45);
+  const HistoryView view(h);
+  const SelectorLists lists = FillSelectors(view, 0).lists;
+  PaneTexts empty;
+  empty.fill(QStringLiteral(" "));
+  for (const PaneTexts& panes : {empty, FilledPanes(h, lists)}) {
+    // The summary: one line per visited frequency line, labels in order.
+    ReportText summary;
+    ASSERT_EQ(AnalisisIA(panes, view, summary, NoHooks()), AnalysisOutcome::Done);
+    const QStringList frequency = VisitedLines(panes[Pane::Frecuencia]);
+    const QStringList lines = test::Lines(summary);
+    ASSERT_EQ(lines.size(), frequency.size() + 1);
+    for (int i = 0; i < frequency.size(); ++i) {
+      if (frequency[i].contains(u'>')) {
+        EXPECT_EQ(lines[i].size(), kCodedLineLength) << lines[i].toStdString();
+        EXPECT_EQ(lines[i].left(2), frequency[i].left(2));
+      } else {
+        EXPECT_EQ(lines[i], frequency[i].left(2));
+      }
+    }
+
+    // The newest draw always finds itself in last-draw mode, first and in red.
+    SelectorTexts texts;
+    texts.fill(QStringLiteral("--"));
+    for (int k = 1; k <= positions(); ++k) texts[static_cast<size_t>(k)] = QString::number(h.P(k, 1));
+    for (quint8 pane : {quint8{0}, quint8{19}}) {
+      ReportText search;
+      ASSERT_EQ(BuscarParecidos(pane, view, texts, panes, search, NoHooks()), AnalysisOutcome::Done);
+      const QStringList out = test::Lines(search);
+      for (int k = 0; k < positions(); ++k) EXPECT_EQ(out[k].size(), kCodedLineLength);
+      const QString first = out[positions() + 2];
+      EXPECT_EQ(first.size(), 13 + 3 * positions());
+      if (pane == 19) {
+        EXPECT_TRUE(first.startsWith(DrawDateText(draws())));
+      }
+      const int found = out.size() - positions() - 5;
+      EXPECT_TRUE(
+          out[out.size() - 2].startsWith(QStringLiteral(" ").repeated((38 - 22 - QString::number(found).size()) / 2) +
+                                         QString::number(found) + QStringLiteral(" sorteo")));
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Histories, SweepTest,
