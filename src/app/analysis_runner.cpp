@@ -13,6 +13,10 @@ namespace tombolix {
 void TombolixApp::ComputePane(int pane) {
   if (!IsPaneIndex(pane)) return;
   const PaneRow& row = PaneInfo(pane);
+  if (row.routine != nullptr) {
+    row.routine(*this);
+    return;
+  }
   if (row.compute == nullptr) return;
   EnableControls(false);
   ReportText& report = model_.RtfReporte[static_cast<size_t>(pane)].report;
@@ -31,18 +35,21 @@ void TombolixApp::ComputePane(int pane) {
     AbortAnalysis();
     return;
   }
+  const bool replay = row.finish == Finish::Replay || job.replayed;
   // A replay leaves the selector lists as its last step made them.
-  if (row.finish == Finish::Replay) FillSelectors(0, history.DrawCount);
+  if (replay) FillSelectors(0, history.DrawCount);
   if (ColourPasses(report, row.colouring, positions, *this) == AnalysisOutcome::Stopped) {
     AbortAnalysis();
     return;
   }
-  if (row.finish == Finish::Replay) {
+  if (replay) {
     for (int k = 1; k <= positions; ++k)
       model_.CboBal[static_cast<size_t>(k)].text = selectorTexts[static_cast<size_t>(k)];
   }
+  // A stoppable run that showed its progress in the minimised caption gives it back.
+  model_.caption = savedCaption_;
   EnableControls(true);
-  if (row.finish == Finish::Replay) platform_.Beep();
+  if (replay) platform_.Beep();
 }
 
 }  // namespace tombolix

@@ -15,8 +15,14 @@ void TombolixApp::RunCommand(int index) {
 void TombolixApp::RunCommand(Command command) {
   if (Ending()) return;
   switch (command) {
+    case Command::Buscar:
+      Buscar();
+      break;
     case Command::Limpiar:
       Limpiar();
+      break;
+    case Command::AnalisisIa:
+      AnalisisIaCommand();
       break;
     default:
       break;

@@ -5,9 +5,13 @@
 #include "analyses/even_odd_maps.h"
 #include "analyses/frequency.h"
 #include "analyses/ley_del_tercio.h"
+#include "analyses/play_patterns.h"
 #include "analyses/prime_maps.h"
 #include "analyses/pronostico_ciclo.h"
 #include "analyses/repeated_numbers.h"
+#include "analyses/third_law_maps.h"
+#include "analyses/winning_history.h"
+#include "app/tombolix_app.h"
 #include "app/window_model.h"
 #include "texts/messages.h"
 
@@ -108,6 +112,24 @@ AnalysisOutcome PrimosM1(PaneJob& j) {
   MapaPrimos(HistoryView(j.history), j.model.AnalysisWindow, j.model.arrays, j.report, j.hooks);
   return Done;
 }
+AnalysisOutcome HistorialAciertos(PaneJob& j) {
+  const SelectorLists lists = j.model.SelectorValues();
+  if (WinningHistoryNeedsReplay(lists, j.model.FullListCount, j.history.PositionCount)) {
+    j.replayed = true;
+    return WinningHistoryReplay(j.history, j.model.AnalysisWindow, j.model.arrays, j.report, j.hooks);
+  }
+  return WinningHistory(HistoryView(j.history), lists, j.model.AnalysisWindow, j.report, j.hooks);
+}
+AnalysisOutcome MapaLeyTercioM1(PaneJob& j) {
+  return ThirdLawMapM1(j.history, j.model.AnalysisWindow, j.model.arrays, j.report, j.hooks);
+}
+AnalysisOutcome MapaLeyTercioM2(PaneJob& j) {
+  ThirdLawMapM2(j.model.arrays, j.history.PositionCount, j.report, j.hooks);
+  return Done;
+}
+AnalysisOutcome PatronDeJugadas(PaneJob& j) { return PatronJugadas(HistoryView(j.history), j.report, j.hooks); }
+void PatronUltimoSorteo(TombolixApp& app) { app.BuscarParecidos(Pane::PatronUltimoSorteo); }
+void ResumenIA(TombolixApp& app) { app.AnalisisIA(); }
 AnalysisOutcome PrimosM2(PaneJob& j) {
   GruposPrimos(j.model.arrays, j.history.PositionCount, j.report, j.hooks);
   return Done;
@@ -122,52 +144,52 @@ constexpr auto kNoCheck = Precondition::None;
 
 // clang-format off
 // pane, tool name, list row, command, title message, title text, partner, M2, Escape stops,
-// colouring, precondition, computation, finish, ANÁLISIS iA source
+// colouring, precondition, computation, window routine, finish, ANÁLISIS iA source
 constexpr std::array<PaneRow, kPaneCount> kPanes{{
   {Pane::Start, "inicio", kNone, kBuscar, kNone, nullptr, kNone, false, true,
-   {kSearchPasses, BoldRule::None, 96}, kNoCheck, nullptr, Finish::Plain, false},
+   {kSearchPasses, BoldRule::None, 96}, kNoCheck, nullptr, nullptr, Finish::Plain, false},
   {Pane::HistorialAciertos, "historial-de-aciertos", 1, kNone, TxtHistorialAciertos, nullptr, kNone, false, true,
-   {kHitsPasses, BoldRule::All, -1}, kMore100, nullptr, Finish::Plain, false},
+   {kHitsPasses, BoldRule::All, -1}, kMore100, HistorialAciertos, nullptr, Finish::Plain, false},
   {Pane::Frecuencia, "frecuencia", 3, kNone, TxtFrecuencia, nullptr, kNone, false, false,
-   Plain(kThirdsPasses), kNoCheck, Frecuencia, Finish::Plain, true},
+   Plain(kThirdsPasses), kNoCheck, Frecuencia, nullptr, Finish::Plain, true},
   {Pane::MapaFrecuenciaM1, "mapa-de-la-frecuencia", 4, kNone, TxtMapaFrecuencia, nullptr, Pane::MapaFrecuenciaM2,
-   false, true, Plain(kMapThirdsPasses), kMore100, MapaFrecuenciaM1, Finish::Replay, false},
+   false, true, Plain(kMapThirdsPasses), kMore100, MapaFrecuenciaM1, nullptr, Finish::Replay, false},
   {Pane::LeyTercio, "ley-del-tercio", 6, kNone, TxtLeyTercio, nullptr, kNone, false, false,
-   Plain(kThirdsPasses), kNoCheck, LeyTercio, Finish::Plain, true},
+   Plain(kThirdsPasses), kNoCheck, LeyTercio, nullptr, Finish::Plain, true},
   {Pane::MapaLeyTercioM1, "mapa-ley-del-tercio", 7, kNone, TxtMapaLeyTercio, nullptr, Pane::MapaLeyTercioM2,
-   false, true, Plain(kMapThirdsPasses), kMore100, nullptr, Finish::Replay, false},
+   false, true, Plain(kMapThirdsPasses), kMore100, MapaLeyTercioM1, nullptr, Finish::Replay, false},
   {Pane::CicloAparicion, "ciclo-de-aparicion", 9, kNone, TxtCicloAparicion, nullptr, kNone, false, false,
-   Plain(kThirdsPasses), kNoCheck, Ciclo, Finish::Plain, true},
+   Plain(kThirdsPasses), kNoCheck, Ciclo, nullptr, Finish::Plain, true},
   {Pane::PronosticoM1, "pronostico-por-ciclo", 10, kNone, TxtPronosticoCiclo, nullptr, Pane::PronosticoM2,
-   false, false, Plain(kThirdsPasses), kMore100, PronosticoM1, Finish::Plain, true},
+   false, false, Plain(kThirdsPasses), kMore100, PronosticoM1, nullptr, Finish::Plain, true},
   {Pane::Consecutivos, "numeros-consecutivos", 12, kNone, TxtConsecutivos, nullptr, kNone, false, false,
-   BoldPlus(kConsecutivePasses), kNoCheck, Consecutivos, Finish::Plain, true},
+   BoldPlus(kConsecutivePasses), kNoCheck, Consecutivos, nullptr, Finish::Plain, true},
   {Pane::Repetidos, "numeros-repetidos", 13, kNone, TxtRepetidos, nullptr, kNone, false, false,
-   BoldPlus(kRepeatedPasses), kNoCheck, Repetidos, Finish::Plain, true},
+   BoldPlus(kRepeatedPasses), kNoCheck, Repetidos, nullptr, Finish::Plain, true},
   {Pane::ParesImparesM1, "numeros-pares-impares", 14, kNone, TxtParesImpares, nullptr, Pane::ParesImparesM2,
-   false, false, BoldPlus(kEvenOddPasses), kMore100, ParesImparesM1, Finish::Plain, true},
+   false, false, BoldPlus(kEvenOddPasses), kMore100, ParesImparesM1, nullptr, Finish::Plain, true},
   {Pane::PatronJugadas, "patron-de-jugadas", 17, kNone, TxtPatronJugadas, nullptr, kNone, false, true,
-   {kPatternPasses, BoldRule::None, 98}, kNoCheck, nullptr, Finish::Plain, false},
+   {kPatternPasses, BoldRule::None, 98}, kNoCheck, PatronDeJugadas, nullptr, Finish::Plain, false},
   {Pane::MapaFrecuenciaM2, "mapa-de-la-frecuencia-m2", 4, kNone, TxtMapaFrecuencia, nullptr, Pane::MapaFrecuenciaM1,
-   true, false, Plain(kMapThirdsPasses), kMore100, MapaFrecuenciaM2, Finish::Plain, false},
+   true, false, Plain(kMapThirdsPasses), kMore100, MapaFrecuenciaM2, nullptr, Finish::Plain, false},
   {Pane::MapaLeyTercioM2, "mapa-ley-del-tercio-m2", 7, kNone, TxtMapaLeyTercio, nullptr, Pane::MapaLeyTercioM1,
-   true, false, Plain(kMapThirdsPasses), kMore100, nullptr, Finish::Plain, false},
+   true, false, Plain(kMapThirdsPasses), kMore100, MapaLeyTercioM2, nullptr, Finish::Plain, false},
   {Pane::GeneradorM1, "generador-de-combinaciones", kNone, kCombinaciones, TxtGeneradorCombinaciones, nullptr,
-   Pane::GeneradorM2, false, true, Plain(kBackTestPasses), kNoCheck, nullptr, Finish::Plain, false},
+   Pane::GeneradorM2, false, true, Plain(kBackTestPasses), kNoCheck, nullptr, nullptr, Finish::Plain, false},
   {Pane::GeneradorM2, "generador-de-combinaciones-m2", kNone, kCombinaciones, TxtGeneradorCombinaciones, nullptr,
-   Pane::GeneradorM1, true, false, Plain(kListForecastPasses), kNoCheck, nullptr, Finish::Plain, false},
+   Pane::GeneradorM1, true, false, Plain(kListForecastPasses), kNoCheck, nullptr, nullptr, Finish::Plain, false},
   {Pane::PrimosM1, "numeros-primos-compuestos", 15, kNone, TxtPrimosCompuestos, nullptr, Pane::PrimosM2,
-   false, false, BoldPlus(kPrimePasses), kMore100, PrimosM1, Finish::Plain, true},
+   false, false, BoldPlus(kPrimePasses), kMore100, PrimosM1, nullptr, Finish::Plain, true},
   {Pane::ParesImparesM2, "numeros-pares-impares-m2", 14, kNone, TxtParesImpares, nullptr, Pane::ParesImparesM1,
-   true, false, BoldPlus(kEvenOddPasses), kMore100, ParesImparesM2, Finish::Plain, false},
+   true, false, BoldPlus(kEvenOddPasses), kMore100, ParesImparesM2, nullptr, Finish::Plain, false},
   {Pane::PrimosM2, "numeros-primos-compuestos-m2", 15, kNone, TxtPrimosCompuestos, nullptr, Pane::PrimosM1,
-   true, false, BoldPlus(kPrimePasses), kMore100, PrimosM2, Finish::Plain, false},
+   true, false, BoldPlus(kPrimePasses), kMore100, PrimosM2, nullptr, Finish::Plain, false},
   {Pane::PatronUltimoSorteo, "patron-del-ultimo-sorteo", 18, kNone, TxtPatronUltimoSorteo, nullptr, kNone, false,
-   true, {kSearchPasses, BoldRule::None, 96}, kNoCheck, nullptr, Finish::Plain, false},
+   true, {kSearchPasses, BoldRule::None, 96}, kNoCheck, nullptr, PatronUltimoSorteo, Finish::Plain, false},
   {Pane::ResumenIA, "analisis-ia", kNone, kAnalisisIa, kNone, u"ANÁLISIS iA", kNone, false, false,
-   Plain(kSummaryPasses), kNoCheck, nullptr, Finish::Plain, false},
+   Plain(kSummaryPasses), kNoCheck, nullptr, ResumenIA, Finish::Plain, false},
   {Pane::PronosticoM2, "pronostico-por-ciclo-m2", 10, kNone, TxtPronosticoCiclo, nullptr, Pane::PronosticoM1,
-   true, false, Plain(kMapThirdsPasses), kMore100, PronosticoM2, Finish::Plain, false},
+   true, false, Plain(kMapThirdsPasses), kMore100, PronosticoM2, nullptr, Finish::Plain, false},
 }};
 // clang-format on
 

@@ -17,6 +17,7 @@ struct History;
 struct HistoryView;
 struct WindowModel;
 class ReportText;
+class TombolixApp;
 
 // What a pane's computation works with: the draws it started with (a snapshot
 // that stays valid while the window yields), the window's state (selector
@@ -27,8 +28,12 @@ struct PaneJob {
   WindowModel& model;
   ReportText& report;
   StepHooks& hooks;
+  bool replayed = false;  // set by a computation that chose to replay (finishes as Finish::Replay)
 };
 using PaneCompute = AnalysisOutcome (*)(PaneJob&);
+// A pane written by a routine of the window (the searches, the AI summary),
+// which runs its own busy state and colour passes.
+using PaneRoutine = void (*)(TombolixApp&);
 
 // What must hold before a list row opens its pane.
 enum class Precondition {
@@ -57,7 +62,8 @@ struct PaneRow {
   bool escapeStops;  // Escape asks its computation to stop
   PaneColouring colouring;
   Precondition precondition;
-  PaneCompute compute;  // nullptr: not computed by ComputePane
+  PaneCompute compute;  // its computation; nullptr: see routine
+  PaneRoutine routine;  // the window routine that writes it; nullptr: none (or a command's own)
   Finish finish;
   bool aiSource;  // computed by ANÁLISIS iA before its summary (in pane order)
 };

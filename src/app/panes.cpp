@@ -70,9 +70,8 @@ void TombolixApp::EnableControls(bool enabled) {
 void TombolixApp::ShowStartPane() {
   EnableControls(false);
   ReportText& pane = model_.RtfReporte[Pane::Start].report;
-  const QString text = StartPaneText(model_.history.DrawCount);
-  if (pane.Text() != text) {
-    pane.SetText(text);
+  if (!PaneZeroHoldsStartText()) {
+    pane.SetText(StartPaneText(model_.history.DrawCount));
     pane.SetAllColour(kDefaultTextColour);
   }
   EnableControls(true);

@@ -42,6 +42,16 @@ class TombolixApp : public StepHooks {
   // long computations return at once and nothing new starts.
   bool Ending() const { return model_.closingConfirmed || model_.quitting; }
 
+  // --- BUSCAR, ANÁLISIS iA and the searches (ai_and_search.cpp) ---
+  void Buscar();
+  void AnalisisIaCommand();
+  // The AI summary into pane 20 (its source panes already computed).
+  void AnalisisIA();
+  // The similar-draw search: pane 0 for the selectors' numbers, pane 19 for the newest draw.
+  void BuscarParecidos(int pane);
+  // Whether pane 0 holds the start text of the loaded history (what ShowStartPane writes).
+  bool PaneZeroHoldsStartText() const;
+
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.
   void RunCommand(int index);
@@ -116,6 +126,8 @@ class TombolixApp : public StepHooks {
   void PreconditionFailed(int row);
   void OpenMapPair(int m1Pane, int m2Pane);
   bool RunIdleKey(int keyCode, int modifiers);
+  bool QuietPreparationBegins();
+  void QuietPreparationRuns();
 
   Platform& platform_;
   QString programFolder_;

@@ -41,7 +41,7 @@ TEST(ReportToolCommandLine, DefaultsAndEveryOption) {
   EXPECT_EQ(full.options.historyFile, QStringLiteral("h.txt"));
   EXPECT_EQ(full.options.pane, 14);
   ASSERT_TRUE(full.options.selection.has_value());
-  const SelectorTexts expected{
+  const SelectorArguments expected{
       QStringLiteral("07"), QString(),           QStringLiteral("B3"), QStringLiteral("5"), QStringLiteral("B5"),
       QStringLiteral("B6"), QStringLiteral("B7")};
   EXPECT_EQ(*full.options.selection, expected);
@@ -56,7 +56,7 @@ TEST(ReportToolCommandLine, SelectionItems) {
   ParsedCommandLine labels = Parse({"--select", "--", "h.txt", "0"});
   ASSERT_TRUE(labels.error.isEmpty());
   EXPECT_EQ((*labels.options.selection)[0], QStringLiteral("B1"));
-  const std::optional<SelectorTexts> empty = ParseSelection(QString(), &error);
+  const std::optional<SelectorArguments> empty = ParseSelection(QString(), &error);
   ASSERT_TRUE(empty.has_value());
   EXPECT_EQ((*empty)[0], QString());
   EXPECT_EQ((*empty)[1], QStringLiteral("B2"));

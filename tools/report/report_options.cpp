@@ -56,14 +56,14 @@ std::optional<int> ResolveReport(const QString& report) {
   return PaneForToolName(report);
 }
 
-std::optional<SelectorTexts> ParseSelection(const QString& value, QString* error) {
+std::optional<SelectorArguments> ParseSelection(const QString& value, QString* error) {
   static const QRegularExpression item(QStringLiteral("^([0-9]{1,2}|--|B[1-7]|)$"));
   const QStringList items = value.split(QLatin1Char(','));
   if (items.size() > kSelectorCount) {
     *error = QStringLiteral("--select takes at most 7 items, got %1").arg(items.size());
     return std::nullopt;
   }
-  SelectorTexts texts;
+  SelectorArguments texts;
   for (int k = 1; k <= kSelectorCount; ++k) {
     const QString label = QLatin1Char('B') + QString::number(k);
     if (k > items.size()) {

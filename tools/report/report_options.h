@@ -26,12 +26,12 @@ enum ReportExit : int {
 
 inline constexpr int kSelectorCount = 7;
 // Selector texts B1..B7 as the user left them.
-using SelectorTexts = std::array<QString, kSelectorCount>;
+using SelectorArguments = std::array<QString, kSelectorCount>;
 
 struct ReportToolOptions {
   bool help = false;
   ExportFormat format = ExportFormat::Raw;
-  std::optional<SelectorTexts> selection;
+  std::optional<SelectorArguments> selection;
   QString combinationsFile;
   std::optional<quint32> seed;
   QString historyFile;
@@ -50,7 +50,7 @@ std::optional<int> ResolveReport(const QString& report);
 // "S1,...,S7": one or two digits for a chosen number, an empty item for an
 // emptied selector, "--", a missing item or the label "Bk" itself for a
 // selector showing its label.
-std::optional<SelectorTexts> ParseSelection(const QString& value, QString* error);
+std::optional<SelectorArguments> ParseSelection(const QString& value, QString* error);
 
 QString UsageLine();
 QString HelpText();

@@ -16,7 +16,7 @@ namespace tombolix {
 namespace {
 
 // True when a selection holds a chosen number.
-bool ChoosesANumber(const std::optional<SelectorTexts>& selection) {
+bool ChoosesANumber(const std::optional<SelectorArguments>& selection) {
   return selection && std::any_of(selection->begin(), selection->end(),
                                   [](const QString& s) { return !s.isEmpty() && s.at(0).isDigit(); });
 }
@@ -78,7 +78,8 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   if (NeedsListHandOver(options.pane)) return Unavailable(options.pane, err);
 
   if (options.selection) {
-    for (int k = 1; k <= kSelectorCount; ++k) {
+    // Selectors beyond the lottery's positions are disabled and show "--".
+    for (int k = 1; k <= model.history.PositionCount; ++k) {
       model.CboBal[static_cast<size_t>(k)].text = (*options.selection)[static_cast<size_t>(k - 1)];
     }
   }
