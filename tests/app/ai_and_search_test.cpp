@@ -1,0 +1,127 @@
+#include "app/control_colours.h"
+#include "app/pane_table.h"
+#include "reports/start_pane.h"
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+class AiAndSearchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
+    ASSERT_TRUE(run.StartAndLoad());
+    run.Host().media.opened.clear();
+  }
+  ReportText& Report(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
+  int SourcesComputed() {
+    int computed = 0;
+    for (const PaneRow& row : PaneTable()) computed += row.aiSource && !Report(row.pane).IsEmptyMarker() ? 1 : 0;
+    return computed;
+  }
+
+  ProgramRun run;
+};
+
+// BUSCAR with no number chosen runs the recolouring, shows pane 0 back when it
+// is hidden and holds a result, and stops at the selection test.
+TEST_F(AiAndSearchTest, BuscarWithoutANumberComputesNothing) {
+  WindowModel& m = run.Model();
+  m.Cmd(Command::Combinaciones).backColour = ControlColour::CombinacionesInUse;
+  run.App().RunCommand(Command::Buscar);
+  EXPECT_EQ(m.Cmd(Command::Combinaciones).backColour, ControlColour::Combinaciones);
+  EXPECT_EQ(SourcesComputed(), 0);
+  EXPECT_TRUE(Report(Pane::ResumenIA).IsEmptyMarker());
+
+  // A search result in a hidden pane 0 is shown again, and nothing else runs.
+  Report(Pane::Start).SetText(QStringLiteral("result"));
+  run.App().ShowReportPane(Pane::Frecuencia);
+  run.App().CboBal_SetText(1, m.CboBal[1].items.value(0));
+  run.App().RunCommand(Command::Buscar);
+  EXPECT_EQ(m.visiblePane, Pane::Start);
+  EXPECT_EQ(Report(Pane::Start).Text(), QStringLiteral("result"));
+  EXPECT_EQ(SourcesComputed(), 0);
+}
+
+// BUSCAR runs ANÁLISIS iA as a quiet run: no clip, no recolouring of its
+// button, and the window stays busy until the search itself ends.
+TEST_F(AiAndSearchTest, BuscarPreparesQuietlyThenSearches) {
+  WindowModel& m = run.Model();
+  run.App().CboBal_SetText(2, m.CboBal[2].items.value(0));
+  bool idleBetween = false;
+  bool quietDuringSummary = false;
+  run.Host().onProcessEvents = [&] {
+    if (m.visiblePane != Pane::Start && !m.busy) idleBetween = true;
+    if (m.RtfReporte[Pane::ResumenIA].visible) quietDuringSummary = m.QuietRun();
+  };
+  run.App().RunCommand(Command::Buscar);
+  run.Host().onProcessEvents = nullptr;
+  EXPECT_FALSE(idleBetween);
+  EXPECT_TRUE(quietDuringSummary);
+  EXPECT_EQ(SourcesComputed(), 8);
+  EXPECT_FALSE(Report(Pane::ResumenIA).IsEmptyMarker());
+  EXPECT_TRUE(run.Host().media.opened.isEmpty());
+  EXPECT_EQ(m.Cmd(Command::AnalisisIa).backColour, ControlColour::AnalisisIa);
+  EXPECT_TRUE(Report(Pane::Start).Text().contains(QStringLiteral(" sorteo(s) parecido(s)")));
+  EXPECT_EQ(m.visiblePane, Pane::Start);
+  EXPECT_FALSE(m.busy);
+  EXPECT_FALSE(m.QuietRun());
+  EXPECT_FALSE(m.AiRunning());
+}
+
+// Its own button: clips, recolouring, the AI-run flag up while the eight
+// analyses run and down before the summary; a second press only shows it.
+TEST_F(AiAndSearchTest, AnalisisIaOwnRunThenShownAtOnce) {
+  WindowModel& m = run.Model();
+  bool flagDuringSources = true;
+  bool flagDuringSummary = false;
+  bool idle = false;
+  run.Host().onProcessEvents = [&] {
+    idle = idle || !m.busy;
+    if (m.RtfReporte[Pane::ResumenIA].visible) {
+      flagDuringSummary = flagDuringSummary || m.AiRunning();
+    } else {
+      flagDuringSources = flagDuringSources && m.AiRunning();
+    }
+  };
+  run.App().RunCommand(Command::AnalisisIa);
+  run.Host().onProcessEvents = nullptr;
+  EXPECT_TRUE(flagDuringSources);
+  EXPECT_FALSE(flagDuringSummary);
+  EXPECT_FALSE(idle);
+  EXPECT_FALSE(m.busy);
+  EXPECT_EQ(m.Cmd(Command::AnalisisIa).backColour, ControlColour::AnalisisIaOwnRun);
+  const QStringList& clips = run.Host().media.opened;
+  ASSERT_EQ(clips.size(), 2);
+  EXPECT_TRUE(clips[0].contains(QStringLiteral("KiRVA-11.")));
+  EXPECT_TRUE(clips[1].contains(QStringLiteral("KiRVA-4.")) || clips[1].contains(QStringLiteral("KiRVA-6.")) ||
+              clips[1].contains(QStringLiteral("KiRVA-7.")));
+  EXPECT_EQ(m.visiblePane, Pane::ResumenIA);
+
+  const quint64 summary = Report(Pane::ResumenIA).Generation();
+  const int yields = run.Host().processEventsCount;
+  run.App().RunCommand(Command::AnalisisIa);
+  EXPECT_EQ(Report(Pane::ResumenIA).Generation(), summary);
+  EXPECT_EQ(run.Host().processEventsCount, yields);
+  EXPECT_EQ(m.visiblePane, Pane::ResumenIA);
+}
+
+// ANÁLISIS iA computes its sources even on a history the list rows refuse.
+TEST_F(AiAndSearchTest, ShortHistoriesStillGetTheirSummaryAndLastDrawSearch) {
+  run.AddHistory(QStringLiteral("Corta"), SixNumberHistory(40));
+  run.App().CboLoteria_Click(0);  // "Corta" sorts first
+  run.App().RunCommand(Command::Limpiar);
+  ASSERT_EQ(run.Model().history.DrawCount, 40);
+  const int messages = run.Host().MessageCount();
+  run.App().LstFormula_Click(18);  // "Patrón del Último Sorteo"
+  EXPECT_EQ(run.Host().MessageCount(), messages);
+  EXPECT_EQ(SourcesComputed(), 8);
+  EXPECT_TRUE(Report(Pane::PatronUltimoSorteo).Text().contains(QStringLiteral(" sorteo(s) parecido(s)")));
+  EXPECT_EQ(run.Model().visiblePane, Pane::PatronUltimoSorteo);
+  EXPECT_FALSE(run.Model().busy);
+}
+
+}  // namespace
+}  // namespace tombolix::test
