@@ -40,7 +40,7 @@ constexpr std::array kConsecutivePasses{Pass(u'&', kGrey), Pass(u'+', kBlue)};
 constexpr std::array kRepeatedPasses{Pass(u'&', kGrey), Pass(u'+', kBlue), Pass(u'-', kLightRed)};
 constexpr std::array kEvenOddPasses{Pass(u'+', kGreen), Pass(u'-', kBlue)};
 constexpr std::array kPrimePasses{Pass(u'&', kGrey), Pass(u'+', kBlue), Pass(u'-', kGreen)};
-constexpr std::array kPatternPasses{Pass(u'-', kBlue), Pass(u'+', kLightBlue), Pass(u'&', kGrey)};
+constexpr std::array kPatternPasses{Pass(u'&', kGrey), Pass(u'+', kLightBlue), Pass(u'-', kBlue)};
 constexpr std::array kBackTestPasses{Pass(u'+', kLightRed), Pass(u'$', kRed), Pass(u'-', kLightBlue),
                                      Pass(u'&', kBlue)};
 constexpr std::array kListForecastPasses{Pass(u'?', kRed)};
