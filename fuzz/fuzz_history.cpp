@@ -2,6 +2,8 @@
 #include "history/loader.h"
 #include "history/selector_population.h"
 
+#include <QBuffer>
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -31,5 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
     for (int k = 1; k <= h.PositionCount; ++k) Check(!population.lists[static_cast<size_t>(k)].empty());
   }
+  // Read from a device in small chunks, so that line ends fall across chunk
+  // boundaries, the same bytes give the same history.
+  QBuffer device;
+  device.setData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  device.open(QIODevice::ReadOnly);
+  const LoadedHistory chunked = ReadHistory(device, 1 + static_cast<qsizetype>(size % 5));
+  Check(chunked.accepted == r.accepted && chunked.rejectedLine == r.rejectedLine);
+  Check(chunked.history.DrawDate == h.DrawDate && chunked.history.Pos == h.Pos);
+  Check(chunked.history.PositionCount == h.PositionCount);
   return 0;
 }

@@ -34,21 +34,6 @@ quint8 RoundTenths(int tenths) { return tenths > 5 ? 1 : 0; }
 
 }  // namespace
 
-bool LineReader::Next(QByteArrayView& line) {
-  if (pos >= bytes.size()) return false;
-  const char* data = bytes.data();
-  qsizetype stop = pos;
-  while (stop < bytes.size() && data[stop] != '\r' && data[stop] != '\n') ++stop;
-  line = bytes.sliced(pos, stop - pos);
-  pos = stop;
-  if (pos < bytes.size()) {
-    // CR LF counts as one line end; a CR or an LF alone is one too.
-    if (data[pos] == '\r' && pos + 1 < bytes.size() && data[pos + 1] == '\n') ++pos;
-    ++pos;
-  }
-  return true;
-}
-
 void NormaliseLine(QByteArrayView raw, QByteArray& line) {
   line.resize(raw.size());
   char* out = line.data();

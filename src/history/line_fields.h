@@ -9,18 +9,6 @@
 
 namespace tombolix {
 
-// Splits history-file bytes into lines ending in CR LF, CR or LF.
-class LineReader {
- public:
-  explicit LineReader(QByteArrayView text) : bytes(text) {}
-  // The next line without its terminator; false at the end of the bytes.
-  bool Next(QByteArrayView& line);
-
- private:
-  QByteArrayView bytes;
-  qsizetype pos = 0;
-};
-
 // Copies `raw` into `line` without spaces and tabs, then removes the byte-order
 // marks as they read in Windows-1252: "ÿþ", "þÿ", then "ï»¿", each in one
 // left-to-right pass.

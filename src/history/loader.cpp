@@ -3,6 +3,7 @@
 #include "codec/ansi_codec.h"
 #include "history/date_check.h"
 #include "history/line_fields.h"
+#include "history/line_reader.h"
 #include "history/prime.h"
 
 #include <QFile>
@@ -78,21 +79,19 @@ QString RejectedLineText(const LineFields& fields) {
   return AnsiCodec::Decode(joined);
 }
 
-void ReserveDraws(History& history, QByteArrayView bytes) {
-  const qsizetype lines = std::max(bytes.count('\n'), bytes.count('\r')) + 1;
-  const qsizetype expected = std::min<qsizetype>(lines, qsizetype{1} << 17);
+void ReserveDraws(History& history, qsizetype expectedLines) {
+  const qsizetype expected = std::clamp<qsizetype>(expectedLines, 1, qsizetype{1} << 17);
   history.DrawDate.reserve(expected);
   for (auto& column : history.Pos) column.reserve(expected);
 }
 
-}  // namespace
-
-LoadedHistory ParseHistory(QByteArrayView bytes) {
+// Reads draws line by line until the end, the first empty line or the first
+// rejected line; nothing after that line is asked of the reader.
+LoadedHistory ParseLines(LineReader& reader, qsizetype expectedLines) {
   LoadedHistory result;
   History& history = result.history;
   AcceptanceTotals totals;
-  ReserveDraws(history, bytes);
-  LineReader reader(bytes);
+  ReserveDraws(history, expectedLines);
   QByteArray line;
   QByteArrayView raw;
   int positionCount = 0;
@@ -122,11 +121,28 @@ LoadedHistory ParseHistory(QByteArrayView bytes) {
   return result;
 }
 
+// The shortest line a draw can take ("1/1/24,1,2" and a line end), for guessing
+// a file's draw count from its size.
+constexpr qsizetype kShortestDrawLine = 12;
+
+}  // namespace
+
+LoadedHistory ParseHistory(QByteArrayView bytes) {
+  LineReader reader(bytes);
+  return ParseLines(reader, std::max(bytes.count('\n'), bytes.count('\r')) + 1);
+}
+
+LoadedHistory ReadHistory(QIODevice& device, qsizetype chunkSize) {
+  LineReader reader(device, chunkSize);
+  const qint64 size = device.isSequential() ? 0 : device.size() - device.pos();
+  return ParseLines(reader, static_cast<qsizetype>(size / kShortestDrawLine + 1));
+}
+
 LoadedHistory ReadHistoryFile(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return ParseHistory({});
-  const QByteArray bytes = file.readAll();
-  return ParseHistory(bytes);
+  // Unbuffered: the reader reads its own chunks.
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return ParseHistory({});
+  return ReadHistory(file);
 }
 
 }  // namespace tombolix

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "history/history.h"
+#include "history/line_reader.h"
 
 #include <QByteArrayView>
 #include <QString>
+
+class QIODevice;
 
 namespace tombolix {
 
@@ -21,8 +24,14 @@ struct LoadedHistory {
 // Parses the bytes of a history file (8-bit text, Windows-1252).
 LoadedHistory ParseHistory(QByteArrayView bytes);
 
-// Reads and parses a history file; a file that cannot be read parses as empty.
-// Never writes to the file.
+// Reads and parses a history from `device` (opened for reading), chunk by chunk:
+// the reading stops at the line that ends the history (the end, the first
+// empty line or the first rejected line), so the rest of the device is never
+// read. The result is ParseHistory's of the same bytes.
+LoadedHistory ReadHistory(QIODevice& device, qsizetype chunkSize = LineReader::kDefaultChunkSize);
+
+// Reads and parses a history file as ReadHistory does; a file that cannot be
+// read parses as empty. Never writes to the file.
 LoadedHistory ReadHistoryFile(const QString& path);
 
 }  // namespace tombolix

@@ -79,15 +79,26 @@ void ReportPaneView::Restyle(const ReportText& report, int firstBlock) {
   for (size_t b = static_cast<size_t>(firstBlock); block.isValid() && b < blockStarts_.size();
        block = block.next(), ++b) {
     ranges.clear();
-    for (const StyleRun& run : report.Runs(blockStarts_[b], block.length() - 1)) {
-      // Dark grey is the pane's own text colour: those runs need no format.
-      if (run.style == kPlainStyle) continue;
-      ranges.append(QTextLayout::FormatRange{run.start, run.length, FormatFor(run.style)});
-    }
+    AppendRanges(report, blockStarts_[b], block.length() - 1, ranges);
     QTextLayout* layout = block.layout();
     if (!ranges.isEmpty() || !layout->formats().isEmpty()) layout->setFormats(ranges);
   }
   doc->markContentsDirty(fromPosition, doc->characterCount() - fromPosition);
+}
+
+void ReportPaneView::AppendRanges(const ReportText& report, int start, int length,
+                                  QList<QTextLayout::FormatRange>& ranges) {
+  // One scan over the paragraph's styles, runs of equal style merged, without
+  // building the runs first.
+  const int end = std::min(start + length, report.Length());
+  for (int i = std::max(start, 0); i < end;) {
+    const CharStyle& style = report.StyleAt(i);
+    int j = i + 1;
+    while (j < end && report.StyleAt(j) == style) ++j;
+    // Dark grey is the pane's own text colour: those runs need no format.
+    if (style != kPlainStyle) ranges.append(QTextLayout::FormatRange{i - start, j - i, FormatFor(style)});
+    i = j;
+  }
 }
 
 QString ReportPaneView::ConvertLines(const QString& text, int from, int to) {
@@ -139,7 +150,8 @@ void ReportPaneView::PlaceCaret(int reportOffset) {
 }
 
 const QTextCharFormat& ReportPaneView::FormatFor(const CharStyle& style) {
-  // A report uses a handful of styles: a short list beats hashing.
+  // A report uses a handful of styles: a short list beats hashing. Every run of
+  // one style shares the one format built for it.
   for (const auto& [known, format] : formats_) {
     if (known == style) return format;
   }

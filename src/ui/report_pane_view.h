@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextCharFormat>
+#include <QTextLayout>
 
 #include <deque>
 #include <functional>
@@ -47,6 +48,8 @@ class ReportPaneView : public QPlainTextEdit {
   void AppendNew(const ReportText& report);
   // Re-applies the formats of paragraphs [firstBlock, last paragraph].
   void Restyle(const ReportText& report, int firstBlock);
+  // Appends the formats of report text [start, start + length), offsets relative to `start`.
+  void AppendRanges(const ReportText& report, int start, int length, QList<QTextLayout::FormatRange>& ranges);
   // Converts report text [from, to) into paragraph text and records where new paragraphs start.
   QString ConvertLines(const QString& text, int from, int to);
   int BlockOfOffset(int reportOffset) const;
