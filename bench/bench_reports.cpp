@@ -1,3 +1,4 @@
+#include "app/pane_table.h"
 #include "reports/colour_marks.h"
 #include "reports/panes.h"
 #include "reports/report_export.h"
@@ -42,7 +43,7 @@ BENCHMARK(BM_ColourMarksPass)->Arg(300)->Arg(3000)->Arg(30000)->Unit(benchmark::
 void BM_ColourPaneRepeated(benchmark::State& state) {
   ReportText report = DrawLineReport(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    ColourPane(report, Pane::Repetidos, 7, NoHooks());
+    ColourPasses(report, PaneInfo(Pane::Repetidos).colouring, 7, NoHooks());
     benchmark::DoNotOptimize(report.Caret());
   }
 }
@@ -61,7 +62,7 @@ BENCHMARK(BM_ColourLabelsMissing)->Arg(3000)->Unit(benchmark::kMicrosecond);
 // The four export formats of a coloured 3,000-line report.
 void BM_Export(benchmark::State& state) {
   ReportText report = DrawLineReport(3000);
-  ColourPane(report, Pane::Repetidos, 7, NoHooks());
+  ColourPasses(report, PaneInfo(Pane::Repetidos).colouring, 7, NoHooks());
   const auto format = static_cast<ExportFormat>(state.range(0));
   for (auto _ : state) {
     const QString out = ExportReport(report, Pane::Repetidos, format, QStringLiteral("bench"));
