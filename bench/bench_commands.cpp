@@ -1,0 +1,45 @@
+// Whole commands as the window runs them, on the report tool's platform (no
+// display, no waits): ANÁLISIS iA from a fresh load computes its eight source
+// analyses and the summary.
+
+#include "app/pane_table.h"
+#include "app/tombolix_app.h"
+#include "bench_histories.h"
+#include "report_platform.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <benchmark/benchmark.h>
+
+namespace tombolix {
+namespace {
+
+void BM_AnalisisIaFromLoad(benchmark::State& state) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("Loto.txt"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  file.write(bench::HistoryText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  file.close();
+  QString errors;
+  QTextStream err(&errors);
+  for (auto _ : state) {
+    state.PauseTiming();
+    ReportPlatform host(err);
+    TombolixApp app(host, folder.path());
+    app.SetSoundEnabled(false);
+    app.LoadForReport(path);
+    state.ResumeTiming();
+    app.RunCommand(Command::AnalisisIa);
+    benchmark::DoNotOptimize(app.Model().RtfReporte[Pane::ResumenIA].report.Length());
+  }
+}
+BENCHMARK(BM_AnalisisIaFromLoad)
+    ->ArgNames({"draws", "positions"})
+    ->Args({10000, 7})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tombolix
