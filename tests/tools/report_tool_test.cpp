@@ -167,14 +167,18 @@ TEST_F(ReportToolRun, AMapOfAShortHistoryIsRefusedWithExitTwo) {
   EXPECT_FALSE(errors.isEmpty());
 }
 
-TEST_F(ReportToolRun, SelectionOfLabelsOnlyLeavesTheStartPane) {
+// BUSCAR stops at its selection test: labels, an emptied selector, or a
+// number only in a selector beyond the lottery's three positions.
+TEST_F(ReportToolRun, SelectionWithoutANumberLeavesTheStartPane) {
   const QString path = folder.Write(QStringLiteral("Loto.txt"), "2023-01-07,05,12,33\r\n2023-01-10,1,9,23\r\n");
-  const ParsedCommandLine parsed = ParseCommandLine({QStringLiteral("--select=--,--,"), path, QStringLiteral("0")});
-  ASSERT_TRUE(parsed.error.isEmpty());
-  QTextStream stream(&errors);
-  const ReportOutcome outcome = RunReport(parsed.options, stream);
-  EXPECT_EQ(outcome.exitCode, kExitOk);
-  EXPECT_EQ(outcome.output, QStringLiteral("        2 sorteos encontrados\n\n\n\n"));
+  for (const char* select : {"--select=--,--,", "--select=B1,B2,B3,5"}) {
+    const ParsedCommandLine parsed = ParseCommandLine({QString::fromLatin1(select), path, QStringLiteral("0")});
+    ASSERT_TRUE(parsed.error.isEmpty());
+    QTextStream stream(&errors);
+    const ReportOutcome outcome = RunReport(parsed.options, stream);
+    EXPECT_EQ(outcome.exitCode, kExitOk) << select;
+    EXPECT_EQ(outcome.output, QStringLiteral("        2 sorteos encontrados\n\n\n\n")) << select;
+  }
 }
 
 TEST_F(ReportToolRun, BackTestMapsWaitForTheListHandOver) {

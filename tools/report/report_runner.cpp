@@ -15,12 +15,6 @@ namespace tombolix {
 
 namespace {
 
-// True when a selection holds a chosen number.
-bool ChoosesANumber(const std::optional<SelectorArguments>& selection) {
-  return selection && std::any_of(selection->begin(), selection->end(),
-                                  [](const QString& s) { return !s.isEmpty() && s.at(0).isDigit(); });
-}
-
 ReportOutcome Unavailable(int pane, QTextStream& err) {
   err << QStringLiteral("tombolix-report: the report \"%1\" (pane %2) is not available yet")
              .arg(QLatin1String(PaneInfo(pane).toolName))
@@ -83,14 +77,9 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
       model.CboBal[static_cast<size_t>(k)].text = (*options.selection)[static_cast<size_t>(k - 1)];
     }
   }
-  const quint64 startGeneration = model.RtfReporte[Pane::Start].report.Generation();
-  const bool search = options.pane == Pane::Start && options.selection.has_value();
   if (!Perform(app, host, options.pane, options.selection.has_value())) return {kExitFailed, QString()};
   const ReportText& report = model.RtfReporte[static_cast<size_t>(options.pane)].report;
-  // A search for a chosen number always rewrites pane 0; an untouched start
-  // pane then means the search is not there.
-  const bool searchMissing = search && report.Generation() == startGeneration && ChoosesANumber(options.selection);
-  if (report.IsEmptyMarker() || searchMissing) return Unavailable(options.pane, err);
+  if (report.IsEmptyMarker()) return Unavailable(options.pane, err);
   return {kExitOk, ExportReport(report, options.pane, options.format, PaneTitle(options.pane))};
 }
 
