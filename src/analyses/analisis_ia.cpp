@@ -56,7 +56,7 @@ QString SummaryLine(const QString& line, const SummarySources& s, const Position
   const int number = LeadingNumber(v);
   const int value = TwoDigitValueAt(v, 0);
   const bool even = number % 2 == 0;
-  const bool prime = ClasePrimoChar(static_cast<quint8>(number)) == u'+';
+  const bool prime = ClasePrimo(static_cast<quint8>(number)) == u'+';
   const bool highlighted = (even == at.evenPredicted) || (prime && at.primePredicted);
   const QChar cycleMark = CycleMarkWithinMean(s.cycles, at.p, value);
 

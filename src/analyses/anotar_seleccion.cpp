@@ -64,7 +64,7 @@ QString VerdictLine(int p, const SearchSelection& selection, const VerdictSource
   out.append(s.consecutive.Has(p, n) ? QStringLiteral("CO&") : kNoCode);
   out.append(n < 256 && s.compared.test(static_cast<size_t>(n)) ? QStringLiteral("RE*") : kNoCode);
   out.append(n % 2 == 0 ? QStringLiteral("PA_") : kNoCode);
-  out.append(n < 256 && ClasePrimoChar(static_cast<quint8>(n)) == u'+' ? QStringLiteral("PR=") : kNoCode);
+  out.append(n < 256 && ClasePrimo(static_cast<quint8>(n)) == u'+' ? QStringLiteral("PR=") : kNoCode);
   out.append(kCrLf);
   return out;
 }

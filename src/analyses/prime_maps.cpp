@@ -7,7 +7,7 @@ namespace tombolix {
 
 void MapaPrimos(const HistoryView& view, int analysisWindow, AnalysisArrays& arrays, ReportText& report,
                 StepHooks& hooks) {
-  ClassMapM1(view, analysisWindow, &ClasePrimoChar, arrays.PrimeLines, report, hooks);
+  ClassMapM1(view, analysisWindow, &ClasePrimo, arrays.PrimeLines, report, hooks);
 }
 
 void GruposPrimos(AnalysisArrays& arrays, int positionCount, ReportText& report, StepHooks& hooks) {

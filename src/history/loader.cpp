@@ -26,7 +26,7 @@ struct AcceptanceTotals {
       const int value = numbers[static_cast<size_t>(p)];
       if (p + 1 < positionCount && std::abs(value - numbers[static_cast<size_t>(p + 1)]) == 1) ++consecutive;
       if (value % 2 == 0) ++even;
-      if (ClasePrimoChar(static_cast<quint8>(value)) == u'-') ++composite;
+      if (ClasePrimo(static_cast<quint8>(value)) == u'-') ++composite;
     }
   }
 };

@@ -2,7 +2,7 @@
 
 namespace tombolix {
 
-QChar ClasePrimoChar(quint8 n) {
+QChar ClasePrimo(quint8 n) {
   if (n <= 1) return QLatin1Char('&');
   // Trial division; stopping at the square root gives the same class as trying every d < n.
   for (unsigned d = 2; d * d <= n; ++d) {
@@ -10,7 +10,5 @@ QChar ClasePrimoChar(quint8 n) {
   }
   return QLatin1Char('+');
 }
-
-QString ClasePrimo(quint8 n) { return QString(ClasePrimoChar(n)); }
 
 }  // namespace tombolix

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <QChar>
 
 namespace tombolix {
 
 // "&" for 0 and 1, "+" for a prime, "-" for a composite number.
-QString ClasePrimo(quint8 n);
-QChar ClasePrimoChar(quint8 n);
+QChar ClasePrimo(quint8 n);
 
 }  // namespace tombolix

@@ -7,13 +7,13 @@ namespace tombolix {
 namespace {
 
 TEST(ClasePrimo, ClassifiesNumbers) {
-  for (int n : {0, 1}) EXPECT_EQ(ClasePrimo(static_cast<quint8>(n)), QStringLiteral("&")) << n;
-  for (int n : {2, 3, 5, 7, 97, 251}) EXPECT_EQ(ClasePrimo(static_cast<quint8>(n)), QStringLiteral("+")) << n;
+  for (int n : {0, 1}) EXPECT_EQ(ClasePrimo(static_cast<quint8>(n)), QChar(u'&')) << n;
+  for (int n : {2, 3, 5, 7, 97, 251}) EXPECT_EQ(ClasePrimo(static_cast<quint8>(n)), QChar(u'+')) << n;
   // 100 is the filler of missing positions; 25 and 49 are squares of primes.
   for (int n : {4, 9, 15, 25, 49, 99, 100, 255})
-    EXPECT_EQ(ClasePrimo(static_cast<quint8>(n)), QStringLiteral("-")) << n;
+    EXPECT_EQ(ClasePrimo(static_cast<quint8>(n)), QChar(u'-')) << n;
   int primes = 0;
-  for (int n = 0; n <= 255; ++n) primes += ClasePrimoChar(static_cast<quint8>(n)) == u'+';
+  for (int n = 0; n <= 255; ++n) primes += ClasePrimo(static_cast<quint8>(n)) == u'+';
   EXPECT_EQ(primes, 54);
 }
 
