@@ -71,18 +71,5 @@ TEST(Patterns, IntegerFormsAgreeWithTextForms) {
   ExpectCodesMatchTexts(PatronTendencia, TrendCode, kTrendCodeCount);
 }
 
-TEST(Patterns, CombinationTextAndKey) {
-  const Combination a{5, 12, 0, 99, 0, 0, 0};
-  EXPECT_EQ(CombinationText(a, 4), QStringLiteral("05:12:00:99"));
-  EXPECT_EQ(CombinationText(a, 2), QStringLiteral("05:12"));
-  Combination b = a;
-  EXPECT_EQ(CombinationKey(a), CombinationKey(b));
-  for (size_t p = 0; p < b.size(); ++p) {
-    b = a;
-    b[p] = static_cast<quint8>(b[p] + 1);
-    EXPECT_NE(CombinationKey(a), CombinationKey(b)) << p;
-  }
-}
-
 }  // namespace
 }  // namespace tombolix
