@@ -28,7 +28,7 @@ CombinationGenerator::CombinationGenerator(const HistoryView& view, const Accept
       compositeMask(AdmittedCounts(acceptance.CompuestosBajo, acceptance.CompuestosAlto)) {
   for (int n = 0; n < 256; ++n) {
     const quint8 value = static_cast<quint8>(n);
-    numberClass[value] = static_cast<quint8>((n % 2 == 0 ? 1 : 0) | (ClasePrimoChar(value) == u'-' ? 2 : 0));
+    numberClass[value] = static_cast<quint8>((n % 2 == 0 ? 1 : 0) | (ClasePrimo(value) == u'-' ? 2 : 0));
   }
   if (!IsValidPositionCount(positionCount) || view.history == nullptr) return;
   for (int d = view.DrawCount; d >= view.WindowStart(kPatternWindow); --d) {
