@@ -18,6 +18,9 @@ void TombolixApp::RunCommand(Command command) {
     case Command::Buscar:
       Buscar();
       break;
+    case Command::Automatico:
+      Automatico();
+      break;
     case Command::Limpiar:
       Limpiar();
       break;

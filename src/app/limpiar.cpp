@@ -56,6 +56,8 @@ void TombolixApp::ClearForReload() {
   m.CboLoteria.currentIndex = -1;
   m.history = History();
   m.arrays.Reset();
+  // The generated list and the generator's tests belong to the history just dropped.
+  generator_.reset();
 }
 
 // Called by a computation that found the stop request set; the computation

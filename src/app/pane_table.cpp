@@ -58,7 +58,6 @@ constexpr std::array kSummaryPasses{Pass(u'B', kGrey), Pass(u'#', kBlue),    Pas
 
 constexpr PaneColouring Plain(std::span<const MarkPass> passes) { return {passes, BoldRule::None, -1}; }
 constexpr PaneColouring BoldPlus(std::span<const MarkPass> passes) { return {passes, BoldRule::PlusMark, -1}; }
-constexpr PaneColouring NoColouring() { return {}; }
 
 // --- The computations ---
 

@@ -31,6 +31,8 @@ class Platform {
 
   virtual bool IsMinimised() const = 0;
   virtual void Minimise() = 0;
+  // Brings a minimised window back to its normal state.
+  virtual void Restore() = 0;
   // Makes the window topmost again (after a restore).
   virtual void KeepOnTop() = 0;
 

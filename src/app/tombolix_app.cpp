@@ -3,10 +3,15 @@
 #include "app/control_colours.h"
 #include "texts/messages.h"
 
+#include <QDateTime>
+
 namespace tombolix {
 
 TombolixApp::TombolixApp(Platform& platform, QString programFolder)
-    : platform_(platform), programFolder_(std::move(programFolder)), clips_(platform.Media(), programFolder_) {
+    : platform_(platform),
+      programFolder_(std::move(programFolder)),
+      clips_(platform.Media(), programFolder_),
+      random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {
   SetDesignState();
 }
 

@@ -2,10 +2,14 @@
 
 #include "app/platform.h"
 #include "app/window_model.h"
+#include "generator/combination_generator.h"
 #include "reports/step_hooks.h"
 #include "sound/clip_player.h"
 
+#include <QRandomGenerator>
 #include <QString>
+
+#include <memory>
 
 namespace tombolix {
 
@@ -51,6 +55,19 @@ class TombolixApp : public StepHooks {
   void BuscarParecidos(int pane);
   // Whether pane 0 holds the start text of the loaded history (what ShowStartPane writes).
   bool PaneZeroHoldsStartText() const;
+
+  // --- The generator and AUTOMÁTICO (generation.cpp) ---
+  // GenerarCombinacion: one new combination left in the selectors; with
+  // `runSearch` its similar-draw search follows. False when none was accepted
+  // (the failure was handled: message, clip, LIMPIAR or the Escape handling).
+  bool GenerarCombinacion(bool runSearch);
+  void CombinacionAutomatica();
+  void Automatico();
+  // The combinations generated since the list was last started (ListaGenerada).
+  const std::vector<Combination>& ListaGenerada();
+  // The generator's random numbers: seeded once per process, from the clock
+  // unless a seed is given (the report tool's --seed).
+  void SeedGenerator(quint32 seed) { random_.seed(seed); }
 
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.
@@ -127,6 +144,7 @@ class TombolixApp : public StepHooks {
   void OpenMapPair(int m1Pane, int m2Pane);
   bool RunIdleKey(int keyCode, int modifiers);
   bool QuietPreparationBegins();
+  CombinationGenerator& Generator();
   void QuietPreparationRuns();
 
   Platform& platform_;
@@ -134,6 +152,9 @@ class TombolixApp : public StepHooks {
   WindowModel model_;
   ClipPlayer clips_;
   QString savedCaption_;
+  // Built on first use after each load: its acceptance tests belong to the history.
+  std::unique_ptr<CombinationGenerator> generator_;
+  QRandomGenerator random_;
 };
 
 }  // namespace tombolix

@@ -136,6 +136,10 @@ void QtPlatform::Minimise() {
   if (window_) window_->showMinimized();
 }
 
+void QtPlatform::Restore() {
+  if (window_ && window_->isMinimized()) window_->showNormal();
+}
+
 void QtPlatform::KeepOnTop() {
   if (!window_) return;
   if (!window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {

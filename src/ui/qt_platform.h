@@ -47,6 +47,7 @@ class QtPlatform : public Platform {
 
   bool IsMinimised() const override;
   void Minimise() override;
+  void Restore() override;
   void KeepOnTop() override;
 
   void OpenFile(const QString& path) override;

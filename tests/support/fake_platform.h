@@ -67,6 +67,10 @@ class FakePlatform : public Platform {
 
   bool IsMinimised() const override { return minimised; }
   void Minimise() override;
+  void Restore() override {
+    ++restoreCount;
+    minimised = false;
+  }
   void KeepOnTop() override { ++keepOnTopCount; }
 
   void OpenFile(const QString& path) override { openedFiles.append(path); }
@@ -100,6 +104,7 @@ class FakePlatform : public Platform {
   int syncCount = 0;
   int beepCount = 0;
   int minimiseCount = 0;
+  int restoreCount = 0;
   int keepOnTopCount = 0;
   int quitCount = 0;
   bool minimised = false;

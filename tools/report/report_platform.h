@@ -23,6 +23,7 @@ class ReportPlatform : public Platform {
   qint64 NowMs() const override { return nowMs_; }
   bool IsMinimised() const override { return false; }
   void Minimise() override {}
+  void Restore() override {}
   void KeepOnTop() override {}
   void OpenFile(const QString& /*path*/) override {}
   void OpenFolder(const QString& /*path*/) override {}
