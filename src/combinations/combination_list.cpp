@@ -19,7 +19,12 @@ CombinationList CombinationList::Empty() {
 }
 
 QString CombinationLine(qint32 index, std::span<const quint8> numbers) {
-  QString line = QStringLiteral("  %1").arg(index, 6, 10, QLatin1Char('0'));
+  QString line;
+  line.reserve(13 + 3 * static_cast<qsizetype>(numbers.size()));
+  line += QLatin1String("  ");
+  AppendTwoDigits(line, index / 10000);
+  AppendTwoDigits(line, index / 100);
+  AppendTwoDigits(line, index);
   line += kMarkNotHit;
   line += QLatin1String("    ");
   for (const quint8 number : numbers) {

@@ -32,21 +32,23 @@ QString Joined(QStringView first, QStringView second) {
 
 QString CodificarTexto(QStringView text, bool substitution) {
   const QByteArray codes = AnsiCodec::Encode(text);
+  const char16_t zero = substitution ? char16_t(kFirstDigitCode) : u'0';
   QString encoded;
   encoded.reserve(codes.size() * 4);
   for (const char byte : codes) {
-    const QString code = QString::number(static_cast<unsigned char>(byte));
-    encoded += QString::number(code.size());
-    encoded += code;
-  }
-  if (substitution) {
-    for (QChar& c : encoded) c = QChar(static_cast<char16_t>(kFirstDigitCode + (c.unicode() - u'0')));
+    const int code = static_cast<unsigned char>(byte);
+    const int digits = code >= 100 ? 3 : code >= 10 ? 2 : 1;
+    encoded += QChar(static_cast<char16_t>(zero + digits));
+    if (digits == 3) encoded += QChar(static_cast<char16_t>(zero + code / 100));
+    if (digits >= 2) encoded += QChar(static_cast<char16_t>(zero + code / 10 % 10));
+    encoded += QChar(static_cast<char16_t>(zero + code % 10));
   }
   return encoded;
 }
 
 QString DecodificarTexto(QStringView text, bool substitution) {
   QString plain;
+  plain.reserve(text.size() / 3 + 1);
   qsizetype i = 0;
   while (i < text.size()) {
     const int length = DigitOf(text[i], substitution);
@@ -75,11 +77,17 @@ QByteArray EncodeListRecord(QStringView line, int positionCount) {
 }
 
 QString DecodeListRecord(QByteArrayView record, int positionCount) {
-  const qsizetype rotation = RotationOf(positionCount);
-  const QString stored = AnsiCodec::Decode(record.first(std::min(record.size(), kListRecordBytes)));
-  const qsizetype tail = stored.size() - rotation;
+  const qsizetype size = std::min(record.size(), kListRecordBytes);
+  const qsizetype tail = size - RotationOf(positionCount);
   if (tail < 0) return QString();
-  return DecodificarTexto(Joined(QStringView(stored).mid(tail), QStringView(stored).left(tail)), true);
+  // The last 49 + P characters of the record, then its first 51 - P.
+  QString kept(size, Qt::Uninitialized);
+  QChar* out = kept.data();
+  for (qsizetype i = 0; i < size; ++i) {
+    const qsizetype from = tail + i < size ? tail + i : tail + i - size;
+    out[i] = AnsiCodec::DecodeByte(static_cast<unsigned char>(record[from]));
+  }
+  return DecodificarTexto(kept, true);
 }
 
 }  // namespace tombolix

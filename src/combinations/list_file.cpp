@@ -30,7 +30,29 @@ bool HoldsOnlyDigitCodes(QByteArrayView record) {
   return true;
 }
 
-bool IsDigit(QStringView text, qsizetype i) { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; }
+// Characters of a record that survive the encoding: a combination line of up
+// to seven positions, less the space behind the seventh number.
+constexpr qsizetype kRecordText = 33;
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Whether character i (0-based) of a record's text fits a combination line of
+// `positionCount` numbers: "  ", six digits, the mark, four spaces, each
+// number as two digits and a space, then spaces.
+bool FitsCombinationLine(QChar c, qsizetype i, int positionCount) {
+  if (i == 8) return c == kMarkNotHit || c == kMarkHit;
+  const qsizetype n = i - 13;  // place within the numbers
+  const bool digit = (i >= 2 && i <= 7) || (n >= 0 && n < 3 * positionCount && n % 3 != 2);
+  return digit ? IsDigit(c) : c == u' ';
+}
+
+bool IsCombinationLine(QStringView plain, int positionCount) {
+  if (plain.size() != kRecordText) return false;
+  for (qsizetype i = 0; i < kRecordText; ++i) {
+    if (!FitsCombinationLine(plain[i], i, positionCount)) return false;
+  }
+  return true;
+}
 
 // Checks record r (1-based) and takes its numbers; an empty text when it holds
 // a combination, otherwise why not.
@@ -42,11 +64,11 @@ QString ReadRecord(QByteArrayView record, qint32 r, int positionCount, std::arra
   if (plain.size() < 9 || (plain[8] != kMarkNotHit && plain[8] != kMarkHit)) {
     return QStringLiteral("record %1 has no list mark at character 9").arg(r);
   }
+  if (!IsCombinationLine(plain, positionCount)) {
+    return QStringLiteral("record %1 is not a combination line of %2 positions").arg(r).arg(positionCount);
+  }
   for (int k = 0; k < positionCount; ++k) {
     const qsizetype at = 13 + 3 * k;  // 0-based start of the number of position k + 1
-    if (!IsDigit(plain, at) || !IsDigit(plain, at + 1)) {
-      return QStringLiteral("record %1 does not hold %2 two-digit numbers").arg(r).arg(positionCount);
-    }
     numbers[static_cast<size_t>(k)] =
         static_cast<quint8>((plain[at].unicode() - u'0') * 10 + plain[at + 1].unicode() - u'0');
   }
@@ -114,6 +136,9 @@ bool GuardarListaCmb(const QString& path, const QVector<QString>& lineasCombLimp
     bytes += EncodeListRecord(r < lineasCombLimpias.size() ? QStringView(lineasCombLimpias[r]) : QStringView(),
                               positionCount);
   }
+  // A read-only list is the user's to keep: replacing it would bypass the attribute.
+  const QFileInfo existing(path);
+  if (existing.exists() && !existing.isWritable()) return false;
   // The whole list is written to a temporary file that replaces the old one
   // only once complete: a crash leaves the old file or none, never half a list.
   QSaveFile file(path);

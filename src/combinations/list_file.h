@@ -30,8 +30,8 @@ QString ListFilePath(const QString& historyFolder, const QString& lotteryName);
 
 // Reads the list in `bytes` for a lottery of `positionCount` (1..7) positions.
 // Its first 1000 records must each hold only bytes 171..180 and decode to a
-// line with "%" or "#" at character 9 and a two-digit number at each
-// position; bytes past the 1000th record are ignored. Loaded lines are rebuilt
+// combination line of that many positions with "%" or "#" at character 9;
+// bytes past the 1000th record are ignored. Loaded lines are rebuilt
 // with their index and "%", whatever mark the file held.
 ListFileLoad ParseListFile(QByteArrayView bytes, int positionCount);
 
@@ -42,7 +42,8 @@ ListFileLoad CargarListaCmb(const QString& path, int positionCount);
 // Writes `lineasCombLimpias` (1000 lines; missing ones are written empty) as
 // the list file at `path` for `positionCount` (1..7) positions. The file is
 // replaced whole or not at all: on failure (an unwritable folder, a full disk)
-// the file that was there is left as it was. True when the file was written.
+// the file that was there is left as it was. A read-only file is never
+// replaced. True when the file was written.
 bool GuardarListaCmb(const QString& path, const QVector<QString>& lineasCombLimpias, int positionCount);
 
 // Deletes the list file at `path`, clearing its read-only attribute first.

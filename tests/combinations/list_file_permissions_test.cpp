@@ -32,6 +32,17 @@ TEST(ListFilePermissions, AReadOnlyGoodFileLoadsAndIsNeverWritten) {
   EXPECT_EQ(after.permissions() & QFileDevice::WriteOwner, QFileDevice::Permissions());
 }
 
+TEST(ListFilePermissions, AReadOnlyFileIsNeverReplacedBySaving) {
+  test::TempFolder folder;
+  const QByteArray bytes = ListBytes(SampleLines(6, 1), 6);
+  const QString path = folder.Write(QStringLiteral("good.CMB"), bytes);
+  ASSERT_TRUE(QFile::setPermissions(path, kReadOnly));
+  if (QFileInfo(path).isWritable()) GTEST_SKIP() << "permissions are not enforced here (running as root?)";
+  EXPECT_FALSE(GuardarListaCmb(path, SampleLines(6, 2), 6));
+  EXPECT_EQ(test::ReadFile(path), bytes);
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("good.CMB")});
+}
+
 TEST(ListFilePermissions, AReadOnlyDamagedFileIsRejectedAndRemoved) {
   test::TempFolder folder;
   QByteArray bytes = ListBytes(SampleLines(5, 2), 5);
@@ -67,13 +78,16 @@ TEST(ListFilePermissions, ADamagedFileThatCannotBeDeletedStaysAsItWas) {
       << "the read-only attribute is put back";
 }
 
-TEST(ListFilePermissions, AFileThatCannotBeReadIsNotRejected) {
+TEST(ListFilePermissions, AMissingFileIsUnreadableNotRejected) {
   test::TempFolder folder;
   const ListFileLoad missing = CargarListaCmb(folder.FilePath(QStringLiteral("none.CMB")), 4);
   EXPECT_EQ(missing.status, ListFileStatus::Unreadable);
   EXPECT_TRUE(missing.reason.startsWith(QLatin1String("cannot open the file")));
   EXPECT_FALSE(RemoveListFile(folder.Path()));  // a folder is never removed
+}
 
+TEST(ListFilePermissions, AFileWithoutReadPermissionIsNotRejected) {
+  test::TempFolder folder;
   const QString path = folder.Write(QStringLiteral("secret.CMB"), ListBytes(SampleLines(4, 3), 4));
   QFile::setPermissions(path, QFileDevice::WriteOwner);
   if (QFileInfo(path).isReadable()) GTEST_SKIP() << "permissions are not enforced here (running as root?)";

@@ -67,6 +67,12 @@ TEST(ParseListFile, RejectsDamagedFilesWholly) {
   belowRange[999 * 100 + 99] = static_cast<char>(170);
   QByteArray spacesRecord = good;
   spacesRecord.replace(4 * 100, 100, EncodeListRecord(QString(), 4));
+  QByteArray brokenSeparator = good;
+  brokenSeparator.replace(2 * 100, 100, EncodeListRecord(QStringLiteral("  000003%    07x12 25 33 "), 4));
+  QByteArray letterInNumber = good;
+  letterInNumber.replace(6 * 100, 100, EncodeListRecord(QStringLiteral("  000007#    07 12 2a 33 "), 4));
+  QByteArray fifthNumber = good;
+  fifthNumber.replace(7 * 100, 100, EncodeListRecord(QStringLiteral("  000008%    07 12 25 33 44 "), 4));
   QByteArray randomBytes(100000, Qt::Uninitialized);
   QRandomGenerator random(3);
   for (char& b : randomBytes) b = static_cast<char>(random.bounded(256));
@@ -84,6 +90,9 @@ TEST(ParseListFile, RejectsDamagedFilesWholly) {
       {"a byte outside the digits", badByte, "record 12 holds a byte outside 171..180"},
       {"a byte just below them", belowRange, "record 1000 holds a byte outside 171..180"},
       {"a record of spaces", spacesRecord, "record 5 has no list mark at character 9"},
+      {"a separator that is not a space", brokenSeparator, "record 3 is not a combination line of 4 positions"},
+      {"a letter in a number", letterInNumber, "record 7 is not a combination line of 4 positions"},
+      {"a number too many", fifthNumber, "record 8 is not a combination line of 4 positions"},
       {"all zero bytes", QByteArray(100000, '\0'), "record 1 holds a byte outside 171..180"},
       {"random bytes", randomBytes, "record 1 holds a byte outside 171..180"},
       {"random digit bytes", randomDigits, nullptr},
