@@ -100,8 +100,9 @@ ListFileLoad ParseListFile(QByteArrayView bytes, int positionCount) {
     const QString reason =
         ReadRecord(bytes.sliced((r - 1) * kListRecordBytes, kListRecordBytes), r, positionCount, numbers);
     if (!reason.isEmpty()) return Rejection(ListFileStatus::Rejected, reason);
-    for (int k = 0; k < positionCount; ++k)
+    for (int k = 0; k < positionCount; ++k) {
       load.list.CombPos[static_cast<size_t>(k)][r - 1] = numbers[static_cast<size_t>(k)];
+    }
     load.list.LineasComb[r - 1] = CombinationLine(r, used);
   }
   load.status = ListFileStatus::Loaded;
@@ -151,7 +152,10 @@ bool RemoveListFile(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists() && !info.isSymLink()) return true;
   if (info.isDir()) return false;
-  const QFileDevice::Permissions before = info.permissions();
+  // The file's own attributes, without the "current user" bits Qt derives
+  // from them: those would grant write access back to root on restoring.
+  const QFileDevice::Permissions before =
+      info.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
   // A link is removed as it stands; the file it points to is not touched.
   const bool madeWritable =
       !info.isSymLink() && QFile::setPermissions(path, before | QFileDevice::WriteOwner | QFileDevice::WriteUser);
