@@ -2,6 +2,7 @@
 #include "app/pane_table.h"
 #include "reports/start_pane.h"
 #include "support/fake_platform.h"
+#include "texts/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,44 @@ TEST_F(AiAndSearchTest, ShortHistoriesStillGetTheirSummaryAndLastDrawSearch) {
   EXPECT_TRUE(Report(Pane::PatronUltimoSorteo).Text().contains(QStringLiteral(" sorteo(s) parecido(s)")));
   EXPECT_EQ(run.Model().visiblePane, Pane::PatronUltimoSorteo);
   EXPECT_FALSE(run.Model().busy);
+}
+
+// AUTOMÁTICO: a quiet preparation, then one new combination with its search,
+// left in the selectors; it never repeats one generated before.
+TEST_F(AiAndSearchTest, AutomaticoLeavesANewCombinationInTheSelectors) {
+  WindowModel& m = run.Model();
+  for (int round = 1; round <= 2; ++round) {
+    run.App().RunCommand(Command::Automatico);
+    ASSERT_EQ(run.App().ListaGenerada().size(), static_cast<size_t>(round));
+    const Combination& last = run.App().ListaGenerada().back();
+    for (int k = 1; k <= 6; ++k) {
+      EXPECT_EQ(m.CboBal[static_cast<size_t>(k)].text.toInt(), last[static_cast<size_t>(k - 1)]) << k;
+    }
+    EXPECT_TRUE(Report(Pane::Start).Text().contains(QStringLiteral(" sorteo(s) parecido(s)")));
+    EXPECT_FALSE(m.busy);
+  }
+  EXPECT_NE(run.App().ListaGenerada()[0], run.App().ListaGenerada()[1]);
+  EXPECT_TRUE(run.Host().media.opened.isEmpty());  // a quiet run plays nothing
+}
+
+// A generator that finds nothing: its clip, the window restored, LIMPIAR (pane
+// 0 is shown) and the message; the selectors keep what they showed.
+TEST_F(AiAndSearchTest, AGeneratorFailureEndsThroughLimpiarWithItsMessage) {
+  WindowModel& m = run.Model();
+  m.CboBal[3].items.clear();  // no candidate for B3: nothing can be drawn
+  run.Host().minimised = true;
+  const int messages = run.Host().MessageCount();
+  EXPECT_FALSE(run.App().GenerarCombinacion(true));
+  EXPECT_EQ(run.Host().MessageCount(), messages + 1);
+  EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtImposibleGenerar));
+  EXPECT_EQ(run.Host().LastMessage().title, MessageTitle(TxtGeneradorCombinaciones));
+  EXPECT_FALSE(run.Host().minimised);
+  ASSERT_FALSE(run.Host().media.opened.isEmpty());
+  EXPECT_TRUE(run.Host().media.opened.last().contains(QStringLiteral("KiRVA-5.")));
+  EXPECT_TRUE(run.App().ListaGenerada().empty());
+  EXPECT_EQ(m.visiblePane, Pane::Start);
+  EXPECT_EQ(Report(Pane::Start).Text(), StartPaneText(120));
+  EXPECT_FALSE(m.busy);
 }
 
 }  // namespace
