@@ -34,6 +34,31 @@ QString HitLine(const HitTable& table, const CombinationValues& values, const QS
   return line;
 }
 
+// A combination that hits a draw, and with how many numbers.
+struct Hit {
+  int combination = 0;  // 0-based
+  int hits = 0;
+};
+
+// For each tested draw, the combinations that hit it, in list order; fills the
+// combinations' numbers on the way.
+std::vector<std::vector<Hit>> HitsByDraw(const HitTable& table, const CombPositions& CombPos, int count,
+                                         std::vector<CombinationValues>& values) {
+  const int threshold = HitThreshold(table.PositionCount());
+  std::vector<std::vector<Hit>> byDraw(static_cast<size_t>(table.DrawsTested()));
+  DrawLanes hits;
+  for (int c = 0; c < count; ++c) {
+    CombinationValues& v = values[static_cast<size_t>(c)];
+    v = ValuesOf(CombPos, table.PositionCount(), c);
+    table.Hits(v, hits);
+    for (int t = 0; t < table.DrawsTested(); ++t) {
+      const int h = hits.lane[static_cast<size_t>(t)];
+      if (h >= threshold) byDraw[static_cast<size_t>(t)].push_back({c, h});
+    }
+  }
+  return byDraw;
+}
+
 }  // namespace
 
 int BackTestPercent(int n, bool newList) { return newList ? 90 + RoundHalfEven(n * 10, 100) : n * 100 / 100; }
@@ -45,36 +70,30 @@ AnalysisOutcome BackTestList(const HistoryView& view, const CombPositions& CombP
   const int positionCount = std::min<int>(view.PositionCount, kMaxPositions);
   const HitTable table(view, GroupingsFromTags(tags, positionCount));
   const int count = ListCount(CombPos, LineasComb, positionCount);
-  const int threshold = HitThreshold(positionCount);
   std::vector<CombinationValues> values(static_cast<size_t>(count));
-  std::vector<DrawLanes> hits(static_cast<size_t>(count));
-  for (int c = 0; c < count; ++c) {
-    values[static_cast<size_t>(c)] = ValuesOf(CombPos, positionCount, c);
-    table.Hits(values[static_cast<size_t>(c)], hits[static_cast<size_t>(c)]);
-  }
+  const std::vector<std::vector<Hit>> hitsByDraw = HitsByDraw(table, CombPos, count, values);
   int lastHitDraw = 0;
   for (int t = 0; t < table.DrawsTested(); ++t) {
     const int d = table.NewestDraw() - t;
     hooks.Step();
     if (hooks.StopRequested()) return AnalysisOutcome::Stopped;
     hooks.Progress(BackTestPercent(t, newList), false);
-    QString drawLine = DrawLine(view, d, [](int) { return QChar(u'&'); });
-    drawLine.append(kCrLf);
-    report.Append(drawLine);
-    for (int c = 0; c < count; ++c) {
-      hooks.Step();
-      const int h = hits[static_cast<size_t>(c)].lane[static_cast<size_t>(t)];
-      if (h < threshold) continue;
+    // The draw line and the lines of its combinations go to the report in one
+    // append: the window only looks at it at the next step.
+    QString block = DrawLine(view, d, [](int) { return QChar(u'&'); });
+    block.append(kCrLf);
+    for (const Hit& hit : hitsByDraw[static_cast<size_t>(t)]) {
       ++result.successTotal;
       if (d != lastHitDraw) {
         ++result.hitDraws;
         lastHitDraw = d;
       }
-      QString& line = LineasComb[c];
-      line = HitLine(table, values[static_cast<size_t>(c)], line, t, h);
-      report.Append(line);
-      report.Append(kCrLf);
+      QString& line = LineasComb[hit.combination];
+      line = HitLine(table, values[static_cast<size_t>(hit.combination)], line, t, hit.hits);
+      block.append(line);
+      block.append(kCrLf);
     }
+    report.Append(block);
   }
   return AnalysisOutcome::Done;
 }

@@ -26,20 +26,24 @@ HitTable::HitTable(const HistoryView& view, const Groupings& groupings)
       drawsTested_(std::clamp(view.DrawCount, 0, kTestLength)),
       newestDraw_(view.DrawCount),
       rows_(static_cast<size_t>(positionCount_ * kValueRows)) {
+  std::vector<int> pooled;
+  for (int j = 1; j <= positionCount_; ++j) {
+    if (groupings[static_cast<size_t>(j)] == Grouping::Pool) pooled.push_back(j);
+  }
+  auto count = [this](int j, quint8 x, int t) {
+    DrawLanes& row = rows_.at(static_cast<size_t>((j - 1) * kValueRows + x));
+    row.lane[static_cast<size_t>(t)] = static_cast<quint8>(row.lane[static_cast<size_t>(t)] + 1);
+  };
   for (int t = 0; t < drawsTested_; ++t) {
     const int d = newestDraw_ - t;
     for (int k = 1; k <= positionCount_; ++k) {
       const quint8 x = view.P(k, d);
       if (x >= kNoValue) continue;
       const Grouping g = groupings[static_cast<size_t>(k)];
-      if (g == Grouping::Own) {
-        ++rows_[static_cast<size_t>((k - 1) * kValueRows + x)].lane[static_cast<size_t>(t)];
-      } else if (g == Grouping::Pool) {
-        // A pooled number of the draw counts against every pooled position of the combination.
-        for (int j = 1; j <= positionCount_; ++j) {
-          if (groupings[static_cast<size_t>(j)] == Grouping::Pool)
-            ++rows_[static_cast<size_t>((j - 1) * kValueRows + x)].lane[static_cast<size_t>(t)];
-        }
+      if (g == Grouping::Own) count(k, x, t);
+      // A pooled number of the draw counts against every pooled position of the combination.
+      if (g == Grouping::Pool) {
+        for (const int j : pooled) count(j, x, t);
       }
     }
   }

@@ -200,7 +200,7 @@ TEST(BackTest, A101DrawHistoryTestsDraws101To2WithProgressStepsAndStop) {
     ASSERT_EQ(dates.size(), 100);
     EXPECT_EQ(dates.front(), h.Date(101));
     EXPECT_EQ(dates.back(), h.Date(2));
-    EXPECT_EQ(hooks.steps, 100 + 100 * 2);
+    EXPECT_EQ(hooks.steps, 100);
     ASSERT_EQ(hooks.progress.size(), 100u);
     const std::vector<int> seen{hooks.progress[0],  hooks.progress[5],  hooks.progress[15],
                                 hooks.progress[94], hooks.progress[95], hooks.progress[99]};
@@ -210,7 +210,7 @@ TEST(BackTest, A101DrawHistoryTestsDraws101To2WithProgressStepsAndStop) {
   QStringList lines = list.LineasComb;
   ReportText report{QString()};
   BackTestResult result;
-  test::StopAfterHooks hooks(4);
+  test::StopAfterHooks hooks(2);
   EXPECT_EQ(BackTestList(HistoryView(h), list.CombPos, lines, Tags("0 0 0 0 0"), false, report, result, hooks),
             AnalysisOutcome::Stopped);
   EXPECT_EQ(report.Text().count(u'&'), 5);
