@@ -39,7 +39,7 @@ void CheckLoad(const ListFileLoad& load, QByteArrayView bytes, int positions) {
   std::array<quint8, kMaxPositions> numbers{};
   for (qint32 i = 0; i < kListSize; ++i) {
     for (int k = 0; k < kMaxPositions; ++k) {
-      const quint8 n = load.list.CombPos[static_cast<size_t>(k)][i];
+      const quint8 n = load.list.CombPos[static_cast<size_t>(k + 1)][static_cast<size_t>(i)];
       Check(k < positions ? n <= 99 : n == 0);
       numbers[static_cast<size_t>(k)] = n;
     }

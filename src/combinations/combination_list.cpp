@@ -13,8 +13,8 @@ void AppendTwoDigits(QString& line, int value) {
 
 CombinationList CombinationList::Empty() {
   CombinationList list;
-  for (QVector<quint8>& column : list.CombPos) column = QVector<quint8>(kListSize, 0);
-  list.LineasComb = QVector<QString>(kListSize);
+  for (std::vector<quint8>& column : list.CombPos) column.assign(kListSize, 0);
+  list.LineasComb = QStringList(kListSize);
   return list;
 }
 

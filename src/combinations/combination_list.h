@@ -1,5 +1,6 @@
 #pragma once
 
+#include "combinations/combination_lines.h"
 #include "history/history.h"
 
 #include <QString>
@@ -10,19 +11,16 @@
 
 namespace tombolix {
 
-// Combinations in a list, and records in its file.
-inline constexpr qint32 kListSize = 1000;
-
 // List marks at character 9 of a combination line: never hit, hit a draw.
 inline constexpr char16_t kMarkNotHit = u'%';
 inline constexpr char16_t kMarkHit = u'#';
 
 // A list of kListSize combinations as the back-test reads it.
 struct CombinationList {
-  // CombPos[k - 1][i - 1]: number at position k of combination i; 0 beyond the position count.
-  std::array<QVector<quint8>, kMaxPositions> CombPos;
+  // CombPos[k][i - 1]: number at position k of combination i; 0 beyond the position count.
+  CombPositions CombPos;
   // LineasComb[i - 1]: the display line of combination i.
-  QVector<QString> LineasComb;
+  QStringList LineasComb;
 
   // All numbers 0, all lines empty: the state before a list is made or loaded.
   static CombinationList Empty();

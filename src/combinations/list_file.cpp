@@ -101,7 +101,7 @@ ListFileLoad ParseListFile(QByteArrayView bytes, int positionCount) {
         ReadRecord(bytes.sliced((r - 1) * kListRecordBytes, kListRecordBytes), r, positionCount, numbers);
     if (!reason.isEmpty()) return Rejection(ListFileStatus::Rejected, reason);
     for (int k = 0; k < positionCount; ++k) {
-      load.list.CombPos[static_cast<size_t>(k)][r - 1] = numbers[static_cast<size_t>(k)];
+      load.list.CombPos[static_cast<size_t>(k + 1)][static_cast<size_t>(r - 1)] = numbers[static_cast<size_t>(k)];
     }
     load.list.LineasComb[r - 1] = CombinationLine(r, used);
   }

@@ -29,7 +29,7 @@ void ExpectLoaded(const ListFileLoad& load, const QVector<QString>& lines, int p
     ASSERT_EQ(load.list.LineasComb[i], expected) << i;
     for (int k = 0; k < kMaxPositions; ++k) {
       const int number = k < positions ? lines[i].mid(13 + 3 * k, 2).toInt() : 0;
-      ASSERT_EQ(load.list.CombPos[static_cast<size_t>(k)][i], number) << i << " " << k;
+      ASSERT_EQ(load.list.CombPos[static_cast<size_t>(k + 1)][static_cast<size_t>(i)], number) << i << " " << k;
     }
   }
 }

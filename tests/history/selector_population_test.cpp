@@ -104,6 +104,7 @@ TEST(FillSelectors, GroupingTags) {
       {"four digits", digits, 4, "1 1 1 1 100 100 100"},
       {"the run stops at the first position without 0..3", {{3, 20, 1}, {5, 25, 9}}, 3, "0 0 1 100 100 100 100"},
       {"4 is not low", {{1, 4}, {2, 9}}, 2, "0 0 100 100 100 100 100"},
+      {"last position, lowest 3", {{5, 3}, {6, 9}}, 2, "0 1 100 100 100 100 100"},
   };
   for (const Case& c : cases) {
     const History h = MakeHistory(c.draws, c.positions);

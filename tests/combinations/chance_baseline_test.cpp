@@ -1,0 +1,108 @@
+#include "combinations/chance_baseline.h"
+
+#include "combination_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tombolix {
+namespace {
+
+using test::MakeHistory;
+using test::MakeList;
+using test::Tags;
+
+// `count` copies of one combination.
+test::TestList Repeated(int positions, const std::vector<int>& combination, int count) {
+  return MakeList(positions, std::vector<std::vector<int>>(static_cast<size_t>(count), combination));
+}
+
+void ExpectConstant(const ChanceFigures& f, int hitDraws, int successes, const char* what) {
+  EXPECT_DOUBLE_EQ(f.meanHitDraws, hitDraws) << what;
+  EXPECT_EQ(f.lowHitDraws, hitDraws) << what;
+  EXPECT_EQ(f.highHitDraws, hitDraws) << what;
+  EXPECT_DOUBLE_EQ(f.meanSuccesses, successes) << what;
+  EXPECT_EQ(f.lowSuccesses, successes) << what;
+  EXPECT_EQ(f.highSuccesses, successes) << what;
+  EXPECT_NEAR(f.expectedHitDraws, hitDraws, 1e-9) << what;
+  EXPECT_NEAR(f.expectedSuccesses, successes, 1e-6) << what;
+}
+
+TEST(ChanceBaseline, ASingleCandidatePerPositionMakesEveryRandomListTheList) {
+  // The list hits the draws holding 05 06 07 (three of 150 draws, two of them
+  // among the newest 100); random lists from the selectors are the same list.
+  std::vector<std::vector<int>> draws;
+  for (int d = 1; d <= 150; ++d) draws.push_back({d % 40 + 10, 50, 51, 52});
+  draws[20] = {5, 6, 7, 60};
+  draws[70] = {5, 6, 7, 61};
+  draws[140] = {5, 6, 7, 62};
+  const History h = MakeHistory(4, draws);
+  const test::TestList list = Repeated(4, {5, 6, 7, 8}, 200);  // debug builds: keep the work small
+  const ChanceBaseline b =
+      CompareWithChance(HistoryView(h), list.CombPos, test::Lists({{5}, {6}, {7}, {8}}), Tags("0 0 0 0"), 100, 7);
+  EXPECT_EQ(b.listSize, 200);
+  EXPECT_EQ(b.drawsTested, 100);
+  EXPECT_EQ(b.listHitDraws, 2);
+  EXPECT_EQ(b.listSuccesses, 400);
+  ExpectConstant(b.fromSelectors, 2, 400, "selectors");
+}
+
+TEST(ChanceBaseline, ALotteryWhereEveryRandomCombinationHits) {
+  // Every draw is a shuffle of 1..4, every position pooled: whatever each
+  // position takes from 1..4, all four numbers are in the draw.
+  std::vector<std::vector<int>> draws;
+  for (int d = 0; d < 120; ++d) draws.push_back({1 + d % 4, 1 + (d + 1) % 4, 1 + (d + 2) % 4, 1 + (d + 3) % 4});
+  const History h = MakeHistory(4, draws);
+  const test::TestList list = Repeated(4, {1, 2, 3, 4}, 100);
+  const SelectorLists lists = test::Lists({{1, 2, 3, 4}, {4, 3, 2, 1}, {2, 4}, {3}});
+  const ChanceBaseline b = CompareWithChance(HistoryView(h), list.CombPos, lists, Tags("0 0 0 0"), 100, 1);
+  EXPECT_EQ(b.listHitDraws, 100);
+  EXPECT_EQ(b.listSuccesses, 100 * 100);
+  ExpectConstant(b.fromSelectors, 100, 100 * 100, "selectors");
+  ExpectConstant(b.fromHistory, 100, 100 * 100, "history");
+}
+
+TEST(ChanceBaseline, MonteCarloMeansMeetTheExactExpectationsAndTheSeedReproduces) {
+  const History h = test::PatternHistory(5, 300, 20);
+  const test::TestList list = Repeated(5, {1, 2, 3, 4, 5}, 50);
+  const SelectorLists lists =
+      test::Lists({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10}, {11, 12, 13}, {1, 14}, {15, 16, 17, 18, 19}});
+  const ChanceBaseline b = CompareWithChance(HistoryView(h), list.CombPos, lists, Tags("0 0 0 0 0"), 400, 42);
+  for (const ChanceFigures* f : {&b.fromSelectors, &b.fromHistory}) {
+    ASSERT_GT(f->expectedSuccesses, 5.0);
+    EXPECT_NEAR(f->meanSuccesses, f->expectedSuccesses, 0.05 * f->expectedSuccesses);
+    EXPECT_NEAR(f->meanHitDraws, f->expectedHitDraws, 0.05 * f->expectedHitDraws);
+    EXPECT_LE(f->lowHitDraws, f->meanHitDraws);
+    EXPECT_GE(f->highHitDraws, f->meanHitDraws);
+    EXPECT_LE(f->lowSuccesses, f->meanSuccesses);
+    EXPECT_GE(f->highSuccesses, f->meanSuccesses);
+  }
+  const ChanceBaseline again = CompareWithChance(HistoryView(h), list.CombPos, lists, Tags("0 0 0 0 0"), 400, 42);
+  EXPECT_EQ(again.fromHistory.meanSuccesses, b.fromHistory.meanSuccesses);
+  EXPECT_EQ(again.fromSelectors.highHitDraws, b.fromSelectors.highHitDraws);
+}
+
+TEST(ChanceBaseline, SentenceAndCounts) {
+  EXPECT_EQ(SpanishCount(0), QStringLiteral("0"));
+  EXPECT_EQ(SpanishCount(999), QStringLiteral("999"));
+  EXPECT_EQ(SpanishCount(1000), QStringLiteral("1.000"));
+  EXPECT_EQ(SpanishCount(1234567), QStringLiteral("1.234.567"));
+  ChanceBaseline b;
+  b.randomLists = 1000;
+  b.listHitDraws = 37;
+  ChanceFigures f;
+  f.lowHitDraws = 29;
+  f.highHitDraws = 41;
+  EXPECT_EQ(ChanceSentence(b, f),
+            QStringLiteral(
+                "Su lista acertó 37 sorteos; 1.000 listas al azar del mismo tamaño acertaron entre 29 y 41 (95 %)."));
+  b.listHitDraws = 1;
+  f.lowHitDraws = f.highHitDraws = 1;
+  EXPECT_EQ(
+      ChanceSentence(b, f),
+      QStringLiteral("Su lista acertó 1 sorteo; 1.000 listas al azar del mismo tamaño acertaron 1 sorteo (95 %)."));
+}
+
+}  // namespace
+}  // namespace tombolix
