@@ -71,12 +71,13 @@ void TombolixApp::LblMapas_Click(int index) {
 }
 
 // The history files are the user's to find: the download page opens in the
-// browser with the window minimised.
+// browser with the window minimised. A build without that page only clears.
 void TombolixApp::BuscarHistoriales() {
   Pause(1);
   RunCommand(Command::Limpiar);
+  if (addresses_.historyDownloads.isEmpty() || Ending()) return;
   platform_.Minimise();
-  platform_.OpenUrl(Addresses().historyDownloads);
+  platform_.OpenUrl(addresses_.historyDownloads);
 }
 
 }  // namespace tombolix

@@ -1,3 +1,4 @@
+#include "app/command_log.h"
 #include "app/tombolix_app.h"
 
 namespace tombolix {
@@ -14,12 +15,22 @@ void TombolixApp::RunCommand(int index) {
 
 void TombolixApp::RunCommand(Command command) {
   if (Ending()) return;
+  qCInfo(lcCommands).noquote() << "command" << Index(command) << model_.Cmd(command).caption;
   switch (command) {
     case Command::Buscar:
       Buscar();
       break;
+    case Command::Actualizar:
+      Actualizar();
+      break;
     case Command::Limpiar:
       Limpiar();
+      break;
+    case Command::Agregar:
+      Agregar();
+      break;
+    case Command::Reiniciar:
+      Reiniciar();
       break;
     case Command::AnalisisIa:
       AnalisisIaCommand();

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "app/key_table.h"
 #include "app/platform.h"
 #include "app/window_model.h"
 #include "reports/step_hooks.h"
 #include "sound/clip_player.h"
+#include "texts/messages.h"
 
 #include <QString>
 
+#include <optional>
+
 namespace tombolix {
+
+// The product's pages the window links to.
+enum class WebLink { Product, HelpVideo, Tickets, Donation };
 
 // Key modifiers as a bit set, as the keyboard handler reads them.
 enum KeyModifier : int { kShift = 1, kCtrl = 2, kAlt = 4 };
@@ -25,6 +32,9 @@ class TombolixApp : public StepHooks {
   const QString& ProgramFolder() const { return programFolder_; }
   // Tests switch clips off; the program plays them.
   void SetSoundEnabled(bool enabled) { clips_.SetEnabled(enabled); }
+  // The product's pages (the build's unless set); empty ones disable their links.
+  const WebAddresses& WebPages() const { return addresses_; }
+  void SetWebAddresses(const WebAddresses& addresses);
 
   // --- Life cycle (startup.cpp) ---
   // Window initialisation and load. False when the program ends before showing
@@ -57,6 +67,16 @@ class TombolixApp : public StepHooks {
   void RunCommand(int index);
   void RunCommand(Command command);
 
+  // --- ACTUALIZAR, AGREGAR, REINICIAR and the files opened by keys (file_commands.cpp) ---
+  void Actualizar();
+  void Agregar();
+  void Reiniciar();
+  void OpenConfigurationFile();
+  void OpenReadme();
+
+  // --- Auto-scroll (auto_scroll.cpp) ---
+  void StartAutoScroll();
+
   // --- Clear command and stop routine (limpiar.cpp) ---
   void Limpiar();
   void AbortAnalysis();
@@ -86,7 +106,10 @@ class TombolixApp : public StepHooks {
   bool CboBal_KeyPress(int k, QChar c);
 
   // --- Keyboard (keyboard.cpp) ---
-  void KeyDown(int keyCode, int modifiers);
+  // The window's key-down handler; returns what the key did.
+  KeyEffect KeyDown(int keyCode, int modifiers);
+  // A character typed into the analysis list: true when the list may use it (never).
+  bool LstFormula_KeyPress(QChar c);
 
   // --- Analysis selection (analysis_selection.cpp) ---
   void LstFormula_Click(int row);
@@ -96,7 +119,8 @@ class TombolixApp : public StepHooks {
   void ComputePane(int pane);
 
   // --- Link labels and background pane (links.cpp) ---
-  void OpenLink(const QString& address);
+  // Opens a page of the product with the window minimised; nothing without an address.
+  void OpenLink(WebLink link);
   // The background pane RtfFondo: 1 the start banner, 2 the warning.
   void ShowBanner(int mode);
   // LlenarListaAnalisis: fills the analysis list when empty, selects row 22.
@@ -125,7 +149,11 @@ class TombolixApp : public StepHooks {
   QString SelectionFilePath() const;
   void PreconditionFailed(int row);
   void OpenMapPair(int m1Pane, int m2Pane);
-  bool RunIdleKey(int keyCode, int modifiers);
+  void RunKeyAction(const KeyEffect& effect);
+  void RequestStopOnListedPane();
+  void CancelAutoScroll();
+  void TakeNextHistoryFolder();
+  void ShowLinkLabels();
   bool QuietPreparationBegins();
   void QuietPreparationRuns();
 
@@ -134,6 +162,11 @@ class TombolixApp : public StepHooks {
   WindowModel model_;
   ClipPlayer clips_;
   QString savedCaption_;
+  WebAddresses addresses_ = Addresses();
+  // The history folder REINICIAR read, waiting for the reload.
+  std::optional<QString> nextHistoryFolder_;
+  // Counts auto-scroll requests; a LIMPIAR cancels the one waiting to start.
+  quint64 autoScrollRequest_ = 0;
 };
 
 }  // namespace tombolix
