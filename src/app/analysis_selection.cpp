@@ -1,3 +1,4 @@
+#include "app/command_log.h"
 #include "app/control_colours.h"
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
@@ -76,6 +77,7 @@ void TombolixApp::BuscarHistoriales() {
   Pause(1);
   RunCommand(Command::Limpiar);
   if (addresses_.historyDownloads.isEmpty() || Ending()) return;
+  qCInfo(lcCommands) << "link opened:" << addresses_.historyDownloads;
   platform_.Minimise();
   platform_.OpenUrl(addresses_.historyDownloads);
 }

@@ -10,6 +10,12 @@
 
 namespace tombolix {
 
+namespace {
+
+void Note(const char* what, const QString& path) { qCInfo(lcCommands).noquote() << what << path; }
+
+}  // namespace
+
 // ACTUALIZAR: the history file in the text editor. The history is read again
 // at the next LIMPIAR, REINICIAR or lottery change, so edits show then.
 void TombolixApp::Actualizar() {
@@ -18,7 +24,9 @@ void TombolixApp::Actualizar() {
   model_.focus = Focus{FocusTarget::CboLoteria, 0};
   platform_.Minimise();
   // With no lottery selected there is no history file to open.
-  if (model_.CboLoteria.currentIndex >= 0) platform_.OpenFile(HistoryFilePath());
+  if (model_.CboLoteria.currentIndex < 0) return;
+  Note("opening file", HistoryFilePath());
+  platform_.OpenFile(HistoryFilePath());
 }
 
 // AGREGAR: the history folder in the file manager, to add a lottery; the new
@@ -28,6 +36,7 @@ void TombolixApp::Agregar() {
   model_.SetReloadPending(true);
   model_.focus = Focus{FocusTarget::CboLoteria, 0};
   platform_.Minimise();
+  Note("opening folder", model_.HistoryFolder);
   platform_.OpenFolder(model_.HistoryFolder);
 }
 
@@ -59,7 +68,9 @@ void TombolixApp::OpenConfigurationFile() {
   model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
   model_.focus = Focus{FocusTarget::LstFormula, 0};
   platform_.Minimise();
-  platform_.OpenFile(QDir(programFolder_).filePath(QStringLiteral("Recursos/Tombolix.INI")));
+  const QString path = QDir(programFolder_).filePath(QStringLiteral("Recursos/Tombolix.INI"));
+  Note("opening file", path);
+  platform_.OpenFile(path);
 }
 
 // Ctrl+F1: the read-me in the text editor, when it is there.
@@ -68,6 +79,7 @@ void TombolixApp::OpenReadme() {
   if (!QFileInfo(path).isFile()) return;
   model_.focus = Focus{FocusTarget::LstFormula, 0};
   platform_.Minimise();
+  Note("opening file", path);
   platform_.OpenFile(path);
 }
 
