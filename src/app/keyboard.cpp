@@ -70,8 +70,9 @@ KeyEffect TombolixApp::KeyDown(int keyCode, int modifiers) {
   if (const KeyRow* row = idle ? FindKey(keyCode, modifiers) : nullptr; row && ControlEnabled(model_, *row)) {
     effect = KeyEffect{row->action, row->argument};
   }
-  qCInfo(lcCommands).nospace() << "key " << keyCode << "+" << modifiers << ": " << ActionName(effect.action) << " "
-                               << effect.argument;
+  QString what = QLatin1String(ActionName(effect.action));
+  if (effect.action != KeyAction::None) what += u' ' + QString::number(effect.argument);
+  qCInfo(lcCommands).nospace().noquote() << "key " << keyCode << "+" << modifiers << ": " << what;
   RunKeyAction(effect);
   if (keyCode == KeyCode::Escape && model_.busy && !Ending()) RequestStopOnListedPane();
   return effect;

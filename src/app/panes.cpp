@@ -61,6 +61,7 @@ void TombolixApp::EnableControls(bool enabled) {
     m.LblMapas[1].enabled = true;
     // Back to idle: a stop request that no computation consumed must not
     // stop (or strip the colours of) the next report.
+    if (m.busy) qCInfo(lcCommands) << "window idle";
     m.busy = false;
     m.StopRequested = false;
   }
