@@ -3,6 +3,8 @@
 #include "app/tombolix_app.h"
 #include "texts/messages.h"
 
+#include <utility>
+
 namespace tombolix {
 
 void TombolixApp::SetWebAddresses(const WebAddresses& addresses) {

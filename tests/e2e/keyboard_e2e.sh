@@ -130,6 +130,7 @@ wait_for "window idle" 4
 sleep 0.5
 xwd -root -silent | convert xwd:- "$output_dir/e2e-keys.png" || fail "no screenshot"
 
+grep -q -E "ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:" "$log" && fail "a sanitizer reported an error"
 grep -q "auto-scroll started" "$log" && fail "the auto-scroll started although LIMPIAR came during its pause"
 echo "--- what the program logged:"
 grep -E "key |command |auto-scroll" "$log"
