@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev qt6-mul
   fonts-liberation)
 case "$what" in
   run) ;;
-  test) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth) ;;
+  test) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-apps imagemagick) ;;
   build) ;;
 esac
 

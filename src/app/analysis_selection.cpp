@@ -1,3 +1,4 @@
+#include "app/command_log.h"
 #include "app/control_colours.h"
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
@@ -71,12 +72,14 @@ void TombolixApp::LblMapas_Click(int index) {
 }
 
 // The history files are the user's to find: the download page opens in the
-// browser with the window minimised.
+// browser with the window minimised. A build without that page only clears.
 void TombolixApp::BuscarHistoriales() {
   Pause(1);
   RunCommand(Command::Limpiar);
+  if (addresses_.historyDownloads.isEmpty() || Ending()) return;
+  qCInfo(lcCommands) << "link opened:" << addresses_.historyDownloads;
   platform_.Minimise();
-  platform_.OpenUrl(Addresses().historyDownloads);
+  platform_.OpenUrl(addresses_.historyDownloads);
 }
 
 }  // namespace tombolix

@@ -1,3 +1,4 @@
+#include "app/command_log.h"
 #include "app/tombolix_app.h"
 
 namespace tombolix {
@@ -14,6 +15,7 @@ void TombolixApp::RunCommand(int index) {
 
 void TombolixApp::RunCommand(Command command) {
   if (Ending()) return;
+  qCInfo(lcCommands).noquote() << "command" << Index(command) << model_.Cmd(command).caption;
   switch (command) {
     case Command::Buscar:
       Buscar();
@@ -21,8 +23,17 @@ void TombolixApp::RunCommand(Command command) {
     case Command::Automatico:
       Automatico();
       break;
+    case Command::Actualizar:
+      Actualizar();
+      break;
     case Command::Limpiar:
       Limpiar();
+      break;
+    case Command::Agregar:
+      Agregar();
+      break;
+    case Command::Reiniciar:
+      Reiniciar();
       break;
     case Command::AnalisisIa:
       AnalisisIaCommand();

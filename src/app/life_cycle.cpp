@@ -48,32 +48,9 @@ void TombolixApp::TmrPublicidad_Timer() {
     timer.intervalMs = 1000;
     FillLotteryList();
   } else if (tick == kPromotionTick) {
+    // Once only, and only when the build gave a promotional page.
     timer.enabled = false;
-    platform_.OpenUrl(Addresses().promotionalPage);
-  }
-}
-
-// Auto-scroll: moves the caret of the start pane or the combination map one
-// line on per tick; at the end of the text it waits and starts again.
-void TombolixApp::TmrGameplay_Timer() {
-  TimerState& timer = model_.TmrGameplay;
-  if (!timer.enabled || Ending()) return;
-  for (int pane : {Pane::Start, Pane::GeneradorM2}) {
-    ReportPane& target = model_.RtfReporte[static_cast<size_t>(pane)];
-    if (!target.visible) continue;
-    const int p = timer.Tag.toInt() + 1;
-    if (p >= target.report.Length()) {
-      timer.enabled = false;
-      timer.Tag = QStringLiteral("0");
-      Pause(30);
-      RunCommand(Command::Reiniciar);
-      return;
-    }
-    // 1-based position of the first CR LF at or after character p; 0 when none.
-    const int found = target.report.Text().indexOf(QStringLiteral("\r\n"), p - 1);
-    const int next = found < 0 ? 0 : found + 1;
-    timer.Tag = QString::number(next);
-    target.report.SetCaret(next);
+    if (!addresses_.promotionalPage.isEmpty()) platform_.OpenUrl(addresses_.promotionalPage);
   }
 }
 

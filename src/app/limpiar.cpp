@@ -11,8 +11,7 @@ namespace tombolix {
 // everything derived from the history is dropped and the history read again.
 void TombolixApp::Limpiar() {
   if (Ending()) return;
-  model_.TmrGameplay.enabled = false;
-  model_.TmrGameplay.Tag = QStringLiteral("0");
+  CancelAutoScroll();
   model_.CboLoteria.Tag = QStringLiteral("1");
   model_.Cmd(Command::Combinaciones).backColour = ControlColour::Combinaciones;
   model_.Cmd(Command::AnalisisIa).backColour = ControlColour::AnalisisIa;
@@ -35,6 +34,7 @@ void TombolixApp::Limpiar() {
 
 void TombolixApp::ClearForReload() {
   WindowModel& m = model_;
+  TakeNextHistoryFolder();
   m.LblAjuste.caption = Msg(TxtCargando);
   m.SetReloadPending(false);
   m.Cmd(Command::Reiniciar).backColour = ControlColour::Reiniciar;

@@ -1,3 +1,4 @@
+#include "app/command_log.h"
 #include "app/control_colours.h"
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
@@ -7,6 +8,7 @@ namespace tombolix {
 
 void TombolixApp::ShowReportPane(int pane) {
   if (!IsPaneIndex(pane)) return;
+  qCInfo(lcCommands) << "pane" << pane << "shown";
   for (int i = 0; i < kPaneCount; ++i) model_.RtfReporte[static_cast<size_t>(i)].visible = (i == pane);
   model_.visiblePane = pane;
 
@@ -59,6 +61,7 @@ void TombolixApp::EnableControls(bool enabled) {
     m.LblMapas[1].enabled = true;
     // Back to idle: a stop request that no computation consumed must not
     // stop (or strip the colours of) the next report.
+    if (m.busy) qCInfo(lcCommands) << "window idle";
     m.busy = false;
     m.StopRequested = false;
   }

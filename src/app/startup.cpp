@@ -31,7 +31,7 @@ bool TombolixApp::Start() {
   for (const char* name : {"KiRVA", "Historiales", "Recursos"}) EnsureFolder(folder.filePath(QLatin1String(name)));
   ShowBanner(1);
   LlenarListaAnalisis();
-  if (EscribirLeame(programFolder_) == ReadmeStatus::Unwritable) {
+  if (EscribirLeame(programFolder_, addresses_) == ReadmeStatus::Unwritable) {
     ShowFolderUnwritable();
     return false;
   }

@@ -59,6 +59,7 @@ void TombolixApp::SetDesignState() {
   model_.LblAyuda.caption = QStringLiteral("Video Ayuda");
   model_.LblBoletos.caption = QStringLiteral("Jugar Ahora");
   model_.LblDonacion.caption = QString::fromUtf16(u"Donación");
+  ShowLinkLabels();
 
   model_.TmrPublicidad = TimerState{false, 100, QStringLiteral("0")};
   model_.TmrGameplay = TimerState{false, 500, QStringLiteral("0")};

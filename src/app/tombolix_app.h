@@ -1,17 +1,23 @@
 #pragma once
 
+#include "app/key_table.h"
 #include "app/platform.h"
 #include "app/window_model.h"
 #include "generator/combination_generator.h"
 #include "reports/step_hooks.h"
 #include "sound/clip_player.h"
+#include "texts/messages.h"
 
 #include <QRandomGenerator>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace tombolix {
+
+// The product's pages the window links to.
+enum class WebLink { Product, HelpVideo, Tickets, Donation };
 
 // Key modifiers as a bit set, as the keyboard handler reads them.
 enum KeyModifier : int { kShift = 1, kCtrl = 2, kAlt = 4 };
@@ -29,6 +35,9 @@ class TombolixApp : public StepHooks {
   const QString& ProgramFolder() const { return programFolder_; }
   // Tests switch clips off; the program plays them.
   void SetSoundEnabled(bool enabled) { clips_.SetEnabled(enabled); }
+  // The product's pages (the build's unless set); empty ones disable their links.
+  const WebAddresses& WebPages() const { return addresses_; }
+  void SetWebAddresses(const WebAddresses& addresses);
 
   // --- Life cycle (startup.cpp) ---
   // Window initialisation and load. False when the program ends before showing
@@ -74,6 +83,16 @@ class TombolixApp : public StepHooks {
   void RunCommand(int index);
   void RunCommand(Command command);
 
+  // --- ACTUALIZAR, AGREGAR, REINICIAR and the files opened by keys (file_commands.cpp) ---
+  void Actualizar();
+  void Agregar();
+  void Reiniciar();
+  void OpenConfigurationFile();
+  void OpenReadme();
+
+  // --- Auto-scroll (auto_scroll.cpp) ---
+  void StartAutoScroll();
+
   // --- Clear command and stop routine (limpiar.cpp) ---
   void Limpiar();
   void AbortAnalysis();
@@ -103,7 +122,10 @@ class TombolixApp : public StepHooks {
   bool CboBal_KeyPress(int k, QChar c);
 
   // --- Keyboard (keyboard.cpp) ---
-  void KeyDown(int keyCode, int modifiers);
+  // The window's key-down handler; returns what the key did.
+  KeyEffect KeyDown(int keyCode, int modifiers);
+  // A character typed into the analysis list: true when the list may use it (never).
+  bool LstFormula_KeyPress(QChar c);
 
   // --- Analysis selection (analysis_selection.cpp) ---
   void LstFormula_Click(int row);
@@ -113,7 +135,8 @@ class TombolixApp : public StepHooks {
   void ComputePane(int pane);
 
   // --- Link labels and background pane (links.cpp) ---
-  void OpenLink(const QString& address);
+  // Opens a page of the product with the window minimised; nothing without an address.
+  void OpenLink(WebLink link);
   // The background pane RtfFondo: 1 the start banner, 2 the warning.
   void ShowBanner(int mode);
   // LlenarListaAnalisis: fills the analysis list when empty, selects row 22.
@@ -142,7 +165,11 @@ class TombolixApp : public StepHooks {
   QString SelectionFilePath() const;
   void PreconditionFailed(int row);
   void OpenMapPair(int m1Pane, int m2Pane);
-  bool RunIdleKey(int keyCode, int modifiers);
+  void RunKeyAction(const KeyEffect& effect);
+  void RequestStopOnListedPane();
+  void CancelAutoScroll();
+  void TakeNextHistoryFolder();
+  void ShowLinkLabels();
   bool QuietPreparationBegins();
   CombinationGenerator& Generator();
   void QuietPreparationRuns();
@@ -155,6 +182,11 @@ class TombolixApp : public StepHooks {
   // Built on first use after each load: its acceptance tests belong to the history.
   std::unique_ptr<CombinationGenerator> generator_;
   QRandomGenerator random_;
+  WebAddresses addresses_ = Addresses();
+  // The history folder REINICIAR read, waiting for the reload.
+  std::optional<QString> nextHistoryFolder_;
+  // Counts auto-scroll requests; a LIMPIAR cancels the one waiting to start.
+  quint64 autoScrollRequest_ = 0;
 };
 
 }  // namespace tombolix

@@ -51,6 +51,7 @@ struct ListState {
 
 struct LabelState {
   QString caption;
+  QString toolTip;
   Rgb backColour = MakeRgb(240, 240, 240);
   bool enabled = true;
   bool visible = true;

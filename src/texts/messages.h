@@ -75,8 +75,10 @@ bool IsSeparatorRow(int row);
 // The window caption and program name as shown to the user.
 QString ProgramCaption();  // "Tombolix 15.24"
 
-// Web addresses the program opens. The product has no public site yet: these
-// are placeholders, kept in this one place.
+// Web addresses of the product's pages and its contact e-mail. They are the
+// distributor's to give, at build time (the CMake cache variables
+// TOMBOLIX_*_PAGE and TOMBOLIX_CONTACT_EMAIL); each is empty unless given, and
+// an empty one means the program has no such page: its link does nothing.
 struct WebAddresses {
   QString productPage;       // message 35, banner and background pane
   QString helpVideoPage;     // message 36, "Video Ayuda" and F1
@@ -84,8 +86,11 @@ struct WebAddresses {
   QString donationPage;      // "Donación" and F9
   QString promotionalPage;   // opened once two minutes after start-up
   QString historyDownloads;  // key U, row "Buscar Historiales"
-  QString contactLine;       // read-me line 68
+  QString contactEmail;      // the read-me's contact line
 };
+// The addresses this build was given.
 const WebAddresses& Addresses();
+// The tooltip of a link label that has no page to open.
+QString NoPageToolTip();
 
 }  // namespace tombolix

@@ -12,9 +12,22 @@
 
 namespace tombolix {
 
-QStringList ReadmeLines() {
+namespace {
+
+// Line 68: the contact e-mail and the product's page, whichever exist.
+QString ContactLine(const WebAddresses& addresses) {
+  QStringList parts;
+  for (const QString& part : {addresses.contactEmail, addresses.productPage}) {
+    if (!part.isEmpty()) parts.append(part);
+  }
+  return parts.join(QStringLiteral("  -  "));
+}
+
+}  // namespace
+
+QStringList ReadmeLines(const WebAddresses& addresses) {
   const QString e;
-  return {
+  QStringList lines{
       ProgramCaption(),
       e,
       e,
@@ -81,12 +94,15 @@ QStringList ReadmeLines() {
       e,
       QStringLiteral("COMENTARIOS"),
       e,
-      QStringLiteral("Si tienes alguna pregunta o sugerencia puedes escribirme al correo electrónico "),
-      Addresses().contactLine,
-      e,
-      QStringLiteral("Eso es todo, gracias."),
-      e,
   };
+  // The invitation to write needs an e-mail address; a line with nothing to
+  // give is left out altogether.
+  if (!addresses.contactEmail.isEmpty()) {
+    lines.append(QStringLiteral("Si tienes alguna pregunta o sugerencia puedes escribirme al correo electrónico "));
+  }
+  if (const QString contact = ContactLine(addresses); !contact.isEmpty()) lines.append(contact);
+  lines.append({e, QStringLiteral("Eso es todo, gracias."), e});
+  return lines;
 }
 
 namespace {
@@ -103,7 +119,7 @@ QByteArray EncodeForSystem(const QString& text) {
 
 }  // namespace
 
-ReadmeStatus EscribirLeame(const QString& folder) {
+ReadmeStatus EscribirLeame(const QString& folder, const WebAddresses& addresses) {
   const QString path = QDir(folder).filePath(kReadmeFileName);
   // Anything already there under that name is the user's: never replace it.
   if (QFileInfo::exists(path)) return ReadmeStatus::AlreadyThere;
@@ -111,7 +127,7 @@ ReadmeStatus EscribirLeame(const QString& folder) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return ReadmeStatus::Unwritable;
   QString text;
-  for (const QString& line : ReadmeLines()) {
+  for (const QString& line : ReadmeLines(addresses)) {
     text += line;
     text += QLatin1String("\r\n");
   }

@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include "texts/messages.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 
@@ -187,10 +186,10 @@ void MainWindow::Connect() {
   for (int i = 0; i < 2; ++i) {
     maps_[static_cast<size_t>(i)]->onClick = [this, i] { Forward([this, i] { app_.LblMapas_Click(i); }); };
   }
-  ayuda_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().helpVideoPage); }); };
-  boletos_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().ticketsPage); }); };
-  donacion_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().donationPage); }); };
-  fondo_->onClick = [this] { Forward([this] { app_.OpenLink(Addresses().productPage); }); };
+  ayuda_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::HelpVideo); }); };
+  boletos_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::Tickets); }); };
+  donacion_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::Donation); }); };
+  fondo_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::Product); }); };
 
   connect(&publicidad_, &QTimer::timeout, this, [this] {
     Forward([this] { app_.TmrPublicidad_Timer(); });

@@ -69,6 +69,7 @@ class MainWindow : public QWidget {
   };
   struct DrawnLabel {
     QString caption;
+    QString toolTip;
     Rgb colour = 0;
     bool enabled = false, visible = false;
   };

@@ -88,8 +88,13 @@ bool MainWindow::HandleKeyPress(QObject* watched, QKeyEvent* event) {
 
   const int k = SelectorIndexOf(watched);
   if (k >= 0) return HandleSelectorKey(k, event);
-  // Letters typed into the analysis list do not move its selection.
-  if (watched == list_) return IsPrintable(*event);
+  // Typed characters go to the list's own key handler, which drops them: letters
+  // never move its selection.
+  if (watched == list_ && IsPrintable(*event)) {
+    bool used = false;
+    Forward([this, c = event->text().at(0), &used] { used = app_.LstFormula_KeyPress(c); });
+    return !used;
+  }
   return false;
 }
 

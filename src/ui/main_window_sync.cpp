@@ -128,7 +128,8 @@ void MainWindow::SyncLabel(QLabel* label, const LabelState& state, std::optional
   if (!drawn || drawn->colour != state.backColour) label->setStyleSheet(makeStyleSheet(state.backColour));
   if (!drawn || drawn->enabled != state.enabled) label->setEnabled(state.enabled);
   if (!drawn || drawn->visible != state.visible) label->setVisible(state.visible);
-  drawn = DrawnLabel{state.caption, state.backColour, state.enabled, state.visible};
+  if (!drawn || drawn->toolTip != state.toolTip) label->setToolTip(state.toolTip);
+  drawn = DrawnLabel{state.caption, state.toolTip, state.backColour, state.enabled, state.visible};
 }
 
 void MainWindow::SyncLabels() {

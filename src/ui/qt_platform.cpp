@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "app/command_log.h"
 #include "app/desktop_entry.h"
 #include "ui/program_icon.h"
 
@@ -152,15 +153,25 @@ void QtPlatform::KeepOnTop() {
   if (window_->isVisible() && !window_->isMinimized()) window_->raise();
 }
 
-void QtPlatform::OpenFile(const QString& path) { openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
+// The desktop opens files, folders and pages in the user's own programs; no
+// shell and no command line is ever built from a name. A failure is only noted.
+void QtPlatform::Open(const QUrl& url) {
+  if (!openUrl_(url)) qCWarning(lcCommands) << "the desktop could not open" << url.toDisplayString();
+}
 
-void QtPlatform::OpenFolder(const QString& path) { openUrl_(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
+void QtPlatform::OpenFile(const QString& path) { Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
+
+void QtPlatform::OpenFolder(const QString& path) { Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
 
 void QtPlatform::OpenUrl(const QString& address) {
   if (address.trimmed().isEmpty()) return;
   QUrl url(address.trimmed(), QUrl::StrictMode);
   if (!url.isValid() || url.scheme().isEmpty()) url = QUrl::fromUserInput(address.trimmed());
-  if (url.isValid()) openUrl_(url);
+  if (url.isValid()) {
+    Open(url);
+  } else {
+    qCWarning(lcCommands) << "not a web address:" << address;
+  }
 }
 
 void QtPlatform::Quit() {

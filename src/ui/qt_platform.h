@@ -64,6 +64,7 @@ class QtPlatform : public Platform {
 
  private:
   void EndIfQuitting();
+  void Open(const QUrl& url);
 
   QPointer<QWidget> window_;
   std::function<void()> sync_;

@@ -123,16 +123,25 @@ TEST_F(AnalysisSelectionTest, MapButtonsKeepTheirVisibilityDuringTheAiRun) {
   EXPECT_TRUE(M().LblMapas[0].visible);
 }
 
+// With a download page it opens minimised; without one the row only waits and clears.
 TEST_F(AnalysisSelectionTest, BuscarHistorialesClearsThenOpensTheDownloadPage) {
   Load(30);
-  FillPanes();
-  run.App().ShowReportPane(2);
-  const int before = run.Host().processEventsCount;
-  run.App().LstFormula_Click(20);
-  EXPECT_GE(run.Host().processEventsCount - before, 100);  // one second of waiting
-  EXPECT_EQ(M().visiblePane, 0);
-  EXPECT_EQ(run.Host().minimiseCount, 1);
-  EXPECT_EQ(run.Host().openedUrls, QStringList{Addresses().historyDownloads});
+  for (const bool withPage : {true, false}) {
+    SCOPED_TRACE(withPage);
+    WebAddresses pages = SomeWebAddresses();
+    if (!withPage) pages.historyDownloads.clear();
+    run.App().SetWebAddresses(pages);
+    run.Host().openedUrls.clear();
+    run.Host().minimiseCount = 0;
+    FillPanes();
+    run.App().ShowReportPane(2);
+    const int before = run.Host().processEventsCount;
+    run.App().LstFormula_Click(20);
+    EXPECT_GE(run.Host().processEventsCount - before, 100);  // one second of waiting
+    EXPECT_EQ(M().visiblePane, 0);
+    EXPECT_EQ(run.Host().minimiseCount, withPage ? 1 : 0);
+    EXPECT_EQ(run.Host().openedUrls, withPage ? QStringList{pages.historyDownloads} : QStringList{});
+  }
 }
 
 }  // namespace

@@ -68,20 +68,31 @@ TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_TRUE(run.Model().closingConfirmed);
 }
 
+// One line per tick; where no line break follows, as at the end of the text,
+// the scroll stops, waits thirty seconds and runs REINICIAR (which reloads).
 TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
   WindowModel& m = run.Model();
-  PaneText(0).SetText(QStringLiteral("ab\r\ncd\r\nef"));
-  m.TmrGameplay.enabled = true;
-  for (int line : {3, 7, 0}) {  // 1-based positions of the CR LFs, then none left
-    run.App().TmrGameplay_Timer();
-    EXPECT_EQ(m.TmrGameplay.Tag, QString::number(line));
-    EXPECT_EQ(PaneText(0).Caret(), line);
+  for (const QString& start : {QStringLiteral("0"), QStringLiteral("9")}) {  // from the top; past the end
+    SCOPED_TRACE(start.toStdString());
+    run.App().ShowReportPane(0);
+    PaneText(0).SetText(QStringLiteral("ab\r\ncd\r\nef"));
+    m.TmrGameplay = TimerState{true, 500, start};
+    if (start == QStringLiteral("0")) {
+      for (int line : {3, 7}) {  // 1-based positions of the CR LFs
+        run.App().TmrGameplay_Timer();
+        EXPECT_EQ(m.TmrGameplay.Tag, QString::number(line));
+        EXPECT_EQ(PaneText(0).Caret(), line);
+      }
+    }
+    m.SetReloadPending(false);
+    const int before = run.Host().processEventsCount;
+    run.App().TmrGameplay_Timer();  // no line break after "ef"
+    EXPECT_FALSE(m.TmrGameplay.enabled);
+    EXPECT_EQ(m.TmrGameplay.Tag, QStringLiteral("0"));
+    EXPECT_GE(run.Host().processEventsCount - before, 3000);            // thirty seconds of waiting
+    EXPECT_EQ(PaneText(0).Text(), StartPaneText(m.history.DrawCount));  // reloaded
+    EXPECT_FALSE(m.ReloadPending());
   }
-  m.TmrGameplay.Tag = QStringLiteral("9");  // past the end
-  const int before = run.Host().processEventsCount;
-  run.App().TmrGameplay_Timer();
-  EXPECT_FALSE(m.TmrGameplay.enabled);
-  EXPECT_EQ(run.Host().processEventsCount - before, 3000);  // thirty seconds of waiting
 }
 
 TEST_F(ClearAndStopTest, PauseYieldsUntilTheClockHasMoved) {

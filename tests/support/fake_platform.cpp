@@ -102,4 +102,13 @@ bool ProgramRun::StartAndLoad() {
   return true;
 }
 
+WebAddresses SomeWebAddresses() {
+  return WebAddresses{
+      QStringLiteral("https://tombolix.test/"),          QStringLiteral("https://tombolix.test/videos"),
+      QStringLiteral("https://tombolix.test/boletos"),   QStringLiteral("https://tombolix.test/donar"),
+      QStringLiteral("https://tombolix.test/novedades"), QStringLiteral("https://tombolix.test/historiales"),
+      QStringLiteral("escribe@tombolix.test"),
+  };
+}
+
 }  // namespace tombolix::test

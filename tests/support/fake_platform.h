@@ -124,6 +124,9 @@ class FakePlatform : public Platform {
   qint64 fakeStepMs_ = 10;
 };
 
+// A full set of product pages for tests, under the reserved ".test" domain.
+WebAddresses SomeWebAddresses();
+
 // A history file the loader accepts: `draws` draws of six numbers from 1..45.
 QByteArray SixNumberHistory(int draws, quint64 seed = 7);
 

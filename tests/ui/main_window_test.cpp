@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -243,6 +244,25 @@ TEST_F(MainWindowTest, ClosingAsksAndAnsweringNoKeepsTheProgram) {
   EXPECT_EQ(processEnds, 0);
   platform.ProcessEvents();
   EXPECT_EQ(processEnds, 1) << "a computation still running ends with the process";
+}
+
+// The link labels follow the app: without a page they are disabled and say so.
+TEST_F(MainWindowTest, LinkLabelsWithoutAPageAreDisabledWithATooltip) {
+  app->SetWebAddresses(WebAddresses{});
+  StartAndLoad();
+  int disabledLinks = 0;
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->text() == QStringLiteral("Video Ayuda") || label->text() == QStringLiteral("Jugar Ahora") ||
+        label->text() == QString::fromUtf16(u"Donación")) {
+      EXPECT_FALSE(label->isEnabled());
+      EXPECT_EQ(label->toolTip(), NoPageToolTip());
+      ++disabledLinks;
+    }
+  }
+  EXPECT_EQ(disabledLinks, 3);
+  // The background pane, shown while busy, opens nothing either.
+  app->OpenLink(WebLink::Product);
+  EXPECT_TRUE(openedUrls.isEmpty());
 }
 
 }  // namespace

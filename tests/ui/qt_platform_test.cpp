@@ -1,4 +1,5 @@
 #include "ui/qt_platform.h"
+#include "support/log_capture.h"
 #include "support/test_files.h"
 #include "ui/event_loop_wait.h"
 
@@ -137,6 +138,18 @@ TEST(QtPlatformTest, PagesAndFilesOpenAsAddressesNeverThroughAShell) {
   ASSERT_EQ(opened.size(), 2);
   EXPECT_EQ(opened[0].host(), QStringLiteral("example.org"));
   EXPECT_EQ(opened[1].toLocalFile(), QStringLiteral("/tmp/Loto; rm -rf x.txt"));
+}
+
+// A desktop that cannot open something is no error for the user: it is only
+// noted in the program's logging category.
+TEST(QtPlatformTest, AFailureToOpenIsOnlyLogged) {
+  QtPlatform platform;
+  platform.SetUrlOpener([](const QUrl&) { return false; });
+  test::LogCapture log;
+  platform.OpenFile(QStringLiteral("/tmp/no-such-history.txt"));
+  platform.OpenFolder(QStringLiteral("/tmp/no-such-folder"));
+  platform.OpenUrl(QStringLiteral("https://tombolix.test/"));
+  EXPECT_EQ(log.Matching(QStringLiteral("could not open")).size(), 3);
 }
 
 }  // namespace

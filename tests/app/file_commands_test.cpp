@@ -1,0 +1,255 @@
+#include "app/control_colours.h"
+#include "app/key_codes.h"
+#include "reports/panes.h"
+#include "support/fake_platform.h"
+#include "support/log_capture.h"
+#include "texts/readme_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace tombolix::test {
+namespace {
+
+constexpr int kMapaFrecuenciaRow = 4;
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
+    run.App().SetWebAddresses(SomeWebAddresses());
+    ASSERT_TRUE(run.StartAndLoad());
+    run.App().SetSoundEnabled(false);
+  }
+  WindowModel& M() { return run.Model(); }
+  ReportText& Report(int pane) { return M().RtfReporte[static_cast<size_t>(pane)].report; }
+  // Another history folder, named by the configuration file, holding one lottery of `draws` draws.
+  QString ConfigureOtherFolder(int draws) {
+    const QString folder = run.temp.MakeFolder(QStringLiteral("Otra carpeta"));
+    WriteFile(folder + QStringLiteral("/Otra.txt"), SixNumberHistory(draws, 3));
+    WriteFile(run.InProgram(QStringLiteral("Recursos/Tombolix.INI")), folder.toUtf8() + "\r\n");
+    return folder;
+  }
+
+  ProgramRun run;
+};
+
+// ACTUALIZAR and AGREGAR hand the file or folder to the desktop, minimised,
+// advise REINICIAR, and make the next LIMPIAR reload what the user edited.
+TEST_F(FileCommandsTest, ActualizarAndAgregarOpenThenTheNextClearReloads) {
+  struct Case {
+    Command command;
+    bool file;
+  };
+  const QString folder = M().HistoryFolder;
+  const QString history = QDir(folder).filePath(QStringLiteral("Seis.txt"));
+  for (const Case& c : {Case{Command::Actualizar, true}, Case{Command::Agregar, false}}) {
+    SCOPED_TRACE(Index(c.command));
+    run.Host().openedFiles.clear();
+    run.Host().openedFolders.clear();
+    run.Host().minimiseCount = 0;
+    run.App().RunCommand(c.command);
+    EXPECT_EQ(run.Host().openedFiles, c.file ? QStringList{history} : QStringList{});
+    EXPECT_EQ(run.Host().openedFolders, c.file ? QStringList{} : QStringList{folder});
+    EXPECT_EQ(run.Host().minimiseCount, 1);
+    EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::ReiniciarAdvised);
+    EXPECT_TRUE(M().ReloadPending());
+    EXPECT_EQ(M().focus, (Focus{FocusTarget::LstFormula, 0}));
+
+    // The user edits the history meanwhile; LIMPIAR reads it again.
+    const int draws = c.file ? 110 : 105;
+    WriteFile(history, SixNumberHistory(draws));
+    run.App().RunCommand(Command::Limpiar);
+    EXPECT_EQ(M().history.DrawCount, draws);
+    EXPECT_FALSE(M().ReloadPending());
+    EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::Reiniciar);
+  }
+}
+
+// Ctrl+Alt+C advises REINICIAR; Ctrl+F1 does not, and opens the read-me only
+// when it is there.
+TEST_F(FileCommandsTest, ConfigurationAndReadmeKeys) {
+  run.App().KeyDown('C', 2 | 4);
+  EXPECT_EQ(run.Host().openedFiles, QStringList{run.InProgram(QStringLiteral("Recursos/Tombolix.INI"))});
+  EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::ReiniciarAdvised);
+  EXPECT_FALSE(M().ReloadPending());
+
+  M().Cmd(Command::Reiniciar).backColour = ControlColour::Reiniciar;
+  run.Host().openedFiles.clear();
+  M().focus = Focus{FocusTarget::CboBal, 3};
+  run.App().KeyDown(KeyCode::F1, 2);
+  EXPECT_EQ(run.Host().openedFiles, QStringList{run.InProgram(kReadmeFileName)});
+  EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::Reiniciar);
+  EXPECT_EQ(M().focus, (Focus{FocusTarget::LstFormula, 0}));
+  EXPECT_EQ(run.Host().minimiseCount, 2);
+
+  ASSERT_TRUE(QFile::remove(run.InProgram(kReadmeFileName)));
+  run.Host().openedFiles.clear();
+  run.App().KeyDown(KeyCode::F1, 2);
+  EXPECT_TRUE(run.Host().openedFiles.isEmpty());
+  EXPECT_EQ(run.Host().minimiseCount, 2);
+}
+
+// While idle REINICIAR reads the configuration and reloads from the folder it names.
+TEST_F(FileCommandsTest, ReiniciarReadsTheConfigurationAndReloads) {
+  run.App().LstFormula_Click(3);
+  const QString folder = ConfigureOtherFolder(60);
+  run.App().RunCommand(Command::Reiniciar);
+  EXPECT_EQ(M().HistoryFolder, folder);
+  EXPECT_EQ(M().CboLoteria.items, QStringList{QStringLiteral("Otra")});
+  EXPECT_EQ(M().history.DrawCount, 60);
+  EXPECT_TRUE(Report(Pane::Frecuencia).IsEmptyMarker());
+  EXPECT_FALSE(M().ReloadPending());
+  EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::Reiniciar);
+  EXPECT_EQ(M().focus, (Focus{FocusTarget::LstFormula, 0}));
+}
+
+// Pressed while BUSCAR prepares quietly, REINICIAR does nothing at all.
+TEST_F(FileCommandsTest, ReiniciarDuringAQuietRunDoesNothing) {
+  ConfigureOtherFolder(60);
+  const QString folder = M().HistoryFolder;
+  run.App().CboBal_SetText(1, M().CboBal[1].items.value(0));
+  bool pressed = false;
+  run.Host().onProcessEvents = [&] {
+    if (pressed || !M().QuietRun() || !M().busy) return;
+    pressed = true;
+    run.App().RunCommand(Command::Reiniciar);
+    EXPECT_FALSE(M().ReloadPending());
+    EXPECT_FALSE(M().StopRequested);
+  };
+  run.App().RunCommand(Command::Buscar);
+  run.Host().onProcessEvents = nullptr;
+  ASSERT_TRUE(pressed);
+  EXPECT_EQ(M().HistoryFolder, folder);
+  EXPECT_EQ(M().history.DrawCount, 120);
+  EXPECT_TRUE(Report(Pane::Start).Text().contains(QStringLiteral(" sorteo(s) parecido(s)")));
+  EXPECT_FALSE(Report(Pane::ResumenIA).IsEmptyMarker());
+}
+
+// During a stoppable analysis REINICIAR, the one button left enabled, stops it;
+// the folder it read takes effect only at the reload that follows.
+TEST_F(FileCommandsTest, ReiniciarDuringALongAnalysisStopsItAndReloadsFromTheNewFolder) {
+  const QString oldFolder = M().HistoryFolder;
+  const QString newFolder = ConfigureOtherFolder(60);
+  int yields = 0;
+  run.Host().onProcessEvents = [&] {
+    if (!M().busy || !M().RtfReporte[Pane::MapaFrecuenciaM1].visible || ++yields != 10) return;
+    ASSERT_TRUE(M().Cmd(Command::Reiniciar).enabled);
+    run.App().RunCommand(Command::Reiniciar);
+    EXPECT_TRUE(M().StopRequested);
+    EXPECT_EQ(M().HistoryFolder, oldFolder);  // the running map still reads the old one
+  };
+  run.App().LstFormula_Click(kMapaFrecuenciaRow);
+  run.Host().onProcessEvents = nullptr;
+  EXPECT_EQ(yields, 10);
+  EXPECT_FALSE(M().busy);
+  EXPECT_FALSE(M().StopRequested);
+  EXPECT_EQ(M().HistoryFolder, newFolder);
+  EXPECT_EQ(M().history.DrawCount, 60);
+  EXPECT_TRUE(Report(Pane::MapaFrecuenciaM1).IsEmptyMarker());
+  EXPECT_TRUE(M().RtfReporte[Pane::Start].visible);
+}
+
+// Escape arms a stop only while a stoppable computation runs: an idle Escape
+// leaves nothing behind for the next map, an Escape during the map stops it.
+TEST_F(FileCommandsTest, EscapeStopsOnlyTheRunItArrivesDuring) {
+  struct Case {
+    bool duringRun;
+    bool mapComputed;
+  };
+  for (const Case& c : {Case{false, true}, Case{true, false}}) {
+    SCOPED_TRACE(c.duringRun);
+    M().SetReloadPending(true);  // every report is computed afresh
+    run.App().RunCommand(Command::Limpiar);
+    if (!c.duringRun) run.App().KeyDown(KeyCode::Escape, 0);  // pane 0, one of the stoppable panes, is shown
+    EXPECT_FALSE(M().StopRequested);
+    bool pressed = false;
+    run.Host().onProcessEvents = [&] {
+      if (!c.duringRun || pressed || !M().busy || !M().RtfReporte[Pane::MapaFrecuenciaM1].visible) return;
+      pressed = true;
+      run.App().KeyDown(KeyCode::Escape, 0);
+    };
+    run.App().LstFormula_Click(kMapaFrecuenciaRow);
+    run.Host().onProcessEvents = nullptr;
+    EXPECT_EQ(!Report(Pane::MapaFrecuenciaM1).IsEmptyMarker(), c.mapComputed);
+    EXPECT_FALSE(M().StopRequested);
+    EXPECT_FALSE(M().busy);
+  }
+}
+
+// Ctrl+Alt+Shift+"-" starts the auto-scroll twenty seconds later; a LIMPIAR
+// meanwhile cancels it, and on a pane that does not scroll nothing happens.
+TEST_F(FileCommandsTest, AutoScrollKeyStartsAfterItsPause) {
+  struct Case {
+    int pane;
+    bool escapeDuringPause;
+    bool started;
+  };
+  constexpr int kKeys = 1 | 2 | 4;
+  for (const Case& c : {Case{Pane::Start, false, true}, Case{Pane::Start, true, false},
+                        Case{Pane::GeneradorM2, false, true}, Case{Pane::Frecuencia, false, false}}) {
+    SCOPED_TRACE(c.pane);
+    run.App().ShowReportPane(c.pane);
+    M().TmrGameplay.enabled = false;
+    const int before = run.Host().processEventsCount;
+    bool pressed = false;
+    run.Host().onProcessEvents = [&] {
+      if (!c.escapeDuringPause || pressed || run.Host().processEventsCount - before < 1000) return;
+      pressed = true;
+      run.App().KeyDown(KeyCode::Escape, 0);
+    };
+    run.App().KeyDown(KeyCode::Minus, kKeys);
+    run.Host().onProcessEvents = nullptr;
+    EXPECT_EQ(M().TmrGameplay.enabled, c.started);
+    if (c.pane != Pane::Frecuencia) {
+      EXPECT_GE(run.Host().processEventsCount - before, 2000);
+    }
+  }
+}
+
+// Typed characters never reach the analysis list.
+TEST_F(FileCommandsTest, AnalysisListDropsEveryTypedCharacter) {
+  for (const QChar c : QStringLiteral("wWz1- ")) {
+    EXPECT_FALSE(run.App().LstFormula_KeyPress(c)) << int{c.unicode()};
+  }
+}
+
+// A build without pages: disabled links with a tooltip, nothing opened or
+// minimised by the links, F1, F9 or the background; U only waits and clears;
+// the banner keeps an empty address line.
+TEST(NoWebAddressesTest, NothingOpensAndLinksAreDisabled) {
+  ProgramRun run;
+  run.App().SetWebAddresses(WebAddresses{});
+  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(30));
+  ASSERT_TRUE(run.StartAndLoad());
+  const WindowModel& m = run.Model();
+  for (const LabelState* label : {&m.LblAyuda, &m.LblBoletos, &m.LblDonacion}) {
+    EXPECT_FALSE(label->enabled) << label->caption.toStdString();
+    EXPECT_EQ(label->toolTip, NoPageToolTip());
+  }
+  EXPECT_EQ(m.RtfFondo.report.Text(),
+            QStringLiteral("\r\n").repeated(9) + QString(17, u' ') + QStringLiteral("Tombolix"));
+  for (WebLink link : {WebLink::Product, WebLink::HelpVideo, WebLink::Tickets, WebLink::Donation})
+    run.App().OpenLink(link);
+  run.App().KeyDown(KeyCode::F1, 0);
+  run.App().KeyDown(KeyCode::F1 + 8, 0);
+  LogCapture log;
+  run.App().KeyDown('U', 0);
+  EXPECT_FALSE(log.Matching(QStringLiteral("command 3 LIMPIAR")).isEmpty());
+  EXPECT_TRUE(run.Host().openedUrls.isEmpty());
+  EXPECT_EQ(run.Host().minimiseCount, 0);
+
+  // With pages, the same links are live and open in the browser, minimised.
+  run.App().SetWebAddresses(SomeWebAddresses());
+  EXPECT_TRUE(m.LblDonacion.enabled);
+  EXPECT_TRUE(m.LblDonacion.toolTip.isEmpty());
+  run.App().OpenLink(WebLink::Tickets);
+  run.App().OpenLink(WebLink::Product);
+  EXPECT_EQ(run.Host().openedUrls, (QStringList{SomeWebAddresses().ticketsPage, SomeWebAddresses().productPage}));
+  EXPECT_EQ(run.Host().minimiseCount, 2);
+}
+
+}  // namespace
+}  // namespace tombolix::test
