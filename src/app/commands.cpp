@@ -26,6 +26,9 @@ void TombolixApp::RunCommand(Command command) {
     case Command::Actualizar:
       Actualizar();
       break;
+    case Command::Combinaciones:
+      Combinaciones();
+      break;
     case Command::Limpiar:
       Limpiar();
       break;

@@ -58,6 +58,8 @@ void TombolixApp::ClearForReload() {
   m.arrays.Reset();
   // The generated list and the generator's tests belong to the history just dropped.
   generator_.reset();
+  // The list goes with the history; the lines of the last run that hit stay for map M2.
+  m.combinations = CombinationList();
 }
 
 // Called by a computation that found the stop request set; the computation

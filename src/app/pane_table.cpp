@@ -129,6 +129,8 @@ AnalysisOutcome MapaLeyTercioM2(PaneJob& j) {
 AnalysisOutcome PatronDeJugadas(PaneJob& j) { return PatronJugadas(HistoryView(j.history), j.report, j.hooks); }
 void PatronUltimoSorteo(TombolixApp& app) { app.BuscarParecidos(Pane::PatronUltimoSorteo); }
 void ResumenIA(TombolixApp& app) { app.AnalisisIA(); }
+void GeneradorM1(TombolixApp& app) { app.PruebaGenerador(); }
+void GeneradorM2(TombolixApp& app) { app.MapaCombinacionesRun(); }
 AnalysisOutcome PrimosM2(PaneJob& j) {
   GruposPrimos(j.model.arrays, j.history.PositionCount, j.report, j.hooks);
   return Done;
@@ -174,9 +176,9 @@ constexpr std::array<PaneRow, kPaneCount> kPanes{{
   {Pane::MapaLeyTercioM2, "mapa-ley-del-tercio-m2", 7, kNone, TxtMapaLeyTercio, nullptr, Pane::MapaLeyTercioM1,
    true, false, Plain(kMapThirdsPasses), kMore100, MapaLeyTercioM2, nullptr, Finish::Plain, false},
   {Pane::GeneradorM1, "generador-de-combinaciones", kNone, kCombinaciones, TxtGeneradorCombinaciones, nullptr,
-   Pane::GeneradorM2, false, true, Plain(kBackTestPasses), kNoCheck, nullptr, nullptr, Finish::Plain, false},
+   Pane::GeneradorM2, false, true, Plain(kBackTestPasses), kNoCheck, nullptr, GeneradorM1, Finish::Plain, false},
   {Pane::GeneradorM2, "generador-de-combinaciones-m2", kNone, kCombinaciones, TxtGeneradorCombinaciones, nullptr,
-   Pane::GeneradorM1, true, false, Plain(kListForecastPasses), kNoCheck, nullptr, nullptr, Finish::Plain, false},
+   Pane::GeneradorM1, true, false, Plain(kListForecastPasses), kNoCheck, nullptr, GeneradorM2, Finish::Plain, false},
   {Pane::PrimosM1, "numeros-primos-compuestos", 15, kNone, TxtPrimosCompuestos, nullptr, Pane::PrimosM2,
    false, false, BoldPlus(kPrimePasses), kMore100, PrimosM1, nullptr, Finish::Plain, true},
   {Pane::ParesImparesM2, "numeros-pares-impares-m2", 14, kNone, TxtParesImpares, nullptr, Pane::ParesImparesM1,

@@ -78,6 +78,20 @@ class TombolixApp : public StepHooks {
   // unless a seed is given (the report tool's --seed).
   void SeedGenerator(quint32 seed) { random_.seed(seed); }
 
+  // --- COMBINACIONES and its maps (combinations_command.cpp) ---
+  void Combinaciones();
+  void PruebaGenerador();
+  void MapaCombinacionesRun();
+  // The report tool hands the list over instead of the lottery's list file: the
+  // file to load (empty: generate one), and whether a new list may be saved there.
+  struct ListHandOver {
+    QString path;
+    bool saves = false;
+  };
+  void SetListHandOver(const ListHandOver& handOver) { listHandOver_ = handOver; }
+  // The list file of the current lottery (or the one handed over).
+  QString ListFile() const;
+
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.
   void RunCommand(int index);
@@ -172,6 +186,8 @@ class TombolixApp : public StepHooks {
   void ShowLinkLabels();
   bool QuietPreparationBegins();
   CombinationGenerator& Generator();
+  bool LoadSavedList(bool& newList);
+  AnalysisOutcome GenerateList();
   void QuietPreparationRuns();
 
   Platform& platform_;
@@ -182,6 +198,7 @@ class TombolixApp : public StepHooks {
   // Built on first use after each load: its acceptance tests belong to the history.
   std::unique_ptr<CombinationGenerator> generator_;
   QRandomGenerator random_;
+  std::optional<ListHandOver> listHandOver_;
   WebAddresses addresses_ = Addresses();
   // The history folder REINICIAR read, waiting for the reload.
   std::optional<QString> nextHistoryFolder_;

@@ -2,6 +2,8 @@
 
 #include "analyses/analysis_arrays.h"
 #include "app/command.h"
+#include "combinations/back_test.h"
+#include "combinations/combination_list.h"
 #include "history/history.h"
 #include "reports/panes.h"
 #include "reports/report_text.h"
@@ -102,6 +104,12 @@ struct WindowModel {
   AcceptanceValues acceptance;
   std::array<quint8, kMaxPositions + 1> FullListCount{};
   AnalysisArrays arrays;
+  // The combination list of the last COMBINACIONES run (CombPos1..7 and
+  // LineasComb), and LineasCombLimpias: the lines of the last run that hit a
+  // draw, which map M2 reads.
+  CombinationList combinations;
+  QStringList LineasCombLimpias;
+  BackTestResult lastBackTest;
   QString HistoryFolder;
   qint32 AnalysisWindow = 0;
   bool StopRequested = false;

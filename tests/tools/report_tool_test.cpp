@@ -4,12 +4,14 @@
 #include "app/pane_table.h"
 
 #include "reports/start_pane.h"
+#include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "texts/messages.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -181,16 +183,35 @@ TEST_F(ReportToolRun, SelectionWithoutANumberLeavesTheStartPane) {
   }
 }
 
-TEST_F(ReportToolRun, BackTestMapsWaitForTheListHandOver) {
-  for (const QString& report : {QStringLiteral("14"), QStringLiteral("generador-de-combinaciones-m2")}) {
+// The back-test: a seeded list is the same list every time, --save-combinations
+// writes it so that --combinations tests it again, and nothing is ever written
+// or deleted next to the history.
+TEST_F(ReportToolRun, BackTestListsAreSeededSavedOnRequestAndNeverWrittenBesideTheHistory) {
+  const QString history = folder.Write(QStringLiteral("Loto.txt"), test::SixNumberHistory(120));
+  const QString saved = folder.FilePath(QStringLiteral("out/lista.CMB"));
+  QDir(folder.Path()).mkpath(QStringLiteral("out"));
+  const auto run = [&](QStringList args) {
     errors.clear();
-    const ReportOutcome outcome = Run("2023-01-07,05,12,33\r\n", report);
-    EXPECT_EQ(outcome.exitCode, kExitUnavailable);
-    EXPECT_TRUE(errors.contains(QStringLiteral("not available"))) << errors.toStdString();
-  }
-  // Nothing was written next to the history.
-  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-            QStringList{QStringLiteral("Loto.txt")});
+    ParsedCommandLine parsed = ParseCommandLine(args << history << QStringLiteral("14"));
+    EXPECT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
+    QTextStream stream(&errors);
+    return RunReport(parsed.options, stream);
+  };
+  const ReportOutcome first = run({QStringLiteral("--seed=9"), QStringLiteral("--save-combinations"), saved});
+  ASSERT_EQ(first.exitCode, kExitOk) << errors.toStdString();
+  EXPECT_TRUE(first.output.contains(QStringLiteral(" sorteos acertados\n\n\n")));
+  EXPECT_EQ(run({QStringLiteral("--seed=9")}).output, first.output);
+  run({});
+  EXPECT_TRUE(errors.startsWith(QStringLiteral("seed "))) << errors.toStdString();
+  EXPECT_EQ(run({QStringLiteral("--combinations"), saved}).output, first.output);
+
+  // A damaged list is refused with its reason and left where it is.
+  test::WriteFile(saved, QByteArray(1000 * 100, '\x01'));
+  EXPECT_EQ(run({QStringLiteral("--combinations"), saved}).exitCode, kExitListRejected);
+  EXPECT_TRUE(QFileInfo::exists(saved));
+  EXPECT_EQ(run({QStringLiteral("--combinations"), folder.FilePath(QStringLiteral("none.CMB"))}).exitCode,
+            kExitNoInput);
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Loto.txt")});
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ struct Options {
   QCommandLineOption format{QStringLiteral("format"), QStringLiteral("raw, ansi, html or json"), QStringLiteral("F")};
   QCommandLineOption select{QStringLiteral("select"), QStringLiteral("selector texts"), QStringLiteral("S1,...,S7")};
   QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("list file"), QStringLiteral("F")};
+  QCommandLineOption saveCombinations{QStringLiteral("save-combinations"), QStringLiteral("list file to write"),
+                                      QStringLiteral("F")};
   QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("generator seed"), QStringLiteral("N")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this text")};
 };
@@ -33,6 +35,10 @@ QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportTo
   if (parser.isSet(o.combinations)) {
     options.combinationsFile = parser.value(o.combinations);
     if (options.combinationsFile.isEmpty()) return QStringLiteral("--combinations needs a file name");
+  }
+  if (parser.isSet(o.saveCombinations)) {
+    options.saveCombinationsFile = parser.value(o.saveCombinations);
+    if (options.saveCombinationsFile.isEmpty()) return QStringLiteral("--save-combinations needs a file name");
   }
   if (parser.isSet(o.seed)) {
     const QString value = parser.value(o.seed);
@@ -87,7 +93,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   const Options o;
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.addOptions({o.format, o.select, o.combinations, o.seed, o.help});
+  parser.addOptions({o.format, o.select, o.combinations, o.saveCombinations, o.seed, o.help});
   if (!parser.parse(QStringList{QStringLiteral("tombolix-report")} + args)) {
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
       parsed.options.help = true;
@@ -120,7 +126,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
 QString UsageLine() {
   return QStringLiteral(
       "usage: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations FILE.CMB] "
-      "[--seed N] HISTORY_FILE REPORT\n");
+      "[--save-combinations FILE.CMB] [--seed N] HISTORY_FILE REPORT\n");
 }
 
 QString HelpText() {
@@ -134,8 +140,12 @@ QString HelpText() {
       "  --select S1,...,S7  the texts of the selectors B1..B7: one or two digits for a chosen number,\n"
       "                      an empty item for an emptied selector, \"--\", \"Bk\" or a missing item for\n"
       "                      one still showing its label; with report 0 it runs the BUSCAR search\n"
-      "  --combinations F    the combination list the back-test replays (panes 14 and 15)\n"
-      "  --seed N            seed of the generator when no list is given\n"
+      "  --combinations F    the combination list the back-test replays (panes 14 and 15); without\n"
+      "                      it a new list is generated\n"
+      "  --save-combinations F  writes the list of the run (panes 14 and 15) as a list file, marked\n"
+      "                      as it stands, so it can be tested again with --combinations\n"
+      "  --seed N            seed of the generator (without it, one from the clock, printed on\n"
+      "                      standard error): the same seed gives the same list on every platform\n"
       "  -h, --help          this text\n"
       "\nREPORT is a pane number or a name:\n");
   for (const PaneRow& row : PaneTable()) {

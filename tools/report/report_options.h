@@ -33,6 +33,7 @@ struct ReportToolOptions {
   ExportFormat format = ExportFormat::Raw;
   std::optional<SelectorArguments> selection;
   QString combinationsFile;
+  QString saveCombinationsFile;
   std::optional<quint32> seed;
   QString historyFile;
   int pane = 0;

@@ -2,8 +2,13 @@
 
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
+#include "combinations/combination_lines.h"
+#include "combinations/list_file.h"
 #include "report_platform.h"
 #include "reports/report_export.h"
+#include "texts/messages.h"
+
+#include <QDateTime>
 
 #include <QDir>
 #include <QFile>
@@ -23,10 +28,29 @@ ReportOutcome Unavailable(int pane, QTextStream& err) {
   return {kExitUnavailable, QString()};
 }
 
-// The back-test maps read and save the lottery's list file. They stay off until
-// the list of --combinations and the seed of --seed can be handed to the
-// program in its place, so that the tool never writes a file.
-bool NeedsListHandOver(int pane) { return pane == Pane::GeneradorM1 || pane == Pane::GeneradorM2; }
+bool IsBackTestPane(int pane) { return pane == Pane::GeneradorM1 || pane == Pane::GeneradorM2; }
+
+// Checks the list file of --combinations before the program reads it, so that
+// a rejected file is reported (exit 4) instead of being deleted.
+std::optional<ReportOutcome> CheckListFile(const QString& path, int positionCount, QTextStream& err) {
+  const ListFileLoad load = CargarListaCmb(path, positionCount);
+  if (load.status == ListFileStatus::Loaded) return std::nullopt;
+  if (load.status == ListFileStatus::Unreadable) {
+    err << QStringLiteral("tombolix-report: cannot read the list file \"%1\"").arg(path) << Qt::endl;
+    return ReportOutcome{kExitNoInput, QString()};
+  }
+  err << QStringLiteral("tombolix-report: the list file \"%1\" was rejected: %2").arg(path, load.reason) << Qt::endl;
+  return ReportOutcome{kExitListRejected, QString()};
+}
+
+// Writes the run's list as a list file, each line marked as it stands.
+bool SaveRunList(const WindowModel& model, const QString& path, QTextStream& err) {
+  if (GuardarListaCmb(path, CleanCombinationLines(model.combinations.LineasComb), model.history.PositionCount)) {
+    return true;
+  }
+  err << QStringLiteral("tombolix-report: cannot write the list file \"%1\"").arg(path) << Qt::endl;
+  return false;
+}
 
 // Clicks what computes the pane, as a user would: its list row or its command,
 // then the M2 map button for the second map of a pair. False when the program
@@ -69,7 +93,18 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     const ReportText& start = model.RtfReporte[Pane::Start].report;
     return {kExitRejected, ExportReport(start, Pane::Start, options.format, PaneTitle(Pane::Start))};
   }
-  if (NeedsListHandOver(options.pane)) return Unavailable(options.pane, err);
+  if (IsBackTestPane(options.pane)) {
+    // Refusals come first, in the program's order: too few positions, too few draws.
+    if (model.history.PositionCount >= 4 && model.history.DrawCount > 100 && !options.combinationsFile.isEmpty()) {
+      if (auto refused = CheckListFile(options.combinationsFile, model.history.PositionCount, err)) return *refused;
+    }
+    // The tool never writes or deletes a file next to the history: the list
+    // comes from --combinations or is generated, and nothing is saved there.
+    app.SetListHandOver({options.combinationsFile, false});
+    const quint32 seed = options.seed ? *options.seed : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
+    if (!options.seed && options.combinationsFile.isEmpty()) err << QStringLiteral("seed %1").arg(seed) << Qt::endl;
+    app.SeedGenerator(seed);
+  }
 
   if (options.selection) {
     // Selectors beyond the lottery's positions are disabled and show "--".
@@ -79,6 +114,15 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   }
   if (!Perform(app, host, options.pane, options.selection.has_value())) return {kExitFailed, QString()};
   const ReportText& report = model.RtfReporte[static_cast<size_t>(options.pane)].report;
+  if (IsBackTestPane(options.pane) && model.combinations.LineasComb.value(0).isEmpty()) {
+    // The generator found no combination it could accept.
+    err << Msg(TxtImposibleGenerar) << Qt::endl;
+    return {kExitFailed, QString()};
+  }
+  if (IsBackTestPane(options.pane) && !options.saveCombinationsFile.isEmpty() &&
+      !SaveRunList(model, options.saveCombinationsFile, err)) {
+    return {kExitNoInput, QString()};
+  }
   if (report.IsEmptyMarker()) return Unavailable(options.pane, err);
   return {kExitOk, ExportReport(report, options.pane, options.format, PaneTitle(options.pane))};
 }

@@ -1,0 +1,126 @@
+#include "app/control_colours.h"
+#include "app/key_codes.h"
+#include "combinations/list_file.h"
+#include "support/fake_platform.h"
+#include "synthetic_history.h"
+#include "texts/messages.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+QByteArray DigitHistory(int positions, int draws) {
+  SynthOptions options;
+  options.kind = SynthOptions::Kind::Digits;
+  options.positions = positions;
+  options.draws = draws;
+  return SyntheticHistory(options);
+}
+
+class CombinacionesTest : public ::testing::Test {
+ protected:
+  void Load(const QByteArray& history) {
+    run.AddHistory(QStringLiteral("Seis"), history);
+    ASSERT_TRUE(run.StartAndLoad());
+    run.App().SetSoundEnabled(false);
+  }
+  ReportText& Report(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
+  QString ListFile() const { return run.InProgram(QStringLiteral("Historiales/Seis.CMB")); }
+
+  ProgramRun run;
+};
+
+// Three positions, or 100 draws: the refusal titled "Generador de
+// Combinaciones", then LIMPIAR; 101 draws of four positions proceed.
+TEST_F(CombinacionesTest, RefusesShortLotteriesAndHistories) {
+  struct Case {
+    int positions;
+    int draws;
+    int message;  // -1: it proceeds
+  };
+  for (const Case c : {Case{3, 150, TxtFaltanPosiciones}, Case{4, 100, TxtFaltanSorteos}, Case{4, 101, -1}}) {
+    SCOPED_TRACE(c.draws);
+    run.Restart();
+    Load(DigitHistory(c.positions, c.draws));
+    const int messages = run.Host().MessageCount();
+    run.App().RunCommand(Command::Combinaciones);
+    if (c.message < 0) {
+      EXPECT_EQ(run.Host().MessageCount(), messages);
+      EXPECT_TRUE(Report(Pane::GeneradorM1).Text().contains(QStringLiteral(" sorteos acertados")));
+      continue;
+    }
+    ASSERT_EQ(run.Host().MessageCount(), messages + 1);
+    EXPECT_EQ(run.Host().LastMessage().text, Msg(c.message));
+    EXPECT_EQ(run.Host().LastMessage().title, MessageTitle(TxtGeneradorCombinaciones));
+    EXPECT_EQ(run.Model().visiblePane, Pane::Start);
+    EXPECT_TRUE(Report(Pane::GeneradorM1).IsEmptyMarker());
+  }
+}
+
+// A first run generates, back-tests, heads the report and saves a list that
+// hit; the next run loads that list and gives the same report. On a shown
+// pane the delete question comes first: Yes deletes the list and both maps.
+TEST_F(CombinacionesTest, SavesTheListThenReusesItUntilTheUserDeletesIt) {
+  Load(SixNumberHistory(150));
+  WindowModel& m = run.Model();
+  run.App().RunCommand(Command::Combinaciones);
+  const QString first = Report(Pane::GeneradorM1).Text();
+  ASSERT_TRUE(first.contains(QStringLiteral(" sorteos acertados\r\n\r\n\r\n")));
+  ASSERT_TRUE(QFileInfo::exists(ListFile()));
+  EXPECT_EQ(m.Cmd(Command::Combinaciones).backColour, ControlColour::CombinacionesInUse);
+  EXPECT_FALSE(m.busy);
+  // The list is in ascending text order, as the sorted working list gives it.
+  const QStringList lines = CleanCombinationLines(m.combinations.LineasComb);
+  for (int i = 1; i < kListSize; ++i) ASSERT_LE(lines[i - 1].mid(13), lines[i].mid(13)) << i;
+
+  run.App().LblMapas_Click(1);  // map M2 reads the saved lines
+  EXPECT_TRUE(Report(Pane::GeneradorM2).Text().startsWith(QStringLiteral("  000001")));
+
+  run.Host().QueueAnswer(MessageAnswer::No);
+  run.App().RunCommand(Command::Combinaciones);
+  EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtConfirmarEliminarLista));
+  EXPECT_EQ(run.Host().LastMessage().icon, MessageIcon::Critical);
+  EXPECT_EQ(run.Host().LastMessage().defaultAnswer, MessageAnswer::No);
+  EXPECT_TRUE(QFileInfo::exists(ListFile()));
+  EXPECT_EQ(m.visiblePane, Pane::GeneradorM2);  // M2 was shown last
+
+  run.Host().QueueAnswer(MessageAnswer::Yes);
+  run.App().RunCommand(Command::Combinaciones);
+  EXPECT_FALSE(m.ShowsM2Last(Pane::GeneradorM2));
+  EXPECT_TRUE(Report(Pane::GeneradorM2).IsEmptyMarker());
+  // M1 ran again on a new list (the new one may or may not hit the same draws).
+  EXPECT_EQ(m.visiblePane, Pane::GeneradorM1);
+  EXPECT_TRUE(Report(Pane::GeneradorM1).Text().contains(QStringLiteral(" sorteos acertados")));
+}
+
+// Escape while the list is generated: no heading, no file, the Clear command has run.
+TEST_F(CombinacionesTest, AStopDuringGenerationLeavesNoFileAndNoHeading) {
+  Load(SixNumberHistory(150));
+  int yields = 0;
+  run.Host().onProcessEvents = [&] {
+    if (++yields == 200) run.App().KeyDown(KeyCode::Escape, 0);
+  };
+  run.App().RunCommand(Command::Combinaciones);
+  run.Host().onProcessEvents = nullptr;
+  EXPECT_FALSE(QFileInfo::exists(ListFile()));
+  EXPECT_TRUE(Report(Pane::GeneradorM1).IsEmptyMarker());
+  EXPECT_EQ(run.Model().visiblePane, Pane::Start);
+  EXPECT_FALSE(run.Model().busy);
+  EXPECT_FALSE(run.Model().StopRequested);
+}
+
+// A damaged list file is deleted and REINICIAR stops the run, which reloads.
+TEST_F(CombinacionesTest, ADamagedListFileIsDeletedAndTheRunStops) {
+  Load(SixNumberHistory(150));
+  WriteFile(ListFile(), QByteArray(kListSize * 100, '\x01'));
+  run.App().RunCommand(Command::Combinaciones);
+  EXPECT_FALSE(QFileInfo::exists(ListFile()));
+  EXPECT_TRUE(Report(Pane::GeneradorM1).IsEmptyMarker());
+  EXPECT_FALSE(run.Model().busy);
+}
+
+}  // namespace
+}  // namespace tombolix::test
