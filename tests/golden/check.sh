@@ -13,7 +13,7 @@ for dir in "$root"/*/; do
   case=$(basename "$dir")
   [ -f "$dir/history.txt" ] || continue
   args=""
-  [ -f "$dir/args" ] && args=$(head -n 1 "$dir/args")
+  [ -f "$dir/args" ] && args=$(head -n 1 "$dir/args" | sed "s|@CASE@|$dir|g")
   want_exit=0
   [ -f "$dir/exit" ] && want_exit=$(head -n 1 "$dir/exit")
   for expected in "$dir"/[0-9]*.txt "$dir"/[0-9]*.json; do
