@@ -176,6 +176,18 @@ void TombolixApp::PruebaGenerador() {
   platform_.Beep();
 }
 
+std::optional<ChanceBaseline> TombolixApp::CompareListWithChance(int randomLists, quint32 seed) const {
+  const WindowModel& m = model_;
+  const int positions = m.history.PositionCount;
+  if (m.busy || positions < 4 || m.RtfReporte[Pane::GeneradorM1].report.IsEmptyMarker()) return std::nullopt;
+  for (int k = 1; k <= positions; ++k) {
+    if (m.combinations.CombPos[static_cast<size_t>(k)].size() != static_cast<size_t>(kListSize)) return std::nullopt;
+  }
+  SelectorTags tags;
+  for (int k = 1; k <= kMaxPositions; ++k) tags[static_cast<size_t>(k)] = m.CboBal[static_cast<size_t>(k)].Tag;
+  return CompareWithChance(HistoryView(m.history), m.combinations.CombPos, m.SelectorValues(), tags, randomLists, seed);
+}
+
 // Map M2 of the pair: the saved list marked against the forecast, with the
 // warning behind the panes while it runs. It does not stop.
 void TombolixApp::MapaCombinacionesRun() {

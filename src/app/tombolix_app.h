@@ -3,6 +3,7 @@
 #include "app/key_table.h"
 #include "app/platform.h"
 #include "app/window_model.h"
+#include "combinations/chance_baseline.h"
 #include "generator/combination_generator.h"
 #include "reports/step_hooks.h"
 #include "sound/clip_player.h"
@@ -91,6 +92,9 @@ class TombolixApp : public StepHooks {
   void SetListHandOver(const ListHandOver& handOver) { listHandOver_ = handOver; }
   // The list file of the current lottery (or the one handed over).
   QString ListFile() const;
+  // What `randomLists` random lists of the same size score on the same draws
+  // as the list the last back-test left; nothing while busy or without one.
+  std::optional<ChanceBaseline> CompareListWithChance(int randomLists, quint32 seed) const;
 
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.

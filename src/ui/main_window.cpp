@@ -1,11 +1,15 @@
 #include "ui/main_window.h"
 
+#include "ui/chance_dialog.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QRandomGenerator>
 #include <QScreen>
 
 namespace tombolix {
@@ -123,6 +127,21 @@ void MainWindow::BuildResultsFrame() {
     pane->setObjectName(QStringLiteral("RtfReporte%1").arg(i));
     panes_[static_cast<size_t>(i)] = pane;
   }
+  // The back-test offers its comparison with chance.
+  ReportPaneView* backTest = panes_[Pane::GeneradorM1];
+  backTest->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(backTest, &QWidget::customContextMenuRequested, this, [this, backTest](const QPoint& at) {
+    QMenu menu(backTest);
+    QAction* compare = menu.addAction(QStringLiteral("Comparar con el azar…"));
+    compare->setEnabled(!app_.Model().busy);
+    if (menu.exec(backTest->mapToGlobal(at)) != compare) return;
+    constexpr int kRandomLists = 1000;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<ChanceBaseline> baseline =
+        app_.CompareListWithChance(kRandomLists, QRandomGenerator::global()->generate());
+    QApplication::restoreOverrideCursor();
+    if (baseline) ShowChanceDialog(this, *baseline);
+  });
   // The background pane covers the reports while it is shown (during long computations).
   fondo_ = new ReportPaneView(results_);
   fondo_->setGeometry(panePlace);

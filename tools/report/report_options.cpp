@@ -16,6 +16,7 @@ struct Options {
   QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("list file"), QStringLiteral("F")};
   QCommandLineOption saveCombinations{QStringLiteral("save-combinations"), QStringLiteral("list file to write"),
                                       QStringLiteral("F")};
+  QCommandLineOption baseline{QStringLiteral("baseline"), QStringLiteral("random lists"), QStringLiteral("N")};
   QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("generator seed"), QStringLiteral("N")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this text")};
 };
@@ -39,6 +40,13 @@ QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportTo
   if (parser.isSet(o.saveCombinations)) {
     options.saveCombinationsFile = parser.value(o.saveCombinations);
     if (options.saveCombinationsFile.isEmpty()) return QStringLiteral("--save-combinations needs a file name");
+  }
+  if (parser.isSet(o.baseline)) {
+    bool ok = false;
+    options.baselineLists = parser.value(o.baseline).toInt(&ok);
+    if (!ok || options.baselineLists < 1 || options.baselineLists > 100000) {
+      return QStringLiteral("--baseline needs a number of random lists from 1 to 100000");
+    }
   }
   if (parser.isSet(o.seed)) {
     const QString value = parser.value(o.seed);
@@ -93,7 +101,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   const Options o;
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.addOptions({o.format, o.select, o.combinations, o.saveCombinations, o.seed, o.help});
+  parser.addOptions({o.format, o.select, o.combinations, o.saveCombinations, o.baseline, o.seed, o.help});
   if (!parser.parse(QStringList{QStringLiteral("tombolix-report")} + args)) {
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
       parsed.options.help = true;
@@ -126,7 +134,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
 QString UsageLine() {
   return QStringLiteral(
       "usage: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations FILE.CMB] "
-      "[--save-combinations FILE.CMB] [--seed N] HISTORY_FILE REPORT\n");
+      "[--save-combinations FILE.CMB] [--baseline N] [--seed N] HISTORY_FILE REPORT\n");
 }
 
 QString HelpText() {
@@ -144,6 +152,9 @@ QString HelpText() {
       "                      it a new list is generated\n"
       "  --save-combinations F  writes the list of the run (panes 14 and 15) as a list file, marked\n"
       "                      as it stands, so it can be tested again with --combinations\n"
+      "  --baseline N        after a back-test (panes 14 and 15): what N random lists of the same\n"
+      "                      size score on the same draws (a \"baseline\" object in JSON, a table\n"
+      "                      after the report otherwise); 1000 gives a meaningful band\n"
       "  --seed N            seed of the generator (without it, one from the clock, printed on\n"
       "                      standard error): the same seed gives the same list on every platform\n"
       "  -h, --help          this text\n"

@@ -35,6 +35,7 @@ struct ReportToolOptions {
   QString combinationsFile;
   QString saveCombinationsFile;
   std::optional<quint32> seed;
+  int baselineLists = 0;  // --baseline N: compare the back-tested list with N random lists
   QString historyFile;
   int pane = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
+#include "combinations/chance_report.h"
 #include "combinations/combination_lines.h"
 #include "combinations/list_file.h"
 #include "report_platform.h"
@@ -9,6 +10,8 @@
 #include "texts/messages.h"
 
 #include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +44,22 @@ std::optional<ReportOutcome> CheckListFile(const QString& path, int positionCoun
   }
   err << QStringLiteral("tombolix-report: the list file \"%1\" was rejected: %2").arg(path, load.reason) << Qt::endl;
   return ReportOutcome{kExitListRejected, QString()};
+}
+
+// The comparison with chance after the report: a "baseline" object in JSON, a
+// short table after the text otherwise.
+QString WithBaseline(const QString& output, const ChanceBaseline& baseline, ExportFormat format) {
+  if (format == ExportFormat::Json) {
+    QJsonObject json = QJsonDocument::fromJson(output.toUtf8()).object();
+    json.insert(QStringLiteral("baseline"), ChanceJson(baseline));
+    return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+  }
+  const QString table = ChanceTable(baseline);
+  if (format == ExportFormat::Html) {
+    return QString(output).replace(QStringLiteral("</body>"),
+                                   QStringLiteral("<pre>") + table.toHtmlEscaped() + QStringLiteral("</pre>\n</body>"));
+  }
+  return output + QLatin1Char('\n') + table;
 }
 
 // Writes the run's list as a list file, each line marked as it stands.
@@ -124,7 +143,14 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     return {kExitNoInput, QString()};
   }
   if (report.IsEmptyMarker()) return Unavailable(options.pane, err);
-  return {kExitOk, ExportReport(report, options.pane, options.format, PaneTitle(options.pane))};
+  QString output = ExportReport(report, options.pane, options.format, PaneTitle(options.pane));
+  if (IsBackTestPane(options.pane) && options.baselineLists > 0) {
+    const quint32 seed = options.seed ? *options.seed : 1;
+    if (const std::optional<ChanceBaseline> baseline = app.CompareListWithChance(options.baselineLists, seed)) {
+      output = WithBaseline(output, *baseline, options.format);
+    }
+  }
+  return {kExitOk, output};
 }
 
 }  // namespace tombolix
