@@ -2,6 +2,7 @@
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "combinations/back_test.h"
+#include "combinations/chance_report.h"
 #include "combinations/index_colours.h"
 #include "combinations/list_file.h"
 #include "combinations/mapa_combinaciones.h"
@@ -186,6 +187,14 @@ std::optional<ChanceBaseline> TombolixApp::CompareListWithChance(int randomLists
   SelectorTags tags;
   for (int k = 1; k <= kMaxPositions; ++k) tags[static_cast<size_t>(k)] = m.CboBal[static_cast<size_t>(k)].Tag;
   return CompareWithChance(HistoryView(m.history), m.combinations.CombPos, m.SelectorValues(), tags, randomLists, seed);
+}
+
+std::optional<TombolixApp::ChanceTexts> TombolixApp::CompareListWithChanceTexts(int randomLists, quint32 seed) const {
+  const std::optional<ChanceBaseline> baseline = CompareListWithChance(randomLists, seed);
+  if (!baseline) return std::nullopt;
+  // The table without its closing sentence, which the window shows on its own.
+  return ChanceTexts{ChanceSentence(*baseline, baseline->fromSelectors),
+                     ChanceTable(*baseline).section(QLatin1Char('\n'), 0, 4)};
 }
 
 // Map M2 of the pair: the saved list marked against the forecast, with the

@@ -95,6 +95,12 @@ class TombolixApp : public StepHooks {
   // What `randomLists` random lists of the same size score on the same draws
   // as the list the last back-test left; nothing while busy or without one.
   std::optional<ChanceBaseline> CompareListWithChance(int randomLists, quint32 seed) const;
+  // The same as the window shows it: the plain sentence and the table of figures.
+  struct ChanceTexts {
+    QString sentence;
+    QString table;
+  };
+  std::optional<ChanceTexts> CompareListWithChanceTexts(int randomLists, quint32 seed) const;
 
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "combinations/chance_baseline.h"
+#include <QString>
 
 class QWidget;
 
 namespace tombolix {
 
 // Shows what random lists of the same size scored against the back-tested
-// list: the table of figures and one plain sentence. Modal; returns when closed.
-void ShowChanceDialog(QWidget* parent, const ChanceBaseline& baseline);
+// list: the plain sentence and the table of figures. Modal; returns when closed.
+void ShowChanceDialog(QWidget* parent, const QString& sentence, const QString& table);
 
 }  // namespace tombolix

@@ -137,10 +137,9 @@ void MainWindow::BuildResultsFrame() {
     if (menu.exec(backTest->mapToGlobal(at)) != compare) return;
     constexpr int kRandomLists = 1000;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<ChanceBaseline> baseline =
-        app_.CompareListWithChance(kRandomLists, QRandomGenerator::global()->generate());
+    const auto texts = app_.CompareListWithChanceTexts(kRandomLists, QRandomGenerator::global()->generate());
     QApplication::restoreOverrideCursor();
-    if (baseline) ShowChanceDialog(this, *baseline);
+    if (texts) ShowChanceDialog(this, texts->sentence, texts->table);
   });
   // The background pane covers the reports while it is shown (during long computations).
   fondo_ = new ReportPaneView(results_);

@@ -50,9 +50,7 @@ TEST_F(SelectorEventsTest, EnterMovesToTheNextSelectorThenToBuscar) {
   EXPECT_FALSE(run.App().CboBal_KeyPress(6, QChar(KeyCode::Enter)));  // the last position of this lottery
   EXPECT_EQ(run.Model().focus, (Focus{FocusTarget::CmdFuncion, 0}));
   EXPECT_EQ(run.Host().beepCount, 0);
-}
-
-TEST_F(SelectorEventsTest, PickingAnItemMovesTheFocusToTheList) {
+  // Picking an item moves the focus to the list.
   run.App().CboBal_GotFocus(2);
   run.App().CboBal_SetText(2, run.Model().CboBal[2].items.value(0));
   run.App().CboBal_Click(2);
