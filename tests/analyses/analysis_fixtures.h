@@ -37,15 +37,13 @@ inline History MakeHistory(int positions, const std::vector<std::vector<int>>& d
 
 // A history of `count` draws whose numbers follow a simple deterministic pattern.
 inline History PatternHistory(int positions, int count, int maxValue) {
-  std::vector<std::vector<int>> draws;
+  std::vector<std::vector<int>> draws(static_cast<size_t>(count));
   unsigned state = 12345u + static_cast<unsigned>(positions * 1000 + count);
-  for (int d = 0; d < count; ++d) {
-    std::vector<int> draw;
+  for (auto& draw : draws) {
     for (int k = 0; k < positions; ++k) {
       state = state * 1103515245u + 12345u;
       draw.push_back(static_cast<int>((state >> 16) % static_cast<unsigned>(maxValue + 1)));
     }
-    draws.push_back(draw);
   }
   return MakeHistory(positions, draws);
 }

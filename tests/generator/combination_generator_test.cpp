@@ -57,30 +57,26 @@ bool PassesOnText(const HistoryView& view, const AcceptanceValues& a, const QStr
          (composite == a.CompuestosBajo || composite == a.CompuestosAlto);
 }
 
-SynthOptions Synth(SynthOptions::Kind kind, int positions, int draws) {
+QByteArray Synth(SynthOptions::Kind kind, int positions, int draws) {
   SynthOptions o;
   o.kind = kind;
   o.positions = positions;
   o.draws = draws;
   o.seed = 5;
-  return o;
+  return SyntheticHistory(o);
 }
 
 TEST(CombinationGenerator, EveryCombinationPassesTheTestsComesFromTheListsAndIsNew) {
-  struct Case {
-    SynthOptions options;
-    int wanted;
-  };
   // Six of 45, and digit games of 3 and 2 positions (AUTOMÁTICO reaches the generator with them).
-  const Case cases[] = {{Synth(SynthOptions::Kind::Pick, 6, 1500), 1000},
-                        {Synth(SynthOptions::Kind::Digits, 3, 400), 50},
-                        {Synth(SynthOptions::Kind::Digits, 2, 400), 10}};
-  for (const Case& c : cases) {
-    const Loaded l = Load(SyntheticHistory(c.options));
+  const std::pair<QByteArray, int> cases[] = {{Synth(SynthOptions::Kind::Pick, 6, 1500), 1000},
+                                              {Synth(SynthOptions::Kind::Digits, 3, 400), 50},
+                                              {Synth(SynthOptions::Kind::Digits, 2, 400), 10}};
+  for (const auto& [history, wanted] : cases) {
+    const Loaded l = Load(history);
     const HistoryView view = l.View();
     CombinationGenerator generator(view, l.loaded.acceptance);
     QRandomGenerator random(2024);
-    for (int i = 0; i < c.wanted; ++i) ASSERT_TRUE(generator.Generate(l.lists, random).accepted) << i;
+    for (int i = 0; i < wanted; ++i) ASSERT_TRUE(generator.Generate(l.lists, random).accepted) << i;
     std::set<QString> seen;
     for (const Combination& values : generator.Generated()) {
       const QString text = CombinationText(values, view.PositionCount);
@@ -91,7 +87,7 @@ TEST(CombinationGenerator, EveryCombinationPassesTheTestsComesFromTheListsAndIsN
         EXPECT_NE(std::find(list.begin(), list.end(), values[static_cast<size_t>(p)]), list.end()) << p;
       }
     }
-    EXPECT_EQ(seen.size(), static_cast<size_t>(c.wanted));
+    EXPECT_EQ(seen.size(), static_cast<size_t>(wanted));
   }
 }
 
@@ -99,19 +95,16 @@ TEST(CombinationGenerator, AcceptedConsecutiveCountsFollowTheLoadersRounding) {
   // Four-number draws, all rising with no repeats, two even and two composite
   // numbers each, with 0, 1, 2 and 3 consecutive pairs.
   const char* const kDraws[] = {"04,07,10,13", "04,05,10,13", "04,05,10,11", "03,04,05,06"};
-  struct Case {
-    QByteArray text;
-    std::array<bool, 4> admitted;
-  };
   // 0.5 pairs per draw rounds to 0 (halves to even): only 0 is admitted; 1.5 rounds to 2: 1 and 2.
-  const Case cases[] = {{Lines({{kDraws[0], 50}, {kDraws[1], 50}}), {true, false, false, false}},
-                        {Lines({{kDraws[1], 50}, {kDraws[2], 50}}), {false, true, true, false}}};
-  for (const Case& c : cases) {
-    const Loaded l = Load(c.text);
+  const std::pair<QByteArray, std::array<bool, 4>> cases[] = {
+      {Lines({{kDraws[0], 50}, {kDraws[1], 50}}), {true, false, false, false}},
+      {Lines({{kDraws[1], 50}, {kDraws[2], 50}}), {false, true, true, false}}};
+  for (const auto& [text, admitted] : cases) {
+    const Loaded l = Load(text);
     const CombinationGenerator generator(l.View(), l.loaded.acceptance);
     for (size_t i = 0; i < 4; ++i) {
       const LoadedHistory probe = ParseHistory(Lines({{kDraws[i], 1}}));
-      EXPECT_EQ(generator.PassesTests(DrawCombination(HistoryView(probe.history), 1)), c.admitted[i]) << i;
+      EXPECT_EQ(generator.PassesTests(DrawCombination(HistoryView(probe.history), 1)), admitted[i]) << i;
     }
   }
 }
@@ -135,37 +128,24 @@ TEST(CombinationGenerator, FailuresAfterAThousandCandidatesKeepTheLastOne) {
   CombinationGenerator generator(single.View(), single.loaded.acceptance);
   QRandomGenerator random(1);
   GenerationResult r = generator.Generate(single.lists, random);
-  EXPECT_TRUE(r.accepted);
-  EXPECT_EQ(r.candidatesDrawn, 1);
-  EXPECT_EQ(r.lastCandidate, only);
+  EXPECT_EQ(std::tuple(r.accepted, r.candidatesDrawn, r.lastCandidate), std::tuple(true, 1, only));
   r = generator.Generate(single.lists, random);
-  EXPECT_FALSE(r.accepted);
-  EXPECT_EQ(r.candidatesDrawn, CombinationGenerator::kMaxAttempts);
-  EXPECT_EQ(r.lastCandidate, only);
+  EXPECT_EQ(std::tuple(r.accepted, r.candidatesDrawn, r.lastCandidate),
+            std::tuple(false, CombinationGenerator::kMaxAttempts, only));
   EXPECT_EQ(generator.Generated().size(), 1u);
   generator.ClearGenerated();
   EXPECT_TRUE(generator.Generate(single.lists, random).accepted);
-
-  // Measured on three consecutive pairs; the last hundred draws, and so every candidate, have none.
-  const Loaded none = Load(Lines({{"01,02,03,04", 100}, {"10,20,30,40", 100}}));
-  CombinationGenerator strict(none.View(), none.loaded.acceptance);
-  r = strict.Generate(none.lists, random);
-  EXPECT_FALSE(r.accepted);
-  EXPECT_EQ(r.candidatesDrawn, CombinationGenerator::kMaxAttempts);
-  EXPECT_EQ(r.lastCandidate, (Combination{10, 20, 30, 40, 0, 0, 0}));
-  EXPECT_TRUE(strict.Generated().empty());
 }
 
 TEST(CombinationGenerator, AnEmptyListFailsWithoutDrawing) {
-  const Loaded l = Load(SyntheticHistory(Synth(SynthOptions::Kind::Pick, 6, 200)));
+  const Loaded l = Load(Synth(SynthOptions::Kind::Pick, 6, 200));
   for (const size_t empty : {size_t{1}, size_t{6}}) {
     SelectorLists lists = l.lists;
     lists[empty].clear();
     CombinationGenerator generator(l.View(), l.loaded.acceptance);
     QRandomGenerator random(3);
     const GenerationResult r = generator.Generate(lists, random);
-    EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(r.candidatesDrawn, 0);
+    EXPECT_EQ(std::pair(r.accepted, r.candidatesDrawn), std::pair(false, 0));
     EXPECT_EQ(random.generate(), QRandomGenerator(3).generate()) << "the generator was not touched";
   }
   // No history at all: no positions to draw.
@@ -176,7 +156,7 @@ TEST(CombinationGenerator, AnEmptyListFailsWithoutDrawing) {
 }
 
 TEST(CombinationGenerator, TheSameSeedGivesTheSameList) {
-  const Loaded l = Load(SyntheticHistory(Synth(SynthOptions::Kind::Pick, 6, 1500)));
+  const Loaded l = Load(Synth(SynthOptions::Kind::Pick, 6, 1500));
   auto list = [&l](quint32 seed) {
     CombinationGenerator generator(l.View(), l.loaded.acceptance);
     QRandomGenerator random(seed);
