@@ -19,45 +19,36 @@ using test::TestList;
 QString ReferenceBackTest(const HistoryView& view, const TestList& list, const SelectorTags& tags, QStringList& lines,
                           BackTestResult& result) {
   const int n = view.PositionCount;
-  const int threshold = n == 4 ? 3 : 4;
+  auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+  auto tag = [&](int k) { return tags[static_cast<size_t>(k)].toInt(); };
+  auto number = [&](int j, int c) { return list.CombPos[static_cast<size_t>(j)][static_cast<size_t>(c)]; };
   QString report;
   int lastHitDraw = 0;
   lines = list.LineasComb;
   for (int d = view.DrawCount; d >= 1 && view.DrawCount - d < 100; --d) {
     QString drawLine = view.Date(d) + QStringLiteral("   ");
-    for (int k = 1; k <= n; ++k) drawLine += QStringLiteral("%1&").arg(view.P(k, d), 2, 10, QLatin1Char('0'));
+    for (int k = 1; k <= n; ++k) drawLine += two(view.P(k, d)) + u'&';
     report += drawLine + Crlf();
     for (int c = 0; c < lines.size(); ++c) {
       QString marks(7, u' ');
       int hits = 0;
       for (int k = 1; k <= n; ++k) {
-        const QString s = drawLine.mid(13 + 3 * (k - 1), 2);
-        const int tk = tags[static_cast<size_t>(k)].toInt();
         for (int j = 1; j <= 7; ++j) {
-          const int tj = tags[static_cast<size_t>(j)].toInt();
-          if (!((tj == 0 && tk == 0) || (j == k && tj == 1 && tk == 1))) continue;
-          const int value = list.CombPos[static_cast<size_t>(j)][static_cast<size_t>(c)];
-          if (QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')) == s) {
-            marks[j - 1] = u'-';
-            ++hits;
-          }
+          const bool compared = (tag(j) == 0 && tag(k) == 0) || (j == k && tag(j) == 1 && tag(k) == 1);
+          if (compared && two(number(j, c)) == drawLine.mid(13 + 3 * (k - 1), 2)) marks[j - 1] = u'-', ++hits;
         }
       }
-      if (hits < threshold) continue;
+      if (hits < (n == 4 ? 3 : 4)) continue;
       ++result.successTotal;
       if (d != lastHitDraw) ++result.hitDraws, lastHitDraw = d;
       QString line = lines[c].left(13);
-      for (int j = 1; j <= n; ++j)
-        line += QStringLiteral("%1").arg(list.CombPos[static_cast<size_t>(j)][static_cast<size_t>(c)], 2, 10,
-                                         QLatin1Char('0')) +
-                marks[j - 1];
+      for (int j = 1; j <= n; ++j) line += two(number(j, c)) + marks[j - 1];
       if (n >= 6 && hits == n - 1) {
         line.replace(u'-', u'+');
       } else if (hits == n) {
         line.replace(u'-', u'$');
       }
-      line.replace(u'%', u'#');
-      lines[c] = line;
+      lines[c] = line.replace(u'%', u'#');
       report += line + Crlf();
     }
   }
@@ -68,19 +59,18 @@ struct BackTestRun {
   QString report;
   QStringList lines;
   BackTestResult result;
+  AnalysisOutcome outcome;
 };
 
-BackTestRun BackTest(const History& h, const TestList& list, const SelectorTags& tags) {
+BackTestRun BackTest(const History& h, const TestList& list, const SelectorTags& tags, StepHooks& hooks = NoHooks(),
+                     bool newList = false) {
   BackTestRun run;
   run.lines = list.LineasComb;
   ReportText report{QString()};
-  EXPECT_EQ(BackTestList(HistoryView(h), list.CombPos, run.lines, tags, false, report, run.result, NoHooks()),
-            AnalysisOutcome::Done);
+  run.outcome = BackTestList(HistoryView(h), list.CombPos, run.lines, tags, newList, report, run.result, hooks);
   run.report = report.Text();
   return run;
 }
-
-QString Line(const char* text) { return QString::fromLatin1(text) + Crlf(); }
 
 TEST(BackTest, MarksByHitCount) {
   struct Case {
@@ -108,6 +98,7 @@ TEST(BackTest, MarksByHitCount) {
     const int n = static_cast<int>(c.draw.size());
     const History h = MakeHistory(n, {c.draw});
     const BackTestRun run = BackTest(h, MakeList(n, c.combinations), Tags("0 0 0 0 0 0 0"));
+    EXPECT_EQ(run.outcome, AnalysisOutcome::Done);
     QStringList expected = QString::fromLatin1(c.report).split(QLatin1Char('|'));
     const QString tail = run.report.mid(run.report.indexOf(Crlf()) + 2);
     EXPECT_EQ(tail, expected.join(Crlf()) + Crlf()) << c.what;
@@ -125,44 +116,36 @@ TEST(BackTest, GroupingTagsAtTheirBoundary) {
     SelectorTags tags;
     for (int k = 1; k <= 7; ++k) tags[static_cast<size_t>(k)] = population.tags[static_cast<size_t>(k)];
     const BackTestRun run = BackTest(h, list, tags);
-    const QString pooledFirst = Line("  000002#    22-09-32-50 ");
-    EXPECT_EQ(run.report.count(pooledFirst), 1) << lowest;
     const bool lastPooled = lowest == 4;
-    EXPECT_EQ(run.report.contains(Line("  000001#    41-22-32-99 ")), lastPooled) << lowest;
+    EXPECT_EQ(run.report.count(QStringLiteral("  000002#    22-09-32-50 \r\n")), 1) << lowest;
+    EXPECT_EQ(run.report.contains(QStringLiteral("  000001#    41-22-32-99 \r\n")), lastPooled) << lowest;
     EXPECT_EQ(run.result.successTotal, lastPooled ? 2 : 1) << lowest;
   }
 }
 
-TEST(BackTest, ACombinationHittingTwoDrawsIsListedUnderEach) {
+TEST(BackTest, ACombinationHittingTwoDrawsKeepsTheMarksOfTheNewest) {
   const History h = MakeHistory(4, {{1, 2, 3, 4}, {10, 20, 30, 41}, {10, 20, 31, 40}});
-  const TestList list = MakeList(4, {{10, 20, 30, 40}, {5, 20, 31, 40}, {50, 51, 52, 53}});
-  const BackTestRun run = BackTest(h, list, Tags("0 0 0 0"));
-  const QString expected = h.Date(3) + QStringLiteral("   10&20&31&40&") + Crlf() + Line("  000001#    10-20-30 40-") +
-                           Line("  000002#    05 20-31-40-") + h.Date(2) + QStringLiteral("   10&20&30&41&") + Crlf() +
-                           Line("  000001#    10-20-30-40 ") + h.Date(1) + QStringLiteral("   01&02&03&04&") + Crlf();
-  EXPECT_EQ(run.report, expected);
+  const BackTestRun run =
+      BackTest(h, MakeList(4, {{10, 20, 30, 40}, {5, 20, 31, 40}, {50, 51, 52, 53}}), Tags("0 0 0 0"));
+  EXPECT_EQ(run.report.count(QStringLiteral("  000001#")), 2);
   EXPECT_EQ(run.result.successTotal, 3);
   EXPECT_EQ(run.result.hitDraws, 2);
-  // The lines keep the marks of the last draw that hit them, newest first.
-  EXPECT_EQ(run.lines,
-            (QStringList{QStringLiteral("  000001#    10-20-30-40 "), QStringLiteral("  000002#    05 20-31-40-"),
-                         QStringLiteral("  000003%    50 51 52 53 ")}));
-  EXPECT_EQ(CleanCombinationLines(run.lines),
-            (QStringList{QStringLiteral("  000001#    10 20 30 40 "), QStringLiteral("  000002#    05 20 31 40 "),
-                         QStringLiteral("  000003%    50 51 52 53 ")}));
+  const QStringList lines{QStringLiteral("  000001#    10-20-30-40 "), QStringLiteral("  000002#    05 20-31-40-"),
+                          QStringLiteral("  000003%    50 51 52 53 ")};
+  EXPECT_EQ(run.lines, lines);
+  EXPECT_EQ(CleanCombinationLines(run.lines)[1], QStringLiteral("  000002#    05 20 31 40 "));
+  EXPECT_TRUE(run.report.startsWith(h.Date(3) + QStringLiteral("   10&20&31&40&")));
+  EXPECT_EQ(BackTestHeading(100), QStringLiteral("        100 sorteos acertados") + Crlf(3));
 }
 
 TEST(BackTest, AgreesWithTheRuleAsStatedOnPatternHistories) {
   const char* tagSets[] = {"0 0 0 0 0 0 0", "0 0 0 1 1 1 1", "1 1 1 1 1 1 1", "0 0 0 0 0 1 100"};
   for (int n = 4; n <= 7; ++n) {
     const History h = test::PatternHistory(n, 130, 9);
-    std::vector<std::vector<int>> combinations;
     const History source = test::PatternHistory(n, 300, 9);
-    for (int d = 1; d <= 300; ++d) {
-      std::vector<int> c;
-      for (int k = 1; k <= n; ++k) c.push_back(source.P(k, d));
-      combinations.push_back(c);
-    }
+    std::vector<std::vector<int>> combinations(300);
+    for (int d = 1; d <= 300; ++d)
+      for (int k = 1; k <= n; ++k) combinations[static_cast<size_t>(d - 1)].push_back(source.P(k, d));
     const TestList list = MakeList(n, combinations);
     for (const char* tagText : tagSets) {
       SelectorTags tags = Tags(tagText);
@@ -171,14 +154,15 @@ TEST(BackTest, AgreesWithTheRuleAsStatedOnPatternHistories) {
       BackTestResult expected;
       const QString expectedReport = ReferenceBackTest(HistoryView(h), list, tags, expectedLines, expected);
       const BackTestRun run = BackTest(h, list, tags);
-      EXPECT_EQ(run.report, expectedReport) << n << " " << tagText;
-      EXPECT_EQ(run.lines, expectedLines) << n << " " << tagText;
-      EXPECT_EQ(run.result.successTotal, expected.successTotal) << n << " " << tagText;
-      EXPECT_EQ(run.result.hitDraws, expected.hitDraws) << n << " " << tagText;
+      SCOPED_TRACE(testing::Message() << n << " " << tagText);
+      EXPECT_EQ(run.report, expectedReport);
+      EXPECT_EQ(run.lines, expectedLines);
       const BackTestResult counted = CountHits(HitTable(HistoryView(h), GroupingsFromTags(tags, n)), list.CombPos,
                                                static_cast<int>(combinations.size()));
-      EXPECT_EQ(counted.successTotal, expected.successTotal) << n << " " << tagText;
-      EXPECT_EQ(counted.hitDraws, expected.hitDraws) << n << " " << tagText;
+      for (const BackTestResult* r : {&run.result, &counted}) {
+        EXPECT_EQ(r->successTotal, expected.successTotal);
+        EXPECT_EQ(r->hitDraws, expected.hitDraws);
+      }
     }
   }
 }
@@ -187,19 +171,14 @@ TEST(BackTest, A101DrawHistoryTestsDraws101To2WithProgressStepsAndStop) {
   const History h = test::PatternHistory(5, 101, 40);
   const TestList list = MakeList(5, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}});
   for (const bool newList : {true, false}) {
-    QStringList lines = list.LineasComb;
-    ReportText report{QString()};
-    BackTestResult result;
     test::CountingHooks hooks;
-    ASSERT_EQ(BackTestList(HistoryView(h), list.CombPos, lines, Tags("0 0 0 0 0"), newList, report, result, hooks),
-              AnalysisOutcome::Done);
+    const BackTestRun run = BackTest(h, list, Tags("0 0 0 0 0"), hooks, newList);
+    ASSERT_EQ(run.outcome, AnalysisOutcome::Done);
     QStringList dates;
-    for (const QString& line : test::Lines(report)) {
+    for (const QString& line : run.report.split(Crlf()))
       if (line.size() > 10 && line.at(2) == u'/') dates.append(line.left(10));
-    }
-    ASSERT_EQ(dates.size(), 100);
-    EXPECT_EQ(dates.front(), h.Date(101));
-    EXPECT_EQ(dates.back(), h.Date(2));
+    EXPECT_EQ(dates.size(), 100);
+    EXPECT_EQ(dates.front() + dates.back(), h.Date(101) + h.Date(2));
     EXPECT_EQ(hooks.steps, 100);
     ASSERT_EQ(hooks.progress.size(), 100u);
     const std::vector<int> seen{hooks.progress[0],  hooks.progress[5],  hooks.progress[15],
@@ -207,23 +186,10 @@ TEST(BackTest, A101DrawHistoryTestsDraws101To2WithProgressStepsAndStop) {
     EXPECT_EQ(seen, newList ? (std::vector<int>{90, 90, 92, 99, 100, 100}) : (std::vector<int>{0, 5, 15, 94, 95, 99}));
   }
   // A stop found at the second draw ends the run there: one draw line written.
-  QStringList lines = list.LineasComb;
-  ReportText report{QString()};
-  BackTestResult result;
   test::StopAfterHooks hooks(2);
-  EXPECT_EQ(BackTestList(HistoryView(h), list.CombPos, lines, Tags("0 0 0 0 0"), false, report, result, hooks),
-            AnalysisOutcome::Stopped);
-  EXPECT_EQ(report.Text().count(u'&'), 5);
-}
-
-TEST(BackTest, HeadingIsCentredOnThirtyEightCharactersAndAListThatHitNothingShowsOnlyIt) {
-  EXPECT_EQ(BackTestHeading(0), QStringLiteral("         0 sorteos acertados") + Crlf(3));
-  EXPECT_EQ(BackTestHeading(37), QStringLiteral("         37 sorteos acertados") + Crlf(3));
-  EXPECT_EQ(BackTestHeading(100), QStringLiteral("        100 sorteos acertados") + Crlf(3));
-  const History h = MakeHistory(4, {{1, 2, 3, 4}, {5, 6, 7, 8}});
-  const BackTestRun run = BackTest(h, MakeList(4, {{50, 51, 52, 53}}), Tags("0 0 0 0"));
-  EXPECT_EQ(run.result.hitDraws, 0);
-  EXPECT_EQ(run.lines.front(), QStringLiteral("  000001%    50 51 52 53 "));
+  const BackTestRun stopped = BackTest(h, list, Tags("0 0 0 0 0"), hooks);
+  EXPECT_EQ(stopped.outcome, AnalysisOutcome::Stopped);
+  EXPECT_EQ(stopped.report.count(u'&'), 5);
 }
 
 }  // namespace

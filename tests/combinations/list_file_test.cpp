@@ -3,6 +3,7 @@
 #include "combinations/list_samples.h"
 #include "support/test_files.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,10 @@ namespace {
 using test::ListBytes;
 using test::SampleLines;
 
+constexpr QFileDevice::Permissions kReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser;
 constexpr QFileDevice::Permissions kOpenFolder =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr QFileDevice::Permissions kLockedFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
 
 // The list a good file must load to: lines rebuilt unmarked, numbers taken from them.
 void ExpectLoaded(const ListFileLoad& load, const QVector<QString>& lines, int positions) {
@@ -34,77 +37,62 @@ void ExpectLoaded(const ListFileLoad& load, const QVector<QString>& lines, int p
   }
 }
 
-void ExpectNothingKept(const ListFileLoad& load) {
-  EXPECT_FALSE(load.reason.isEmpty());
-  EXPECT_EQ(load.list.LineasComb, CombinationList::Empty().LineasComb);
-  EXPECT_EQ(load.list.CombPos, CombinationList::Empty().CombPos);
+QByteArray WithRecord(QByteArray bytes, int record, const char* line, int positions) {
+  return bytes.replace((record - 1) * 100, 100, EncodeListRecord(QString::fromLatin1(line), positions));
 }
 
-TEST(ParseListFile, LoadsTheFirstThousandRecords) {
-  const QVector<QString> lines = SampleLines(6, 1);
-  const QByteArray good = ListBytes(lines, 6);
-  struct Case {
-    const char* name;
-    QByteArray bytes;
-  };
-  const Case cases[] = {
-      {"exactly 1000 records", good},
-      {"1000 records and a partial one", good + QByteArray(37, '\0')},
-      {"1001 records, the last one damaged", good + QByteArray(100, '\0')},
-      {"1001 good records", good + good.left(100)},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ExpectLoaded(ParseListFile(c.bytes, 6), lines, 6);
-  }
-}
-
-TEST(ParseListFile, RejectsDamagedFilesWholly) {
-  const QByteArray good = ListBytes(SampleLines(4, 2), 4);
-  QByteArray badByte = good;
+// Whole-list faults reject the file and keep nothing; only the first 1000 records count.
+TEST(ParseListFile, BadInputs) {
+  const QVector<QString> lines = SampleLines(4, 2);
+  const QByteArray good = ListBytes(lines, 4);
+  QByteArray badByte = good, belowRange = good;
   badByte[11 * 100 + 42] = 'A';
-  QByteArray belowRange = good;
   belowRange[999 * 100 + 99] = static_cast<char>(170);
-  QByteArray spacesRecord = good;
-  spacesRecord.replace(4 * 100, 100, EncodeListRecord(QString(), 4));
-  QByteArray brokenSeparator = good;
-  brokenSeparator.replace(2 * 100, 100, EncodeListRecord(QStringLiteral("  000003%    07x12 25 33 "), 4));
-  QByteArray letterInNumber = good;
-  letterInNumber.replace(6 * 100, 100, EncodeListRecord(QStringLiteral("  000007#    07 12 2a 33 "), 4));
-  QByteArray fifthNumber = good;
-  fifthNumber.replace(7 * 100, 100, EncodeListRecord(QStringLiteral("  000008%    07 12 25 33 44 "), 4));
   QByteArray randomBytes(100000, Qt::Uninitialized);
   QRandomGenerator random(3);
   for (char& b : randomBytes) b = static_cast<char>(random.bounded(256));
   QByteArray randomDigits = randomBytes;
   for (char& b : randomDigits) b = static_cast<char>(171 + static_cast<unsigned char>(b) % 10);
+  const QString notLine = QStringLiteral(" is not a combination line of 4 positions");
   struct Case {
     const char* name;
     QByteArray bytes;
-    const char* reason;
+    QString reason;  // empty: loads; "?": any reason
   };
   const Case cases[] = {
-      {"empty", QByteArray(), "the file holds 0 whole records of 100 bytes, not 1000"},
-      {"one record", good.left(100), "the file holds 1 whole records of 100 bytes, not 1000"},
-      {"999 records and a partial one", good.left(99950), "the file holds 999 whole records of 100 bytes, not 1000"},
-      {"a byte outside the digits", badByte, "record 12 holds a byte outside 171..180"},
-      {"a byte just below them", belowRange, "record 1000 holds a byte outside 171..180"},
-      {"a record of spaces", spacesRecord, "record 5 has no list mark at character 9"},
-      {"a separator that is not a space", brokenSeparator, "record 3 is not a combination line of 4 positions"},
-      {"a letter in a number", letterInNumber, "record 7 is not a combination line of 4 positions"},
-      {"a number too many", fifthNumber, "record 8 is not a combination line of 4 positions"},
-      {"all zero bytes", QByteArray(100000, '\0'), "record 1 holds a byte outside 171..180"},
-      {"random bytes", randomBytes, "record 1 holds a byte outside 171..180"},
-      {"random digit bytes", randomDigits, nullptr},
+      {"exactly 1000 records", good, QString()},
+      {"1000 records and a partial one", good + QByteArray(37, '\0'), QString()},
+      {"1001 records, the last one damaged", good + QByteArray(100, '\0'), QString()},
+      {"1001 good records", good + good.left(100), QString()},
+      {"empty", QByteArray(), QStringLiteral("the file holds 0 whole records of 100 bytes, not 1000")},
+      {"one record", good.left(100), QStringLiteral("the file holds 1 whole records of 100 bytes, not 1000")},
+      {"999 and a partial", good.left(99950),
+       QStringLiteral("the file holds 999 whole records of 100 bytes, not 1000")},
+      {"a byte outside the digits", badByte, QStringLiteral("record 12 holds a byte outside 171..180")},
+      {"a byte just below them", belowRange, QStringLiteral("record 1000 holds a byte outside 171..180")},
+      {"a record of spaces", WithRecord(good, 5, "", 4), QStringLiteral("record 5 has no list mark at character 9")},
+      {"a bad separator", WithRecord(good, 3, "  000003%    07x12 25 33 ", 4), QStringLiteral("record 3") + notLine},
+      {"a letter", WithRecord(good, 7, "  000007#    07 12 2a 33 ", 4), QStringLiteral("record 7") + notLine},
+      {"a number too many", WithRecord(good, 8, "  000008%    07 12 25 33 44 ", 4),
+       QStringLiteral("record 8") + notLine},
+      {"all zero bytes", QByteArray(100000, '\0'), QStringLiteral("record 1 holds a byte outside 171..180")},
+      {"random bytes", randomBytes, QStringLiteral("record 1 holds a byte outside 171..180")},
+      {"random digit bytes", randomDigits, QStringLiteral("?")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const ListFileLoad load = ParseListFile(c.bytes, 4);
-    EXPECT_EQ(load.status, ListFileStatus::Rejected);
-    if (c.reason != nullptr) {
-      EXPECT_EQ(load.reason, QLatin1String(c.reason));
+    if (c.reason.isEmpty()) {
+      ExpectLoaded(load, lines, 4);
+      continue;
     }
-    ExpectNothingKept(load);
+    EXPECT_EQ(load.status, ListFileStatus::Rejected);
+    if (c.reason != u'?') {
+      EXPECT_EQ(load.reason, c.reason);
+    }
+    EXPECT_FALSE(load.reason.isEmpty());
+    EXPECT_EQ(load.list.LineasComb, CombinationList::Empty().LineasComb);
+    EXPECT_EQ(load.list.CombPos, CombinationList::Empty().CombPos);
   }
 }
 
@@ -122,7 +110,7 @@ TEST(ParseListFile, AFileIsBoundToItsPositionCount) {
     EXPECT_EQ(ParseListFile(QByteArray(100000, '\xab'), outside).status, ListFileStatus::Rejected);
 }
 
-TEST(ListFile, SavesAWholeListThatLoadsBack) {
+TEST(ListFile, SavesAWholeListThatLoadsBackAndReadsNoMoreThanTheList) {
   test::TempFolder folder;
   for (int positions = 4; positions <= 7; ++positions) {
     SCOPED_TRACE(positions);
@@ -137,42 +125,83 @@ TEST(ListFile, SavesAWholeListThatLoadsBack) {
   ASSERT_TRUE(GuardarListaCmb(shortList, SampleLines(5, 1).mid(0, 10), 5));
   EXPECT_EQ(QFileInfo(shortList).size(), 100000);
   EXPECT_EQ(CargarListaCmb(shortList, 5).reason, QLatin1String("record 11 has no list mark at character 9"));
-  // No temporary file of the save is left behind.
-  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden).size(), 5);
-}
-
-TEST(ListFile, ReadsNoMoreThanTheListFromAHugeFile) {
-  test::TempFolder folder;
-  const QVector<QString> lines = SampleLines(5, 4);
-  const QString path = folder.Write(QStringLiteral("huge.CMB"), ListBytes(lines, 5));
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden).size(), 5) << "a temporary file was left";
+  // A sparse gigabyte of zero bytes after the list is never read.
   {
-    QFile file(path);
-    ASSERT_TRUE(file.resize(qint64(1) << 30));  // a sparse gigabyte of zero bytes after the list
+    QFile file(shortList);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(ListBytes(SampleLines(5, 4), 5)) == 100000);
+    ASSERT_TRUE(file.resize(qint64(1) << 30));
   }
-  ExpectLoaded(CargarListaCmb(path, 5), lines, 5);
+  ExpectLoaded(CargarListaCmb(shortList, 5), SampleLines(5, 4), 5);
 }
 
-TEST(ListFile, SaveIntoAFolderItCannotWriteFailsCleanly) {
+// Runs `action` with `folder` read-only; false when permissions are not enforced (root).
+template <typename Action>
+bool InLockedFolder(const QString& folder, Action action) {
+  QFile::setPermissions(folder, kLockedFolder);
+  const bool enforced = !QFileInfo(folder).isWritable();
+  if (enforced) action();
+  QFile::setPermissions(folder, kOpenFolder);
+  return enforced;
+}
+
+TEST(ListFile, SaveFailuresLeaveEverythingAsItWas) {
   test::TempFolder folder;
   EXPECT_FALSE(GuardarListaCmb(folder.FilePath(QStringLiteral("no/such/folder/x.CMB")), SampleLines(4, 5), 4));
   EXPECT_FALSE(GuardarListaCmb(folder.FilePath(QStringLiteral("x.CMB")), SampleLines(4, 5), 0));
   EXPECT_FALSE(QFile::exists(folder.FilePath(QStringLiteral("x.CMB"))));
-
-  const QString locked = folder.MakeFolder(QStringLiteral("locked"));
+  // A read-only good file loads, is never written, and saving never replaces it.
   const QByteArray old = ListBytes(SampleLines(4, 6), 4);
+  const QString readOnly = folder.Write(QStringLiteral("good.CMB"), old);
+  ASSERT_TRUE(QFile::setPermissions(readOnly, kReadOnly));
+  const QDateTime modified = QFileInfo(readOnly).lastModified();
+  EXPECT_TRUE(CargarListaCmb(readOnly, 4).IsLoaded());
+  EXPECT_EQ(QFileInfo(readOnly).lastModified(), modified);
+  EXPECT_EQ(QFile::permissions(readOnly) & QFileDevice::WriteOwner, QFileDevice::Permissions());
+  if (QFileInfo(readOnly).isWritable()) GTEST_SKIP() << "permissions are not enforced here (running as root?)";
+  EXPECT_FALSE(GuardarListaCmb(readOnly, SampleLines(4, 7), 4));
+  EXPECT_EQ(test::ReadFile(readOnly), old);
+  // Nor is a file replaced in a folder that cannot be written, and no temporary file stays.
+  const QString locked = folder.MakeFolder(QStringLiteral("locked"));
   const QString path = QDir(locked).filePath(QStringLiteral("x.CMB"));
   ASSERT_TRUE(test::WriteFile(path, old));
-  QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  if (QFileInfo(locked).isWritable()) {
-    QFile::setPermissions(locked, kOpenFolder);
-    GTEST_SKIP() << "permissions are not enforced here (running as root?)";
-  }
-  const bool saved = GuardarListaCmb(path, SampleLines(4, 7), 4);
-  const QStringList left = QDir(locked).entryList(QDir::Files | QDir::Hidden);
-  QFile::setPermissions(locked, kOpenFolder);
-  EXPECT_FALSE(saved);
+  ASSERT_TRUE(InLockedFolder(locked, [&] { EXPECT_FALSE(GuardarListaCmb(path, SampleLines(4, 7), 4)); }));
   EXPECT_EQ(test::ReadFile(path), old);
-  EXPECT_EQ(left, QStringList{QStringLiteral("x.CMB")});
+  EXPECT_EQ(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("x.CMB")});
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("good.CMB")});
+}
+
+TEST(ListFile, RejectedFilesAreRemovedOnlyOnRequestAndOnlyWhenPossible) {
+  test::TempFolder folder;
+  QByteArray bytes = ListBytes(SampleLines(5, 2), 5);
+  bytes[0] = '\0';
+  const QString path = folder.Write(QStringLiteral("damaged.CMB"), bytes);
+  ASSERT_TRUE(QFile::setPermissions(path, kReadOnly));
+  const ListFileLoad load = CargarListaCmb(path, 5);
+  EXPECT_EQ(load.status, ListFileStatus::Rejected);
+  EXPECT_EQ(load.reason, QLatin1String("record 1 holds a byte outside 171..180"));
+  EXPECT_EQ(test::ReadFile(path), bytes) << "loading alone deletes nothing";
+  EXPECT_TRUE(RemoveListFile(path));  // read-only as it is
+  EXPECT_FALSE(QFileInfo::exists(path));
+  EXPECT_TRUE(RemoveListFile(path));            // nothing left to delete
+  EXPECT_FALSE(RemoveListFile(folder.Path()));  // a folder is never removed
+  // A missing or unreadable file is not rejected (so never offered for deletion).
+  const ListFileLoad missing = CargarListaCmb(folder.FilePath(QStringLiteral("none.CMB")), 4);
+  EXPECT_EQ(missing.status, ListFileStatus::Unreadable);
+  EXPECT_TRUE(missing.reason.startsWith(QLatin1String("cannot open the file")));
+  const QString secret = folder.Write(QStringLiteral("secret.CMB"), ListBytes(SampleLines(4, 3), 4));
+  QFile::setPermissions(secret, QFileDevice::WriteOwner);
+  if (QFileInfo(secret).isReadable()) GTEST_SKIP() << "permissions are not enforced here (running as root?)";
+  EXPECT_EQ(CargarListaCmb(secret, 4).status, ListFileStatus::Unreadable);
+  // A damaged file that cannot be deleted stays as it was, read-only again.
+  const QString locked = folder.MakeFolder(QStringLiteral("locked"));
+  const QString stuck = QDir(locked).filePath(QStringLiteral("damaged.CMB"));
+  ASSERT_TRUE(test::WriteFile(stuck, QByteArray(250, 'x')));
+  ASSERT_TRUE(QFile::setPermissions(stuck, kReadOnly));
+  EXPECT_EQ(CargarListaCmb(stuck, 4).status, ListFileStatus::Rejected);
+  ASSERT_TRUE(InLockedFolder(locked, [&] { EXPECT_FALSE(RemoveListFile(stuck)); }));
+  EXPECT_EQ(test::ReadFile(stuck), QByteArray(250, 'x'));
+  EXPECT_EQ(QFile::permissions(stuck) & QFileDevice::WriteOwner, QFileDevice::Permissions());
 }
 
 }  // namespace

@@ -35,9 +35,8 @@ TEST(Catalogue, ListsTextFilesByNameWithoutTheExtension) {
 TEST(Catalogue, FolderWithoutHistoriesListsNothing) {
   test::TempFolder folder;
   folder.Write(QStringLiteral("notes.md"), "x");
-  EXPECT_TRUE(ListLotteries(folder.Path()).isEmpty());
-  EXPECT_TRUE(ListLotteries(folder.FilePath(QStringLiteral("no-such-folder"))).isEmpty());
-  EXPECT_TRUE(ListLotteries(QString()).isEmpty());
+  for (const QString& path : {folder.Path(), folder.FilePath(QStringLiteral("no-such-folder")), QString()})
+    EXPECT_TRUE(ListLotteries(path).isEmpty()) << path.toStdString();
 }
 
 TEST(SelectionFile, RoundTripsTheIndexInA46ByteRecord) {
@@ -65,9 +64,10 @@ TEST(SelectionFile, AReadOnlyFileIsStillRewritten) {
 
 TEST(SelectionFile, MissingShortOrGarbageFiles) {
   test::TempFolder folder;
-  EXPECT_FALSE(ReadSelectionIndex(folder.FilePath(QStringLiteral("missing.LTR"))).has_value());
-  EXPECT_FALSE(ReadSelectionIndex(folder.Write(QStringLiteral("short.LTR"), QByteArray(45, '\x01'))).has_value());
-  EXPECT_FALSE(ReadSelectionIndex(folder.MakeFolder(QStringLiteral("folder.LTR"))).has_value());
+  for (const QString& path :
+       {folder.FilePath(QStringLiteral("missing.LTR")), folder.MakeFolder(QStringLiteral("d.LTR")),
+        folder.Write(QStringLiteral("short.LTR"), QByteArray(45, '\x01'))})
+    EXPECT_FALSE(ReadSelectionIndex(path).has_value()) << path.toStdString();
   // A whole record of garbage yields whatever its last two bytes hold; the caller
   // falls back when the index is outside its list.
   EXPECT_EQ(ParseSelectionRecord(QByteArray(46, '\xFF')), qint16{-1});

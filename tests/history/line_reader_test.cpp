@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 namespace tombolix {
 namespace {
@@ -46,17 +47,6 @@ TEST(LineReader, ChunkedDeviceSplitsLinesAsTheBytesInMemoryDo) {
   }
 }
 
-TEST(LineReader, ACrLfSplitAcrossChunksEndsOneLine) {
-  // The CR is the last byte of the first chunk, its LF the first of the second.
-  const QByteArray text = "01/01/2024,1,2\r\n02/01/2024,3,4\r\n";
-  QBuffer device;
-  device.setData(text);
-  device.open(QIODevice::ReadOnly);
-  const LoadedHistory r = ReadHistory(device, text.indexOf('\r') + 1);
-  EXPECT_TRUE(r.accepted);
-  EXPECT_EQ(r.history.DrawCount, 2) << "an LF read as an empty line would end the history after one draw";
-}
-
 void ExpectSameHistory(const LoadedHistory& a, const LoadedHistory& b) {
   EXPECT_EQ(a.accepted, b.accepted);
   EXPECT_EQ(a.rejectedLine, b.rejectedLine);
@@ -64,9 +54,8 @@ void ExpectSameHistory(const LoadedHistory& a, const LoadedHistory& b) {
   EXPECT_EQ(a.history.PositionCount, b.history.PositionCount);
   EXPECT_EQ(a.history.DrawDate, b.history.DrawDate);
   EXPECT_EQ(a.history.Pos, b.history.Pos);
-  EXPECT_EQ(a.acceptance.ParesAlto, b.acceptance.ParesAlto);
-  EXPECT_EQ(a.acceptance.CompuestosAlto, b.acceptance.CompuestosAlto);
-  EXPECT_EQ(a.acceptance.ConsecutivosAlto, b.acceptance.ConsecutivosAlto);
+  EXPECT_EQ(std::tuple(a.acceptance.ParesAlto, a.acceptance.CompuestosAlto, a.acceptance.ConsecutivosAlto),
+            std::tuple(b.acceptance.ParesAlto, b.acceptance.CompuestosAlto, b.acceptance.ConsecutivosAlto));
 }
 
 // A device of `head` followed by `tailSize` bytes of `filler` made up as they
@@ -130,14 +119,20 @@ TEST(ReadHistory, StopsReadingAtTheLineThatEndsTheHistory) {
 TEST(ReadHistory, GivesWhatParsingTheSameBytesGivesInAnyChunkSize) {
   const QByteArray draws = QByteArray("01/01/2024,03,13,23,33,43,53\r\n").repeated(60) +
                            QByteArray("\xFF\xFE 02/01/2024,4,14,24,34,44,54\r").repeated(60);
-  for (const QByteArray& text : {draws, draws + "\n\r\n" + draws, draws + "2/1/24,1,2,x\r\n"}) {
-    for (const qsizetype chunk : {1, 2, 3, 31, 4096}) {
+  // The last case splits a CR LF between two chunks: an LF read as an empty line would end it after one draw.
+  const QByteArray two = "01/01/2024,1,2\r\n02/01/2024,3,4\r\n";
+  const std::pair<QByteArray, qsizetype> cases[] = {
+      {draws, 0}, {draws + "\n\r\n" + draws, 0}, {draws + "2/1/24,1,2,x\r\n", 0}, {two, two.indexOf('\r') + 1}};
+  for (const auto& [text, split] : cases) {
+    for (const qsizetype chunk : {qsizetype{1}, qsizetype{2}, qsizetype{3}, qsizetype{31}, qsizetype{4096}, split}) {
+      if (chunk == 0) continue;
       QBuffer device;
       device.setData(text);
       device.open(QIODevice::ReadOnly);
       ExpectSameHistory(ReadHistory(device, chunk), ParseHistory(text));
     }
   }
+  EXPECT_EQ(ParseHistory(two).history.DrawCount, 2);
 }
 
 }  // namespace

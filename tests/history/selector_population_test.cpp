@@ -1,28 +1,17 @@
 #include "history/selector_population.h"
 
+#include "analyses/analysis_fixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace tombolix {
 namespace {
 
-// A history of `draws` (numbers of positions 1..n) with the filler beyond n.
-History MakeHistory(const std::vector<std::vector<int>>& draws, int positionCount) {
-  History history;
-  history.PositionCount = static_cast<quint8>(positionCount);
-  for (const auto& draw : draws) {
-    history.DrawDate.append(QStringLiteral("01/01/2000"));
-    for (size_t p = 0; p < history.Pos.size(); ++p)
-      history.Pos[p].append(p < draw.size() ? static_cast<quint8>(draw[p]) : kFillerValue);
-    ++history.DrawCount;
-  }
-  return history;
-}
-
 // Draws whose first position takes `values` in turn (oldest first), the second fixed at 50.
 History SingleColumn(const std::vector<int>& values) {
   std::vector<std::vector<int>> draws;
   for (int v : values) draws.push_back({v, 50});
-  return MakeHistory(draws, 2);
+  return test::MakeHistory(2, draws);
 }
 
 std::vector<int> List(const SelectorPopulation& population, int k) {
@@ -52,8 +41,7 @@ TEST(FillSelectors, RareNumbersAreDroppedBelowTheAverageCountUnlessTheOffsetKeep
   EXPECT_EQ(strict.lists[1].front(), 20);
   const SelectorPopulation lenient = FillSelectors(HistoryView(h), 1);
   ASSERT_EQ(lenient.lists[1].size(), 40u);
-  EXPECT_EQ(lenient.lists[1][20], 40);
-  EXPECT_EQ(lenient.lists[1][39], 21);
+  EXPECT_EQ(std::pair(lenient.lists[1][20], lenient.lists[1][39]), std::pair(quint8{40}, quint8{21}));
 }
 
 TEST(FillSelectors, TheFilterStartsAtSixteenCandidatesWithTheAverageRoundedDown) {
@@ -83,8 +71,7 @@ TEST(FillSelectors, WindowIsTheLastHundredDrawsOfTheView) {
   EXPECT_EQ(shorter.FullListCount[1], 11);
   EXPECT_EQ(shorter.lists[1].front(), 77);
   const SelectorPopulation none = FillSelectors(HistoryView(h, 0), 0);
-  EXPECT_TRUE(none.lists[1].empty());
-  EXPECT_EQ(none.FullListCount[1], 0);
+  EXPECT_TRUE(none.lists[1].empty() && none.FullListCount[1] == 0);
 }
 
 TEST(FillSelectors, GroupingTags) {
@@ -107,7 +94,7 @@ TEST(FillSelectors, GroupingTags) {
       {"last position, lowest 3", {{5, 3}, {6, 9}}, 2, "0 1 100 100 100 100 100"},
   };
   for (const Case& c : cases) {
-    const History h = MakeHistory(c.draws, c.positions);
+    const History h = test::MakeHistory(c.positions, c.draws);
     const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
     QStringList tags;
     for (int k = 1; k <= 7; ++k) tags.append(population.tags[static_cast<size_t>(k)]);
