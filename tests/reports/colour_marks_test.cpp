@@ -135,9 +135,9 @@ TEST(ColourPasses, ProgressByGroupsAndAStopAtAnyPass) {
   CountingHooks free;
   EXPECT_EQ(ColourPasses(whole, {kSix, BoldRule::None, 98}, 1, free), AnalysisOutcome::Done);
   EXPECT_EQ(free.progress, (std::vector<std::pair<int, bool>>{{98, false}, {99, false}, {100, true}}));
-  // A stop found in the fourth pass: the report is left part-coloured and the
-  // outcome says so, whatever pass it came in.
-  for (int stopAfter = 0; stopAfter < 6; ++stopAfter) {
+  // A stop before or during any pass, the last one included, leaves the report
+  // part-coloured and the outcome says so.
+  for (int stopAfter = 0; stopAfter <= 6; ++stopAfter) {
     ReportText part(text);
     CountingHooks stopping;
     stopping.stopAfter = stopAfter;
