@@ -9,38 +9,33 @@
 namespace tombolix {
 namespace {
 
-QString Value(const QByteArray& bytes) { return ParseConfigurationValue(bytes); }
-
+// The first field of the first line, read as UTF-8; quotes may hold commas;
+// only the file's leading byte-order mark is skipped; invalid UTF-8 gives no value.
 TEST(ConfigurationValue, FirstFieldOfTheFirstLine) {
-  EXPECT_EQ(Value("D:\\Loterias,old\r\n"), QStringLiteral("D:\\Loterias"));
-  EXPECT_EQ(Value("/datos/loto\r\n/otra\r\n"), QStringLiteral("/datos/loto"));
-  EXPECT_EQ(Value("/datos/loto\n/otra"), QStringLiteral("/datos/loto"));
-  EXPECT_EQ(Value("/datos/loto\r/otra"), QStringLiteral("/datos/loto"));
-  EXPECT_EQ(Value("   /datos/mis loterias   ,x"), QStringLiteral("/datos/mis loterias"));
-  EXPECT_EQ(Value(""), QString());
-  EXPECT_EQ(Value("\r\n/otra\r\n"), QString());
-  EXPECT_EQ(Value(",/otra"), QString());
-}
-
-TEST(ConfigurationValue, QuotedValueMayHoldCommas) {
-  EXPECT_EQ(Value("\"/datos/a,b\",old\r\n"), QStringLiteral("/datos/a,b"));
-  EXPECT_EQ(Value("  \" /datos/a \" \r\n"), QStringLiteral("/datos/a"));
-  EXPECT_EQ(Value("\"/datos/sin cierre,x\r\n"), QStringLiteral("/datos/sin cierre,x"));
-  EXPECT_EQ(Value("\"\",x"), QString());
-}
-
-TEST(ConfigurationValue, ReadAsUtf8) {
-  EXPECT_EQ(Value("/datos/Loter\xC3\xAD"
-                  "as\r\n"),
-            QString::fromUtf8("/datos/Loterías"));
-  EXPECT_EQ(Value("\xEF\xBB\xBF/datos/loto\r\n"), QStringLiteral("/datos/loto"));
-  // Only the file's leading mark is skipped; a second one stays part of the value.
-  EXPECT_EQ(Value("\xEF\xBB\xBF\xEF\xBB\xBF  /loto  \r\n"), QStringLiteral("\uFEFF  /loto"));
-  // The same path in Windows-1252 is not valid UTF-8: no value at all.
-  EXPECT_EQ(Value("/datos/Loter\xED"
-                  "as\r\n"),
-            QString());
-  EXPECT_EQ(Value("/datos/\xC3"), QString());
+  const std::pair<QByteArray, QString> cases[] = {
+      {"D:\\Loterias,old\r\n", QStringLiteral("D:\\Loterias")},
+      {"/datos/loto\r\n/otra\r\n", QStringLiteral("/datos/loto")},
+      {"/datos/loto\n/otra", QStringLiteral("/datos/loto")},
+      {"/datos/loto\r/otra", QStringLiteral("/datos/loto")},
+      {"   /datos/mis loterias   ,x", QStringLiteral("/datos/mis loterias")},
+      {"", QString()},
+      {"\r\n/otra\r\n", QString()},
+      {",/otra", QString()},
+      {"\"/datos/a,b\",old\r\n", QStringLiteral("/datos/a,b")},
+      {"  \" /datos/a \" \r\n", QStringLiteral("/datos/a")},
+      {"\"/datos/sin cierre,x\r\n", QStringLiteral("/datos/sin cierre,x")},
+      {"\"\",x", QString()},
+      {"/datos/Loter\xC3\xAD"
+       "as\r\n",
+       QString::fromUtf8("/datos/Loterías")},
+      {"\xEF\xBB\xBF/datos/loto\r\n", QStringLiteral("/datos/loto")},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF  /loto  \r\n", QStringLiteral("\uFEFF  /loto")},
+      {"/datos/Loter\xED"
+       "as\r\n",
+       QString()},  // Windows-1252
+      {"/datos/\xC3", QString()},
+  };
+  for (const auto& [bytes, value] : cases) EXPECT_EQ(ParseConfigurationValue(bytes), value) << bytes.constData();
   EXPECT_EQ(Utf8ToAnsi(QByteArrayView()), QString());
   EXPECT_EQ(Utf8ToAnsi("\xE2\x82\xAC"), QString(QChar(0x20AC)));
 }
@@ -72,15 +67,14 @@ TEST_F(ReadConfigurationTest, UnwritableWhenTheFileCannotBeCreated) {
   EXPECT_FALSE(test::FileExists(bare.FilePath(QStringLiteral("Recursos/Tombolix.INI"))));
 }
 
-TEST_F(ReadConfigurationTest, ExistingFolderIsUsedWithoutTrailingSeparator) {
+// An existing folder is used without its trailing separator; a relative one
+// is taken from the program folder.
+TEST_F(ReadConfigurationTest, ExistingFolderIsUsed) {
   const QString folder = program.MakeFolder(QString::fromUtf8("Mis Loterías, 2024"));
   test::WriteFile(IniPath(), "\"" + folder.toUtf8() + "/\"\r\n");
   const ConfigurationResult result = ReadConfiguration(program.Path());
   EXPECT_EQ(result.status, ConfigurationStatus::Read);
   EXPECT_EQ(result.HistoryFolder, folder);
-}
-
-TEST_F(ReadConfigurationTest, RelativeValueIsTakenFromTheProgramFolder) {
   program.MakeFolder(QStringLiteral("datos/loto"));
   test::WriteFile(IniPath(), "datos/loto\r\n");
   EXPECT_EQ(ReadConfiguration(program.Path()).HistoryFolder, program.FilePath(QStringLiteral("datos/loto")));

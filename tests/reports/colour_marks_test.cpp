@@ -11,12 +11,11 @@ namespace tombolix {
 namespace {
 
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kGreen = MakeRgb(0, 192, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kGrey = MakeRgb(128, 128, 128);
 constexpr Rgb kPink = MakeRgb(255, 128, 128);
 
-// Counts the steps; asks to stop once `stopAfter` steps were taken.
+// Counts the steps and the progress shown; asks to stop once `stopAfter` steps were taken.
 class CountingHooks : public StepHooks {
  public:
   void Step() override {
@@ -24,35 +23,25 @@ class CountingHooks : public StepHooks {
     if (onStep) onStep();
   }
   bool StopRequested() const override { return stopAfter >= 0 && steps >= stopAfter; }
+  void Progress(int percent, bool last) override { progress.push_back({percent, last}); }
   int steps = 0;
   int stopAfter = -1;
   std::function<void()> onStep;
+  std::vector<std::pair<int, bool>> progress;
 };
 
-// One letter per colour: '.' the default, w white, r red, n green, b blue,
-// g grey, l light grey, p pink, v violet (light blue).
-char Letter(Rgb colour) {
-  const std::pair<Rgb, char> letters[] = {{kDefaultTextColour, '.'},
-                                          {kWhite, 'w'},
-                                          {kRed, 'r'},
-                                          {kGreen, 'n'},
-                                          {kBlue, 'b'},
-                                          {kGrey, 'g'},
-                                          {MakeRgb(224, 224, 224), 'l'},
-                                          {kPink, 'p'},
-                                          {MakeRgb(128, 128, 255), 'v'}};
-  for (const auto& [rgb, letter] : letters) {
-    if (rgb == colour) return letter;
-  }
-  return '?';
-}
-
-// One letter per character, upper case when bold ('*' for an untouched bold character).
+// One letter per character: '.' the default, w white, r red, b blue, g grey,
+// p pink; upper case when bold ('*' for an untouched bold character).
 std::string Paint(const ReportText& report) {
+  const std::pair<Rgb, char> letters[] = {
+      {kDefaultTextColour, '.'}, {kWhite, 'w'}, {kRed, 'r'}, {kBlue, 'b'}, {kGrey, 'g'}, {kPink, 'p'}};
   std::string out;
   for (int i = 0; i < report.Length(); ++i) {
     const CharStyle s = report.StyleAt(i);
-    const char c = Letter(s.colour);
+    char c = '?';
+    for (const auto& [rgb, letter] : letters) {
+      if (rgb == s.colour) c = letter;
+    }
     out += !s.bold ? c : c == '.' ? '*' : static_cast<char>(c - 'a' + 'A');
   }
   return out;
@@ -60,45 +49,37 @@ std::string Paint(const ReportText& report) {
 
 std::string Dots(int n) { return std::string(static_cast<size_t>(n), '.'); }
 
-TEST(ColourMarks, PaintsEachItemAndHidesItsMark) {
-  ReportText report(QStringLiteral("07% -->  3\r\n12# -->  1\r\n33% -->  0"));
-  report.SetCaret(5);
-  CountingHooks hooks;
-  ColourMarks(report, QLatin1Char('%'), kRed, false, hooks);
-  EXPECT_EQ(Paint(report), "rrw" + Dots(7) + ".." + Dots(10) + ".." + "rrw" + Dots(7));
-  EXPECT_EQ(hooks.steps, 2);  // once per mark
-  EXPECT_EQ(report.Caret(), 0);
-}
-
-TEST(ColourMarks, MarksRightAtTheStartOfTheText) {
-  // A mark needs two characters in front of it: at 0 and 1 there is nothing to paint.
-  ReportText report(QStringLiteral("%a%bc%"));
-  CountingHooks hooks;
-  ColourMarks(report, QLatin1Char('%'), kRed, false, hooks);
-  EXPECT_EQ(Paint(report), "rrwrrw");  // the marks at 2 and 5; the one at 0 is painted as an item
-  EXPECT_EQ(hooks.steps, 2);
-}
-
-TEST(ColourMarks, MarksInsideTheDateOfADrawLineAreSkipped) {
-  const QString text = QStringLiteral(
-      "2023-01-07   05-12+\r\n"
-      "1-2-23       01-02-\r\n"  // a short date padded with spaces
-      "09-10-11-12-\r\n");       // no date column here: every "-" is a mark
-  ReportText report(text);
-  CountingHooks hooks;
-  ColourMarks(report, QLatin1Char('-'), kBlue, false, hooks);
-  EXPECT_EQ(Paint(report), Dots(13) + "bbw..." + ".." + Dots(13) + "bbwbbw" + ".." + "bbwbbwbbwbbw" + "..");
-  EXPECT_EQ(hooks.steps, 7);
-}
-
-TEST(ColourMarks, APassWithoutItsMarkChangesNothingButTheCaret) {
-  ReportText report(QStringLiteral("2023-01-07   05&12&\r\n"));
-  report.SetCaret(9);
-  CountingHooks hooks;
-  ColourMarks(report, QLatin1Char('+'), kBlue, true, hooks);
-  EXPECT_EQ(Paint(report), Dots(report.Length()));
-  EXPECT_EQ(hooks.steps, 0);
-  EXPECT_EQ(report.Caret(), 0);
+// Each item is painted and its mark hidden in white; a mark needs two
+// characters in front of it; marks inside a draw's date are skipped. The
+// caret always ends at 0.
+TEST(ColourMarks, PaintsItemsHidesMarksAndSkipsDates) {
+  struct Case {
+    QString text;
+    char16_t mark;
+    Rgb colour;
+    std::string paint;
+    int steps;
+  };
+  const Case cases[] = {
+      {QStringLiteral("07% -->  3\r\n12# -->  1\r\n33% -->  0"), u'%', kRed,
+       "rrw" + Dots(7) + ".." + Dots(10) + ".." + "rrw" + Dots(7), 2},
+      {QStringLiteral("%a%bc%"), u'%', kRed, "rrwrrw", 2},
+      {QStringLiteral("2023-01-07   05-12+\r\n"
+                      "1-2-23       01-02-\r\n"  // a short date padded with spaces
+                      "09-10-11-12-\r\n"),       // no date column: every "-" is a mark
+       u'-', kBlue, Dots(13) + "bbw..." + ".." + Dots(13) + "bbwbbw" + ".." + "bbwbbwbbwbbw" + "..", 7},
+      {QStringLiteral("2023-01-07   05&12&\r\n"), u'+', kBlue, Dots(21), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    ReportText report(c.text);
+    report.SetCaret(5);
+    CountingHooks hooks;
+    ColourMarks(report, QChar(c.mark), c.colour, false, hooks);
+    EXPECT_EQ(Paint(report), c.paint);
+    EXPECT_EQ(hooks.steps, c.steps);
+    EXPECT_EQ(report.Caret(), 0);
+  }
 }
 
 TEST(ColourMarks, AStopRequestOrANewTextWhileYieldingEndsThePass) {
@@ -143,27 +124,7 @@ TEST(ColourPasses, PassOrderAndBoldRule) {
   ReportText repeated(QStringLiteral("2023-01-07   05&12+12-\r\n"));
   EXPECT_EQ(ColourPasses(repeated, {kRepeated, BoldRule::PlusMark, -1}, 3, NoHooks()), AnalysisOutcome::Done);
   EXPECT_EQ(Paint(repeated), Dots(13) + "ggwBBwppw" + "..");
-  // Labels first, then the thirds.
-  constexpr MarkPass kThirds[]{{QChar(u'B'), kGrey}, {QChar(u'%'), kRed}, {QChar(u'#'), kBlue}};
-  ReportText frequency(QStringLiteral("B1\r\n07% -->  3\r\n09# -->  1"));
-  ColourPasses(frequency, {kThirds, BoldRule::None, -1}, 1, NoHooks());
-  EXPECT_EQ(Paint(frequency), "gg.." + std::string("rrw") + Dots(7) + ".." + "bbw" + Dots(7));
-  EXPECT_EQ(frequency.Caret(), 0);
 }
-
-// Hooks that count the marks coloured, record progress and ask to stop after `stopAfter` steps.
-class StoppingHooks : public StepHooks {
- public:
-  explicit StoppingHooks(int stopAfter) : stopAfter_(stopAfter) {}
-  void Step() override { ++steps; }
-  bool StopRequested() const override { return steps >= stopAfter_; }
-  void Progress(int percent, bool last) override { progress.push_back({percent, last}); }
-  int steps = 0;
-  std::vector<std::pair<int, bool>> progress;
-
- private:
-  int stopAfter_;
-};
 
 TEST(ColourPasses, ProgressByGroupsAndAStopAtAnyPass) {
   // Six passes from 98 %: groups of two show 98, 99 and 100 (the last).
@@ -171,14 +132,15 @@ TEST(ColourPasses, ProgressByGroupsAndAStopAtAnyPass) {
                             {QChar(u'd'), kBlue}, {QChar(u'e'), kRed}, {QChar(u'f'), kRed}};
   const QString text = QStringLiteral("01a02b03c04d05e06f");
   ReportText whole(text);
-  StoppingHooks free(1000);
+  CountingHooks free;
   EXPECT_EQ(ColourPasses(whole, {kSix, BoldRule::None, 98}, 1, free), AnalysisOutcome::Done);
   EXPECT_EQ(free.progress, (std::vector<std::pair<int, bool>>{{98, false}, {99, false}, {100, true}}));
-  // A stop found in the fourth pass: the report is left part-coloured and the
-  // outcome says so, whatever pass it came in.
-  for (int stopAfter = 0; stopAfter < 6; ++stopAfter) {
+  // A stop before or during any pass, the last one included, leaves the report
+  // part-coloured and the outcome says so.
+  for (int stopAfter = 0; stopAfter <= 6; ++stopAfter) {
     ReportText part(text);
-    StoppingHooks stopping(stopAfter);
+    CountingHooks stopping;
+    stopping.stopAfter = stopAfter;
     EXPECT_EQ(ColourPasses(part, {kSix, BoldRule::None, -1}, 1, stopping), AnalysisOutcome::Stopped) << stopAfter;
     EXPECT_EQ(stopping.steps, stopAfter);
     EXPECT_TRUE(stopping.progress.empty());

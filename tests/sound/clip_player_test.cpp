@@ -25,18 +25,18 @@ TEST_F(ClipPlayerTest, PrefersMp3AndFallsBackToWav) {
   EXPECT_EQ(device.played, (QStringList{Clip(QStringLiteral("KiRVA-4.wav")), Clip(QStringLiteral("KiRVA-11.mp3"))}));
 }
 
+// A playing or paused clip is never overlapped, nor even closed.
 TEST_F(ClipPlayerTest, NeverOverlapsAPlayingOrPausedClip) {
   folder.Write(QStringLiteral("KiRVA/KiRVA-6.mp3"), "ID3");
   device.stateAfterPlay = MediaDevice::State::Playing;
-  player.PlayClip(6);
-  player.PlayClip(6);
-  EXPECT_EQ(device.played.size(), 1);
-  EXPECT_EQ(device.opened.size(), 1);  // the playing clip was not even closed
-  device.state = MediaDevice::State::Paused;
-  player.PlayClip(6);
-  EXPECT_EQ(device.opened.size(), 1);
-  device.state = MediaDevice::State::Stopped;
-  player.PlayClip(6);
+  for (const MediaDevice::State state : {MediaDevice::State::Playing, MediaDevice::State::Paused}) {
+    player.PlayClip(6);
+    device.state = state;
+    player.PlayClip(6);
+    EXPECT_EQ(device.opened.size(), 1);
+    device.state = MediaDevice::State::Stopped;
+    device.opened.clear();
+  }
   EXPECT_EQ(device.played.size(), 2);
 }
 
@@ -44,8 +44,6 @@ TEST_F(ClipPlayerTest, MissingFilesAndSwitchedOffPlayNothing) {
   player.PlayClip(12);
   EXPECT_EQ(device.opened, QStringList{Clip(QStringLiteral("KiRVA-12.wav"))});
   EXPECT_TRUE(device.played.isEmpty());
-  EXPECT_EQ(device.CurrentState(), MediaDevice::State::Stopped);
-
   folder.Write(QStringLiteral("KiRVA/KiRVA-12.mp3"), "ID3");
   player.SetEnabled(false);
   player.PlayClip(12);
