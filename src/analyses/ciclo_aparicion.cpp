@@ -29,23 +29,23 @@ std::array<CycleCounts, 256> ScanCycles(const HistoryView& view, int p) {
   return counts;
 }
 
+std::vector<ValueLine> CycleLines(const HistoryView& view, const SelectorLists& lists, int p) {
+  const std::array<CycleCounts, 256> counts = ScanCycles(view, p);
+  const std::vector<quint8>& list = lists[static_cast<size_t>(p)];
+  const int n = static_cast<int>(list.size());
+  std::vector<ValueLine> lines;
+  for (int r = 1; r <= n; ++r) {
+    const quint8 value = list[static_cast<size_t>(r - 1)];
+    const CycleCounts& c = counts[value];
+    if (c.appearances > 0) lines.push_back({value, RankClass(r, n), c.AverageCycle()});
+  }
+  return lines;
+}
+
 void CicloAparicion(const HistoryView& view, const SelectorLists& lists, ReportText& report, StepHooks& hooks) {
   for (int p = 1; p <= view.PositionCount; ++p) {
     hooks.Step();
-    const std::array<CycleCounts, 256> counts = ScanCycles(view, p);
-    QString text = QStringLiteral("B") + QString::number(p);
-    const std::vector<quint8>& list = lists[static_cast<size_t>(p)];
-    const int n = static_cast<int>(list.size());
-    for (int r = 1; r <= n; ++r) {
-      const quint8 value = list[static_cast<size_t>(r - 1)];
-      const CycleCounts& c = counts[value];
-      if (c.appearances == 0) continue;
-      text.append(kCrLf);
-      AppendValueLine(text, value, RankClass(r, n), c.AverageCycle());
-    }
-    text.append(kCrLf);
-    text.append(kCrLf);
-    report.Append(text);
+    AppendValueBlock(report, p, CycleLines(view, lists, p));
   }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "reports/step_hooks.h"
+#include "analyses/report_lines.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 #include <array>
 
@@ -27,5 +28,8 @@ std::array<CycleCounts, 256> ScanCycles(const HistoryView& view, int p);
 // class and average cycle ("07% -->  5"); positions are separated by an empty
 // line. One step per position.
 void CicloAparicion(const HistoryView& view, const SelectorLists& lists, ReportText& report, StepHooks& hooks);
+
+// The value lines of position p of that report: candidate, rank class, average cycle.
+std::vector<ValueLine> CycleLines(const HistoryView& view, const SelectorLists& lists, int p);
 
 }  // namespace tombolix

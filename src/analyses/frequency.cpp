@@ -35,22 +35,24 @@ class FrequencyClassifier : public ReplayClassifier {
 
 }  // namespace
 
+std::vector<ValueLine> FrequencyLines(const HistoryView& view, const SelectorLists& lists, int k) {
+  std::array<int, 256> counts{};
+  for (int d = view.DrawCount, oldest = view.WindowStart(kRecentDraws); d >= oldest; --d) ++counts[view.P(k, d)];
+  const std::vector<quint8>& list = lists[static_cast<size_t>(k)];
+  const int n = static_cast<int>(list.size());
+  std::vector<ValueLine> lines;
+  lines.reserve(list.size());
+  for (int i = 0; i < n; ++i) {
+    const quint8 value = list[static_cast<size_t>(i)];
+    lines.push_back({value, RankClass(i + 1, n), counts[value]});
+  }
+  return lines;
+}
+
 void ComputeFrequency(const HistoryView& view, const SelectorLists& lists, ReportText& report, StepHooks& hooks) {
-  const int oldest = view.WindowStart(kRecentDraws);
   for (int k = 1; k <= view.PositionCount; ++k) {
     hooks.Step();
-    std::array<int, 256> counts{};
-    for (int d = view.DrawCount; d >= oldest; --d) ++counts[view.P(k, d)];
-    QString text = QStringLiteral("B") + QString::number(k);
-    const std::vector<quint8>& list = lists[static_cast<size_t>(k)];
-    const int n = static_cast<int>(list.size());
-    for (int i = 0; i < n; ++i) {
-      text.append(kCrLf);
-      AppendValueLine(text, list[static_cast<size_t>(i)], RankClass(i + 1, n), counts[list[static_cast<size_t>(i)]]);
-    }
-    text.append(kCrLf);
-    text.append(kCrLf);
-    report.Append(text);
+    AppendValueBlock(report, k, FrequencyLines(view, lists, k));
   }
 }
 

@@ -2,10 +2,11 @@
 
 #include "analyses/analysis_arrays.h"
 #include "analyses/replay_map.h"
-#include "reports/step_hooks.h"
+#include "analyses/report_lines.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 namespace tombolix {
 
@@ -14,6 +15,9 @@ namespace tombolix {
 // came out at that position in the last 100 draws ("07% -->  14"); positions are
 // separated by an empty line. One step per position.
 void ComputeFrequency(const HistoryView& view, const SelectorLists& lists, ReportText& report, StepHooks& hooks);
+
+// The value lines of position k of that report: candidate, rank class, count.
+std::vector<ValueLine> FrequencyLines(const HistoryView& view, const SelectorLists& lists, int k);
 
 // Collect mode: copies the selector lists of positions 1..positionCount into
 // `ranking` in rank order, each followed by the spare element; the other

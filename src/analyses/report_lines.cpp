@@ -25,6 +25,17 @@ void AppendValueLine(QString& out, int value, QChar mark, int number) {
   out.append(QString::number(number));
 }
 
+void AppendValueBlock(ReportText& report, int k, const std::vector<ValueLine>& lines) {
+  QString text = QStringLiteral("B") + QString::number(k);
+  for (const ValueLine& line : lines) {
+    text.append(kCrLf);
+    AppendValueLine(text, line.value, line.mark, line.number);
+  }
+  text.append(kCrLf);
+  text.append(kCrLf);
+  report.Append(text);
+}
+
 void AppendDrawLineStart(QString& out, const QString& date) {
   out.append(date.leftJustified(kDrawLineDateWidth, u' ', true));
   out.append(QLatin1String("   "));

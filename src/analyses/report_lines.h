@@ -1,11 +1,14 @@
 #pragma once
 
 #include "history/history.h"
+#include "reports/report_text.h"
 
 #include <QChar>
 #include <QLatin1String>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace tombolix {
 
@@ -25,6 +28,16 @@ void AppendTwoDigits(QString& out, int v);
 
 // Appends a value line: the value as two digits, its mark, " -->  " and a number ("07% -->  14").
 void AppendValueLine(QString& out, int value, QChar mark, int number);
+
+// One value line as data: what the report prints and a chart draws.
+struct ValueLine {
+  int value = 0;
+  QChar mark;
+  int number = 0;
+};
+
+// Appends a position's block: "B<k>", its value lines, and an empty line.
+void AppendValueBlock(ReportText& report, int k, const std::vector<ValueLine>& lines);
 
 // Draw lines: the 10-character date, three spaces, then per position the number
 // as two digits and its mark; the mark of position k is character 13 + 3k (1-based).

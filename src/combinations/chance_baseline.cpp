@@ -87,6 +87,10 @@ ChanceFigures Simulate(const HitTable& table, const Candidates& candidates, int 
     successes.push_back(result.successTotal);
   }
   ChanceFigures figures;
+  for (const int hit : hitDraws) {
+    if (hit >= static_cast<int>(figures.hitDrawsHistogram.size())) figures.hitDrawsHistogram.resize(static_cast<size_t>(hit) + 1);
+    ++figures.hitDrawsHistogram[static_cast<size_t>(hit)];
+  }
   Summarise(std::move(hitDraws), figures.meanHitDraws, figures.lowHitDraws, figures.highHitDraws);
   Summarise(std::move(successes), figures.meanSuccesses, figures.lowSuccesses, figures.highSuccesses);
   for (const double p : LaneProbabilities(table, candidates)) {

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace tombolix {
 
 // What random lists of one kind scored on the tested draws.
@@ -19,6 +21,8 @@ struct ChanceFigures {
   int highSuccesses = 0;
   double expectedHitDraws = 0;   // exact expectation for a random list
   double expectedSuccesses = 0;  // exact expectation for a random list
+  // How many random lists hit each number of draws (index: draws hit).
+  std::vector<int> hitDrawsHistogram;
 };
 
 // A back-tested list against chance, on the same draws with the same hit rule.

@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace tombolix {
 
 namespace {
@@ -32,6 +34,18 @@ QString HtmlColour(Rgb colour) {
       .arg(RedOf(colour), 2, 16, QLatin1Char('0'))
       .arg(GreenOf(colour), 2, 16, QLatin1Char('0'))
       .arg(BlueOf(colour), 2, 16, QLatin1Char('0'));
+}
+
+// One <span> per run, the text escaped.
+void AppendHtmlRuns(QString& out, const LfReport& lf) {
+  for (const StyleRun& run : lf.runs) {
+    out += QStringLiteral("<span style=\"color: %1%2\">")
+               .arg(HtmlColour(run.style.colour), run.style.bold ? QStringLiteral("; font-weight: bold") : QString());
+    QString part = lf.text.mid(run.start, run.length);
+    for (QChar& c : part) c = Printable(c);
+    out += part.toHtmlEscaped();
+    out += QLatin1String("</span>");
+  }
 }
 
 }  // namespace
@@ -71,14 +85,7 @@ QString ExportHtml(const ReportText& report, const QString& title) {
                     "pre { font-family: \"Courier New\", Courier, monospace; font-weight: bold; "
                     "font-size: 15pt; color: #404040; }\n</style>\n</head>\n<body>\n<pre>")
                     .arg(title.toHtmlEscaped());
-  for (const StyleRun& run : lf.runs) {
-    out += QStringLiteral("<span style=\"color: %1%2\">")
-               .arg(HtmlColour(run.style.colour), run.style.bold ? QStringLiteral("; font-weight: bold") : QString());
-    QString part = lf.text.mid(run.start, run.length);
-    for (QChar& c : part) c = Printable(c);
-    out += part.toHtmlEscaped();
-    out += QLatin1String("</span>");
-  }
+  AppendHtmlRuns(out, lf);
   out += QLatin1String("</pre>\n</body>\n</html>\n");
   return out;
 }
@@ -96,6 +103,33 @@ QString ExportJson(const ReportText& report, int pane) {
   const QJsonObject root{
       {QStringLiteral("pane"), pane}, {QStringLiteral("text"), lf.text}, {QStringLiteral("runs"), runs}};
   return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+}
+
+ReportCopy CopyReport(const ReportText& report, int start, int length) {
+  start = std::clamp(start, 0, report.Length());
+  length = std::clamp(length, 0, report.Length() - start);
+  const std::vector<StyleRun> runs = report.Runs(start, length);
+  QString text = report.Text().mid(start, length);
+  for (const StyleRun& run : runs) {
+    if (run.style.colour != kWhite) continue;
+    // A hidden mark: a blank in the copy (line breaks stay line breaks).
+    for (int i = run.start; i < run.start + run.length; ++i) {
+      if (text.at(i) != u'\r' && text.at(i) != u'\n') text[i] = u' ';
+    }
+  }
+  ReportText blanked(std::move(text));
+  for (const StyleRun& run : runs) {
+    if (run.style.colour != kWhite) blanked.SetStyle(run.start, run.length, run.style);
+  }
+  const LfReport lf = ToLfReport(blanked);
+  ReportCopy copy;
+  copy.plain = lf.text;
+  for (QChar& c : copy.plain) c = Printable(c);
+  copy.html = QStringLiteral(
+      "<pre style=\"font-family: 'Courier New', Courier, monospace; font-weight: bold; color: #404040\">");
+  AppendHtmlRuns(copy.html, lf);
+  copy.html += QLatin1String("</pre>");
+  return copy;
 }
 
 QString ExportReport(const ReportText& report, int pane, ExportFormat format, const QString& title) {

@@ -36,6 +36,16 @@ QString ExportHtml(const ReportText& report, const QString& title);
 // text and no two neighbours share a style.
 QString ExportJson(const ReportText& report, int pane);
 
+// A part of a report for the clipboard, [start, start + length) of its text
+// (clipped): the plain text with LF line breaks and an HTML fragment with its
+// colours. A hidden mark (painted white) becomes a space in both, so the
+// columns stay aligned wherever the copy is pasted.
+struct ReportCopy {
+  QString plain;
+  QString html;
+};
+ReportCopy CopyReport(const ReportText& report, int start, int length);
+
 // The report of `pane` in `format`; `title` is used by the HTML page only.
 QString ExportReport(const ReportText& report, int pane, ExportFormat format, const QString& title);
 

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "ui/chance_dialog.h"
+#include "ui/pane_context_menu.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 
@@ -8,8 +8,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenu>
-#include <QRandomGenerator>
 #include <QScreen>
 
 namespace tombolix {
@@ -127,20 +125,14 @@ void MainWindow::BuildResultsFrame() {
     pane->setObjectName(QStringLiteral("RtfReporte%1").arg(i));
     panes_[static_cast<size_t>(i)] = pane;
   }
-  // The back-test offers its comparison with chance.
-  ReportPaneView* backTest = panes_[Pane::GeneradorM1];
-  backTest->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(backTest, &QWidget::customContextMenuRequested, this, [this, backTest](const QPoint& at) {
-    QMenu menu(backTest);
-    QAction* compare = menu.addAction(QStringLiteral("Comparar con el azar…"));
-    compare->setEnabled(!app_.Model().busy);
-    if (menu.exec(backTest->mapToGlobal(at)) != compare) return;
-    constexpr int kRandomLists = 1000;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto texts = app_.CompareListWithChanceTexts(kRandomLists, QRandomGenerator::global()->generate());
-    QApplication::restoreOverrideCursor();
-    if (texts) ShowChanceDialog(this, texts->sentence, texts->table);
-  });
+  // Every report pane has a context menu: copy, save, print, chart, chance.
+  for (int i = 0; i < kPaneCount; ++i) {
+    ReportPaneView* pane = panes_[static_cast<size_t>(i)];
+    pane->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane, &QWidget::customContextMenuRequested, this, [this, pane, i](const QPoint& at) {
+      RunPaneContextMenu(app_, *pane, i, pane->mapToGlobal(at));
+    });
+  }
   // The background pane covers the reports while it is shown (during long computations).
   fondo_ = new ReportPaneView(results_);
   fondo_->setGeometry(panePlace);

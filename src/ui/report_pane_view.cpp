@@ -134,6 +134,13 @@ int ReportPaneView::BlockOfOffset(int reportOffset) const {
   return std::max(0, static_cast<int>(it - blockStarts_.begin()) - 1);
 }
 
+int ReportPaneView::ReportOffset(int documentPosition) const {
+  const QTextBlock block = document()->findBlock(documentPosition);
+  if (!block.isValid() || blockStarts_.empty()) return drawnLength_;
+  const auto b = std::min(static_cast<size_t>(block.blockNumber()), blockStarts_.size() - 1);
+  return std::min(blockStarts_[b] + documentPosition - block.position(), drawnLength_);
+}
+
 int ReportPaneView::DocumentPosition(int reportOffset) const {
   const int b = BlockOfOffset(reportOffset);
   const QTextBlock block = document()->findBlockByNumber(b);

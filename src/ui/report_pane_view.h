@@ -28,6 +28,8 @@ class ReportPaneView : public QPlainTextEdit {
 
   // The document position of a character offset of the report text.
   int DocumentPosition(int reportOffset) const;
+  // The report-text offset of a document position (its inverse).
+  int ReportOffset(int documentPosition) const;
 
   // What the last draws did, for tests and measurements.
   struct DrawCounts {

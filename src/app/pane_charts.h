@@ -1,0 +1,44 @@
+#pragma once
+
+#include "reports/report_text.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tombolix {
+
+class TombolixApp;
+
+// A chart of a report, as data the view draws: one tab per position (or per
+// kind of random list), each a row of labelled bars.
+struct ChartBar {
+  QString label;
+  int height = 0;
+  Rgb colour = kDefaultTextColour;
+};
+
+struct ChartTab {
+  QString name;
+  QString xTitle;
+  QString yTitle;
+  QString note;  // a line under the chart; may be empty
+  std::vector<ChartBar> bars;
+};
+
+struct PaneChart {
+  QString title;
+  std::vector<ChartTab> tabs;
+};
+
+// Whether the pane has a chart: the frequency, the cycle of appearance and the
+// back-test's comparison with chance.
+bool PaneHasChart(int pane);
+
+// The chart of a pane that holds its report, from the same computations the
+// report was written from (the back-test's from `randomLists` random lists
+// drawn with `seed`); nothing while busy, for a pane without a chart or report.
+std::optional<PaneChart> ChartOfPane(const TombolixApp& app, int pane, int randomLists, quint32 seed);
+
+}  // namespace tombolix

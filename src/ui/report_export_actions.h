@@ -1,0 +1,37 @@
+#pragma once
+
+#include "reports/report_text.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+
+namespace tombolix {
+
+// What the context menu of a report pane does with its report. Everything is
+// made from the report model, as the report tool's exports are, so the window,
+// the tool and the saved files agree. Files are written whole or not at all.
+
+// Puts [start, start + length) of the report on the clipboard, as rich text
+// with its colours and as plain text, hidden marks as spaces.
+void CopyReportPart(const ReportText& report, int start, int length);
+
+// Asks where to save and writes the report as a standalone HTML page, or as a
+// PDF; `suggestedName` is the file name offered. A failure is told in a box.
+void SaveReportAsHtml(QWidget* parent, const ReportText& report, const QString& title, const QString& suggestedName);
+void SaveReportAsPdf(QWidget* parent, const ReportText& report, const QString& title, const QString& suggestedName);
+
+// Shows a print preview whose Print button opens the print dialog; without a
+// printer installed it says so and offers nothing to print to.
+void PrintReport(QWidget* parent, const ReportText& report, const QString& title);
+
+// The PDF bytes of a report: A4, the report's font at a size that keeps its
+// columns on the page. Empty when the PDF could not be made.
+QByteArray ReportPdf(const ReportText& report, const QString& title);
+
+// Writes `bytes` to `path` through a QSaveFile: the file is whole or untouched.
+// Returns the reason in Spanish when it could not, empty when it did.
+QString WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+}  // namespace tombolix
