@@ -4,7 +4,7 @@
 set -euo pipefail
 what=${1:-test}
 
-packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
+packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
   fonts-liberation)
 case "$what" in

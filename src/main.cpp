@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -33,6 +35,13 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tombolix"));
   QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication::setWindowIcon(tombolix::ProgramIcon());
+  // The program speaks Spanish, so Qt's own dialogs (files, printing) do too
+  // when Qt's Spanish translation is installed.
+  QTranslator qtSpanish;
+  if (qtSpanish.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtSpanish);
+  }
 
   // The program works in its own folder: the current directory, which its
   // launcher sets.

@@ -51,9 +51,10 @@ ChartTab BaselineTab(const ChanceBaseline& baseline, const ChanceFigures& figure
   for (int i = first; i <= last; ++i) {
     const int count =
         i < static_cast<int>(figures.hitDrawsHistogram.size()) ? figures.hitDrawsHistogram[static_cast<size_t>(i)] : 0;
+    if (i == baseline.listHitDraws) tab.markedBar = static_cast<int>(tab.bars.size());
     tab.bars.push_back({QString::number(i), count, i == baseline.listHitDraws ? kListRed : kBarGrey});
   }
-  tab.note = QStringLiteral("En rojo, su lista: acertó ") + SpanishCount(baseline.listHitDraws) +
+  tab.note = QStringLiteral("La línea roja es su lista: acertó ") + SpanishCount(baseline.listHitDraws) +
              QStringLiteral(" sorteos. Las barras grises cuentan las ") + SpanishCount(baseline.randomLists) +
              QStringLiteral(" listas al azar del mismo tamaño según los sorteos que acertaron.");
   return tab;

@@ -25,6 +25,7 @@ struct ChartTab {
   QString yTitle;
   QString note;  // a line under the chart; may be empty
   std::vector<ChartBar> bars;
+  int markedBar = -1;  // a bar to point out with a line (the back-test's own list), -1 none
 };
 
 struct PaneChart {

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedBarSeries>
@@ -84,6 +85,16 @@ QWidget* MakeChartView(const ChartTab& tab, QWidget* parent) {
   chart->addAxis(yAxis, Qt::AlignLeft);
   series->attachAxis(xAxis);
   series->attachAxis(yAxis);
+  if (tab.markedBar >= 0) {
+    // A red line through the marked category, visible even where no bar stands.
+    auto* marker = new QLineSeries;
+    marker->append(tab.markedBar, 0);
+    marker->append(tab.markedBar, yAxis->max());
+    marker->setPen(QPen(ToColor(MakeRgb(255, 0, 0)), 3));
+    chart->addSeries(marker);
+    marker->attachAxis(xAxis);
+    marker->attachAxis(yAxis);
+  }
   auto* view = new QChartView(chart, parent);
   view->setRenderHint(QPainter::Antialiasing);
   return view;

@@ -50,6 +50,11 @@ std::unique_ptr<QTextDocument> ReportDocument(const ReportText& report, const QS
   doc->setDefaultFont(font);
   QTextCursor cursor(doc.get());
   cursor.beginEditBlock();
+  // The report's name heads the first page.
+  QTextCharFormat heading;
+  heading.setFontPointSize(size + 2);
+  heading.setFontWeight(QFont::Bold);
+  cursor.insertText(title + QStringLiteral("\n\n"), heading);
   for (const StyleRun& run : lf.runs) {
     QTextCharFormat format;
     format.setForeground(QColor(RedOf(run.style.colour), GreenOf(run.style.colour), BlueOf(run.style.colour)));

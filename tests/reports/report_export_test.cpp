@@ -80,5 +80,20 @@ TEST(ReportExport, HtmlIsAStandalonePageWithEscapedText) {
   EXPECT_FALSE(html.contains(QLatin1Char('\r')));
 }
 
+// A copy hides the marks as spaces in both forms, keeps the colours of what it
+// holds, and takes exactly the part asked for, clipped to the report.
+TEST(ReportExport, CopyBlanksHiddenMarksAndKeepsColours) {
+  const ReportCopy whole = CopyReport(TwoLines(), 0, 1000);
+  EXPECT_EQ(whole.plain, QStringLiteral("07  -->  3\n12  -->  1\n"));
+  EXPECT_TRUE(whole.html.contains(QStringLiteral("<span style=\"color: #ff0000; font-weight: bold\">07</span>")));
+  EXPECT_FALSE(whole.html.contains(QLatin1Char('%')));
+  EXPECT_FALSE(whole.html.contains(QStringLiteral("#ffffff")));
+
+  const ReportCopy part = CopyReport(TwoLines(), 12, 3);  // "12#" of the second line
+  EXPECT_EQ(part.plain, QStringLiteral("12 "));
+  EXPECT_TRUE(part.html.contains(QStringLiteral("<span style=\"color: #0000ff\">12</span>")));
+  EXPECT_TRUE(CopyReport(TwoLines(), -5, 0).plain.isEmpty());
+}
+
 }  // namespace
 }  // namespace tombolix

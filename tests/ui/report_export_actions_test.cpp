@@ -1,0 +1,46 @@
+#include "ui/report_export_actions.h"
+#include "support/test_files.h"
+#include "ui/report_pane_view.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace tombolix {
+namespace {
+
+// A selection in the pane maps back to the report offsets it shows, on both
+// sides of every CR LF, so a copy takes exactly the selected characters.
+TEST(ReportExportActions, SelectionMapsBackToReportOffsets) {
+  ReportText report(QStringLiteral("B1\r\n07% -->  3\r\n\r\n12# -->  1"));
+  ReportPaneView pane;
+  pane.Draw(report);
+  for (int offset = 0; offset <= report.Length(); ++offset) {
+    if (offset > 0 && report.Text().at(offset - 1) == u'\r') continue;  // inside a CR LF
+    EXPECT_EQ(pane.ReportOffset(pane.DocumentPosition(offset)), offset) << offset;
+  }
+}
+
+TEST(ReportExportActions, PdfOfALongReportAndWholeFileWrites) {
+  QString text;
+  for (int i = 0; i < 2000; ++i) text += QStringLiteral("%1% -->  %2\r\n").arg(i % 100, 2, 10, QLatin1Char('0')).arg(i);
+  ReportText report(text);
+  report.SetColour(0, 2, MakeRgb(255, 0, 0));
+  const QByteArray pdf = ReportPdf(report, QStringLiteral("Tombolix - Frecuencia"));
+  EXPECT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_GT(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 10);
+
+  test::TempFolder temp;
+  const QString path = temp.FilePath(QStringLiteral("informe.pdf"));
+  EXPECT_EQ(WriteWholeFile(path, pdf), QString());
+  QFile written(path);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll(), pdf);
+  // A folder that cannot be written to: a reason, and nothing on disk.
+  const QString nowhere = temp.FilePath(QStringLiteral("no-such-folder/informe.pdf"));
+  EXPECT_FALSE(WriteWholeFile(nowhere, pdf).isEmpty());
+  EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+}  // namespace
+}  // namespace tombolix
