@@ -33,6 +33,12 @@ struct PaneChart {
   std::vector<ChartTab> tabs;
 };
 
+// Random lists behind the back-test's comparison with chance, and behind its
+// chart: half as many there, so the chart opens at once and still shows the
+// shape of chance.
+inline constexpr int kChanceRandomLists = 1000;
+inline constexpr int kChartRandomLists = 500;
+
 // Whether the pane has a chart: the frequency, the cycle of appearance and the
 // back-test's comparison with chance.
 bool PaneHasChart(int pane);

@@ -18,19 +18,17 @@ namespace tombolix {
 
 namespace {
 
-// Random lists behind the back-test's comparison with chance and its chart.
-constexpr int kRandomLists = 1000;
-
 void CompareBackTestWithChance(TombolixApp& app, QWidget* parent) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const auto texts = app.CompareListWithChanceTexts(kRandomLists, QRandomGenerator::global()->generate());
+  const auto texts = app.CompareListWithChanceTexts(kChanceRandomLists, QRandomGenerator::global()->generate());
   QApplication::restoreOverrideCursor();
   if (texts) ShowChanceDialog(parent, texts->sentence, texts->table);
 }
 
 void OpenChart(const TombolixApp& app, QWidget* parent, int pane) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const std::optional<PaneChart> chart = ChartOfPane(app, pane, kRandomLists, QRandomGenerator::global()->generate());
+  const std::optional<PaneChart> chart =
+      ChartOfPane(app, pane, kChartRandomLists, QRandomGenerator::global()->generate());
   if (chart) {
     OpenChartWindow(parent->window(), *chart, ReportFileName(app.Model().CboLoteria.Text(), pane, u"png"));
   }
