@@ -12,6 +12,11 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/KiRVA ${CMAKE_SOURCE_DIR}/data/Histor
   DESTINATION ${TOMBOLIX_SHARE_DIR})
 file(WRITE ${CMAKE_BINARY_DIR}/package/installed "Tombolix ${PROJECT_VERSION}\n")
 install(FILES ${CMAKE_BINARY_DIR}/package/installed DESTINATION ${TOMBOLIX_SHARE_DIR})
+if(WIN32)
+  # Windows takes the program folder as it is (see README: windeployqt); the
+  # menu entry and icon theme below are freedesktop.org's.
+  return()
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/tombolix.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 # The icons: the program writes its own drawing (tombolix --write-icon FILE SIZE)
