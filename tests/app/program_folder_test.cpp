@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace tombolix::test {
 namespace {
 
