@@ -1,3 +1,4 @@
+#include "app/program_folder.h"
 #include "app/tombolix_app.h"
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -27,6 +29,17 @@ void ReportStartupTime(tombolix::MainWindow& window, const tombolix::TombolixApp
   };
 }
 
+// `tombolix --write-icon FILE SIZE` writes the program's icon as a PNG of
+// SIZE pixels and ends: the package build makes its menu icons with it.
+bool WriteIconRequested(int& status) {
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() != 4 || arguments.at(1) != QLatin1String("--write-icon")) return false;
+  bool isNumber = false;
+  const int size = arguments.at(3).toInt(&isNumber);
+  status = isNumber && size > 0 && tombolix::SaveProgramIcon(arguments.at(2), size) ? 0 : 1;
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,6 +47,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tombolix"));
   QApplication::setStyle(QStringLiteral("Fusion"));
+  int status = 0;
+  if (WriteIconRequested(status)) return status;
   QApplication::setWindowIcon(tombolix::ProgramIcon());
   // The program speaks Spanish, so Qt's own dialogs (files, printing) do too
   // when Qt's Spanish translation is installed.
@@ -43,10 +58,15 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&qtSpanish);
   }
 
-  // The program works in its own folder: the current directory, which its
-  // launcher sets.
+  // A portable program works in its own folder: the current directory, which
+  // its launcher sets. An installed one works in the user's data folder, made
+  // and filled from the shared data on first start.
+  const tombolix::ProgramPlace place =
+      tombolix::ChooseProgramPlace(QCoreApplication::applicationDirPath(), QDir::currentPath(),
+                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  if (place.installed) tombolix::SeedDataFolder(place.sharedData, place.folder);
   tombolix::QtPlatform platform;
-  tombolix::TombolixApp app(platform, QDir::currentPath());
+  tombolix::TombolixApp app(platform, place.folder, place.installed);
   tombolix::MainWindow window(app);
   platform.AttachWindow(&window, [&window] { window.Sync(); });
 

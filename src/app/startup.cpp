@@ -35,7 +35,8 @@ bool TombolixApp::Start() {
     ShowFolderUnwritable();
     return false;
   }
-  CreateDesktopShortcut();
+  // The package gives the installed program its menu entry: no launcher of its own.
+  if (!installed_) CreateDesktopShortcut();
   const ConfigurationResult configuration = ReadConfiguration(programFolder_);
   if (configuration.status == ConfigurationStatus::Unwritable) {
     ShowFolderUnwritable();

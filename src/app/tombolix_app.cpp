@@ -7,9 +7,10 @@
 
 namespace tombolix {
 
-TombolixApp::TombolixApp(Platform& platform, QString programFolder)
+TombolixApp::TombolixApp(Platform& platform, QString programFolder, bool installed)
     : platform_(platform),
       programFolder_(std::move(programFolder)),
+      installed_(installed),
       clips_(platform.Media(), programFolder_),
       random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {
   SetDesignState();

@@ -28,12 +28,15 @@ enum KeyModifier : int { kShift = 1, kCtrl = 2, kAlt = 4 };
 // window model; talks to the outside only through Platform.
 class TombolixApp : public StepHooks {
  public:
-  TombolixApp(Platform& platform, QString programFolder);
+  // `installed`: the program was installed by its package and works in the
+  // user's data folder; it then keeps no desktop launcher of its own.
+  TombolixApp(Platform& platform, QString programFolder, bool installed = false);
 
   WindowModel& Model() { return model_; }
   const WindowModel& Model() const { return model_; }
   Platform& Host() { return platform_; }
   const QString& ProgramFolder() const { return programFolder_; }
+  bool Installed() const { return installed_; }
   // Tests switch clips off; the program plays them.
   void SetSoundEnabled(bool enabled) { clips_.SetEnabled(enabled); }
   // The product's pages (the build's unless set); empty ones disable their links.
@@ -202,6 +205,7 @@ class TombolixApp : public StepHooks {
 
   Platform& platform_;
   QString programFolder_;
+  bool installed_ = false;
   WindowModel model_;
   ClipPlayer clips_;
   QString savedCaption_;

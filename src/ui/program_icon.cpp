@@ -40,12 +40,12 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-bool SaveProgramIcon(const QString& path) {
+bool SaveProgramIcon(const QString& path, int size) {
   if (QFileInfo::exists(path)) return true;
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!DrawIcon(128).save(&file, "PNG")) return false;
+  if (!DrawIcon(size).save(&file, "PNG")) return false;
   return file.commit();
 }
 

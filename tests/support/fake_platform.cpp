@@ -93,7 +93,7 @@ void ProgramRun::AddHistory(const QString& name, const QByteArray& bytes) const 
 void ProgramRun::Restart() {
   app.reset();
   platform = std::make_unique<FakePlatform>(DesktopFolder());
-  app = std::make_unique<TombolixApp>(*platform, ProgramFolder());
+  app = std::make_unique<TombolixApp>(*platform, ProgramFolder(), installed);
 }
 
 bool ProgramRun::StartAndLoad() {

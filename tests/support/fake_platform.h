@@ -153,6 +153,7 @@ class ProgramRun {
   WindowModel& Model() { return app->Model(); }
 
   TempFolder temp;
+  bool installed = false;  // the next Restart() runs as the installed program
   std::unique_ptr<FakePlatform> platform;
   std::unique_ptr<TombolixApp> app;
 };
