@@ -88,14 +88,6 @@ TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
   }
 }
 
-TEST_F(ClearAndStopTest, PauseYieldsUntilTheClockHasMoved) {
-  const int before = run.Host().processEventsCount;
-  run.App().Pause(2);  // the fake clock moves 10 ms per yield
-  EXPECT_EQ(run.Host().processEventsCount - before, 200);
-  run.App().Pause(0);
-  EXPECT_EQ(run.Host().processEventsCount - before, 200);
-}
-
 TEST_F(ClearAndStopTest, ProgressShowsInTheStatusLineAndTheMinimisedCaption) {
   TombolixApp& app = run.App();
   app.Progress(37, false);

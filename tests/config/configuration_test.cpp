@@ -52,18 +52,16 @@ class ReadConfigurationTest : public ::testing::Test {
   test::TempFolder program;
 };
 
-TEST_F(ReadConfigurationTest, MissingFileIsCreatedWithOneEmptyLine) {
+// A missing file is created with one empty line, unless there is no Recursos folder.
+TEST_F(ReadConfigurationTest, MissingFileIsCreatedWhereItCanBe) {
   const ConfigurationResult result = ReadConfiguration(program.Path());
   EXPECT_EQ(result.status, ConfigurationStatus::Created);
   EXPECT_EQ(result.HistoryFolder, DefaultFolder());
   EXPECT_EQ(test::ReadFile(IniPath()), QByteArray("\r\n"));
   EXPECT_EQ(ReadConfiguration(program.Path()).status, ConfigurationStatus::Read);
-}
 
-TEST_F(ReadConfigurationTest, UnwritableWhenTheFileCannotBeCreated) {
-  test::TempFolder bare;  // no Recursos folder to write into
-  const ConfigurationResult result = ReadConfiguration(bare.Path());
-  EXPECT_EQ(result.status, ConfigurationStatus::Unwritable);
+  test::TempFolder bare;
+  EXPECT_EQ(ReadConfiguration(bare.Path()).status, ConfigurationStatus::Unwritable);
   EXPECT_FALSE(test::FileExists(bare.FilePath(QStringLiteral("Recursos/Tombolix.INI"))));
 }
 

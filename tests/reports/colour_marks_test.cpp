@@ -13,7 +13,6 @@ namespace {
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kGrey = MakeRgb(128, 128, 128);
-constexpr Rgb kPink = MakeRgb(255, 128, 128);
 
 // Counts the steps and the progress shown; asks to stop once `stopAfter` steps were taken.
 class CountingHooks : public StepHooks {
@@ -30,11 +29,11 @@ class CountingHooks : public StepHooks {
   std::vector<std::pair<int, bool>> progress;
 };
 
-// One letter per character: '.' the default, w white, r red, b blue, g grey,
-// p pink; upper case when bold ('*' for an untouched bold character).
+// One letter per character: '.' the default, w white, r red, b blue, g grey;
+// upper case when bold ('*' for an untouched bold character).
 std::string Paint(const ReportText& report) {
   const std::pair<Rgb, char> letters[] = {
-      {kDefaultTextColour, '.'}, {kWhite, 'w'}, {kRed, 'r'}, {kBlue, 'b'}, {kGrey, 'g'}, {kPink, 'p'}};
+      {kDefaultTextColour, '.'}, {kWhite, 'w'}, {kRed, 'r'}, {kBlue, 'b'}, {kGrey, 'g'}};
   std::string out;
   for (int i = 0; i < report.Length(); ++i) {
     const CharStyle s = report.StyleAt(i);
@@ -101,29 +100,24 @@ TEST(ColourMarks, AStopRequestOrANewTextWhileYieldingEndsThePass) {
   EXPECT_EQ(replacing.steps, 2);
 }
 
-TEST(ColourLabels, LabelsUpToThePositionCountEachSearchedFromThePreviousOne) {
-  ReportText report(QStringLiteral("B1\r\n07% -->  3\r\nB2\r\nB3\r\nB4\r\n"));
-  CountingHooks hooks;
-  ColourLabels(report, 3, hooks);
-  EXPECT_EQ(Paint(report), "gg.." + Dots(12) + "gg.." + "gg.." + "....");
-  EXPECT_EQ(hooks.steps, 3);
-  EXPECT_EQ(report.Caret(), 0);
-  // A missing label is skipped and the next one searched from the last found;
-  // a label before the previous one is not found.
-  ReportText missing(QStringLiteral("B1 B3 B1"));
-  ColourLabels(missing, 3, NoHooks());
-  EXPECT_EQ(Paint(missing), "gg.gg...");
-  ReportText swapped(QStringLiteral("B2 B1"));
-  ColourLabels(swapped, 2, NoHooks());
-  EXPECT_EQ(Paint(swapped), "...gg");
-}
-
-TEST(ColourPasses, PassOrderAndBoldRule) {
-  // "&" grey, "+" blue and bold, "-" pink; the date's "-" stay as they are.
-  constexpr MarkPass kRepeated[]{{QChar(u'&'), kGrey}, {QChar(u'+'), kBlue}, {QChar(u'-'), kPink}};
-  ReportText repeated(QStringLiteral("2023-01-07   05&12+12-\r\n"));
-  EXPECT_EQ(ColourPasses(repeated, {kRepeated, BoldRule::PlusMark, -1}, 3, NoHooks()), AnalysisOutcome::Done);
-  EXPECT_EQ(Paint(repeated), Dots(13) + "ggwBBwppw" + "..");
+// Labels up to the position count, each searched from the previous one: a
+// missing label is skipped, one before the previous is not found.
+TEST(ColourLabels, UpToThePositionCountEachSearchedFromThePreviousOne) {
+  struct Case {
+    QString text;
+    int count;
+    std::string paint;
+  };
+  const Case cases[] = {{QStringLiteral("B1\r\nB2\r\nB3"), 2, "gg..gg...."},
+                        {QStringLiteral("B1 B3 B1"), 3, "gg.gg..."},
+                        {QStringLiteral("B2 B1"), 2, "...gg"}};
+  for (const auto& [text, count, paint] : cases) {
+    ReportText report(text);
+    report.SetCaret(3);
+    ColourLabels(report, count, NoHooks());
+    EXPECT_EQ(Paint(report), paint) << text.toStdString();
+    EXPECT_EQ(report.Caret(), 0);
+  }
 }
 
 TEST(ColourPasses, ProgressByGroupsAndAStopAtAnyPass) {

@@ -7,20 +7,6 @@ namespace {
 
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 
-TEST(ReportText, NewTextTakesTheDefaultStyle) {
-  ReportText report(QStringLiteral(" "));
-  EXPECT_TRUE(report.IsEmptyMarker());
-  report.SetDefaultStyle(CharStyle{kRed, true});
-  report.Clear();
-  EXPECT_FALSE(report.IsEmptyMarker());
-  report.Append(QStringLiteral("ab"));
-  report.Append(QLatin1Char('c'));
-  report.Append("de");
-  report.Prepend(u"xy");
-  EXPECT_EQ(report.Text(), QStringLiteral("xyabcde"));
-  EXPECT_EQ(report.Runs(), (std::vector<StyleRun>{{0, 7, CharStyle{kRed, true}}}));
-}
-
 TEST(ReportText, StylesAreClippedToTheText) {
   ReportText report(QStringLiteral("abcd"));
   report.SetColour(-2, 3, kRed);  // only "a"

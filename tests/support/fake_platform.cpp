@@ -13,7 +13,7 @@ bool FakeMediaDevice::Open(const QString& path) {
   opened.append(path);
   open_.clear();
   state = State::Stopped;
-  if (openFails || !QFileInfo(path).isFile()) return false;
+  if (!QFileInfo(path).isFile()) return false;
   open_ = path;
   return true;
 }
@@ -24,36 +24,20 @@ void FakeMediaDevice::Play() {
   state = stateAfterPlay;
 }
 
-FakePlatform::FakePlatform(QString desktopFolder) : desktopFolder_(std::move(desktopFolder)) {}
-
 MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                                         MessageButtons buttons, MessageAnswer defaultAnswer) {
-  RecordedMessage message{text, title, icon, buttons, defaultAnswer, defaultAnswer};
-  if (!answers_.empty()) {
-    message.answer = answers_.front();
-    answers_.pop_front();
-  }
-  messages_.append(message);
-  if (onMessage) onMessage(message);
-  return message.answer;
+  Q_UNUSED(buttons);
+  messages_.append(RecordedMessage{text, title, icon});
+  if (answers_.empty()) return defaultAnswer;
+  const MessageAnswer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
 }
 
 void FakePlatform::ProcessEvents() {
   ++processEventsCount;
-  fakeNowMs_ += fakeStepMs_;
+  fakeNowMs_ += 10;
   if (onProcessEvents) onProcessEvents();
-}
-
-qint64 FakePlatform::NowMs() const { return fakeNowMs_; }
-
-void FakePlatform::Minimise() {
-  ++minimiseCount;
-  minimised = true;
-}
-
-bool FakePlatform::AcquireSingleInstance(const QString& programFolder) {
-  instanceFolders.append(programFolder);
-  return !anotherInstanceRunning;
 }
 
 QString FakePlatform::DesktopLauncherPath() const {
@@ -64,11 +48,6 @@ QString FakePlatform::DesktopLauncherPath() const {
 bool FakePlatform::CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) {
   if (!launcherWritable || launcherPath.isEmpty()) return false;
   return WriteDesktopLauncher(launcherPath, QDir(programFolder).filePath(QStringLiteral("tombolix")), programFolder);
-}
-
-void FakePlatform::UseFakeClock(qint64 startMs, qint64 stepMs) {
-  fakeNowMs_ = startMs;
-  fakeStepMs_ = stepMs;
 }
 
 QByteArray SixNumberHistory(int draws, quint64 seed) {

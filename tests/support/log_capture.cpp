@@ -32,12 +32,6 @@ LogCapture::~LogCapture() {
   current = nullptr;
 }
 
-QStringList LogCapture::Matching(const QString& text, qsizetype from) const {
-  QStringList found;
-  for (qsizetype i = from; i < lines.size(); ++i) {
-    if (lines[i].contains(text)) found.append(lines[i]);
-  }
-  return found;
-}
+QStringList LogCapture::Matching(const QString& text) const { return lines.filter(text); }
 
 }  // namespace tombolix::test

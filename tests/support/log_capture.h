@@ -4,10 +4,8 @@
 
 namespace tombolix::test {
 
-// Collects what the program writes to its "tombolix.commands" logging
-// category (commands run, panes shown, keys handled) while it lives; the
-// category is switched on for that time and everything else still goes to the
-// previous message handler.
+// Collects the "tombolix.commands" log lines (commands, panes shown, keys)
+// while it lives; everything else still goes to the previous handler.
 class LogCapture {
  public:
   LogCapture();
@@ -16,8 +14,7 @@ class LogCapture {
   LogCapture& operator=(const LogCapture&) = delete;
 
   QStringList lines;
-  // The lines from `from` on that contain `text`.
-  QStringList Matching(const QString& text, qsizetype from = 0) const;
+  QStringList Matching(const QString& text) const;  // the lines containing `text`
 };
 
 }  // namespace tombolix::test

@@ -21,7 +21,6 @@ TEST(WebAddresses, ComeFromTheBuildEmptyOrWhole) {
     EXPECT_FALSE(url.host().endsWith(QLatin1String(".example"))) << address.toStdString();
   }
   EXPECT_FALSE(a.contactEmail.contains(QLatin1String(".example")));
-  EXPECT_FALSE(NoPageToolTip().isEmpty());
 }
 
 // Empty rows, the rows of overlines and any row outside the list are separators.

@@ -61,10 +61,8 @@ TEST(EscribirLeame, WritesCrLfLinesInUtf8OnlyWhenMissing) {
   const QByteArray bytes = test::ReadFile(folder.FilePath(kReadmeFileName));
   QString expected;
   for (const QString& line : ReadmeLines(addresses)) expected += line + QStringLiteral("\r\n");
-#ifndef Q_OS_WIN
   EXPECT_EQ(bytes, expected.toUtf8());
   EXPECT_TRUE(bytes.contains("Bot\xc3\xb3n BUSCAR"));  // ó as two UTF-8 bytes
-#endif
   // Nothing but the read-me is left behind (no temporary file of the save).
   EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{kReadmeFileName});
   // An existing read-me, the user's own or not, is never replaced.
