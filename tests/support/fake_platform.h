@@ -66,7 +66,10 @@ class FakePlatform : public Platform {
 
   void Quit() override { ++quitCount; }
 
-  bool AcquireSingleInstance(const QString&) override { return !anotherInstanceRunning; }
+  bool AcquireSingleInstance(const QString& folder) override {
+    instanceFolders << folder;
+    return !anotherInstanceRunning;
+  }
   QString DesktopLauncherPath() const override;
   bool CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) override;
 
@@ -86,6 +89,7 @@ class FakePlatform : public Platform {
   int quitCount = 0;
   bool minimised = false;
   bool anotherInstanceRunning = false;  // AcquireSingleInstance answers false
+  QStringList instanceFolders;          // the folders AcquireSingleInstance was asked for
   bool launcherWritable = true;         // CreateDesktopLauncher fails when false
   QStringList openedFiles;
   QStringList openedFolders;
