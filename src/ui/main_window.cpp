@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/chance_dialog.h"
+#include "ui/forecast_chance_dialog.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 
@@ -141,6 +142,17 @@ void MainWindow::BuildResultsFrame() {
     QApplication::restoreOverrideCursor();
     if (texts) ShowChanceDialog(this, texts->sentence, texts->table);
   });
+  // The reports that name numbers for the next draw offer theirs.
+  for (const int pane : {int{Pane::PronosticoM1}, int{Pane::ResumenIA}}) {
+    ReportPaneView* view = panes_[static_cast<size_t>(pane)];
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view, pane](const QPoint& at) {
+      QMenu menu(view);
+      QAction* compare = menu.addAction(QStringLiteral("Comparar con el azar…"));
+      compare->setEnabled(!app_.Model().busy && !app_.Model().RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker());
+      if (menu.exec(view->mapToGlobal(at)) == compare) ShowForecastChance(this, app_, pane);
+    });
+  }
   // The background pane covers the reports while it is shown (during long computations).
   fondo_ = new ReportPaneView(results_);
   fondo_->setGeometry(panePlace);

@@ -10,6 +10,9 @@ namespace tombolix {
 
 namespace {
 
+// The analyses read the last 100 draws; a forecast replay goes back as far.
+constexpr int kBaselineMaxDraws = 100;
+
 struct Options {
   QCommandLineOption format{QStringLiteral("format"), QStringLiteral("raw, ansi, html or json"), QStringLiteral("F")};
   QCommandLineOption select{QStringLiteral("select"), QStringLiteral("selector texts"), QStringLiteral("S1,...,S7")};
@@ -128,6 +131,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
     return parsed;
   }
   parsed.options.pane = *pane;
+  const bool replaysDraws = *pane == Pane::PronosticoM1 || *pane == Pane::ResumenIA;
+  if (replaysDraws && parsed.options.baselineLists > kBaselineMaxDraws) {
+    parsed.error =
+        QStringLiteral("--baseline on reports 7 and 20 needs a number of draws from 1 to %1").arg(kBaselineMaxDraws);
+  }
   return parsed;
 }
 
@@ -155,6 +163,9 @@ QString HelpText() {
       "  --baseline N        after a back-test (panes 14 and 15): what N random lists of the same\n"
       "                      size score on the same draws (a \"baseline\" object in JSON, a table\n"
       "                      after the report otherwise); 1000 gives a meaningful band\n"
+      "                      on reports 7 and 20: replays the last N draws (1 to 100, the draws the\n"
+      "                      analyses read) and weighs the numbers the report named before each\n"
+      "                      against as many random picks from the same candidates (exact band)\n"
       "  --seed N            seed of the generator (without it, one from the clock, printed on\n"
       "                      standard error): the same seed gives the same list on every platform\n"
       "  -h, --help          this text\n"

@@ -1,0 +1,46 @@
+#include "app/command.h"
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+std::array<QString, kPaneCount> PaneTexts(const WindowModel& model) {
+  std::array<QString, kPaneCount> texts;
+  for (int i = 0; i < kPaneCount; ++i)
+    texts[static_cast<size_t>(i)] = model.RtfReporte[static_cast<size_t>(i)].report.Text();
+  return texts;
+}
+
+// Nothing before the pane holds its report or while busy; a cancelled replay
+// ends at once and leaves every pane and the selectors as they were.
+TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
+  ProgramRun run;
+  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
+  ASSERT_TRUE(run.StartAndLoad());
+  run.App().SetSoundEnabled(false);
+  TombolixApp& app = run.App();
+  EXPECT_FALSE(app.CompareForecastWithChance(Pane::PronosticoM1, 0, {}));
+  app.RunCommand(Command::AnalisisIa);  // fills panes 7 and 20
+  for (const int pane : {int{Pane::PronosticoM1}, int{Pane::ResumenIA}}) {
+    const auto panes = PaneTexts(run.Model());
+    const auto selectors = run.Model().CboBal;
+    int calls = 0;
+    EXPECT_FALSE(app.CompareForecastWithChance(pane, 0, [&calls](int) { return ++calls < 3; }));
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(PaneTexts(run.Model()), panes);
+    for (size_t k = 1; k <= kMaxPositions; ++k) EXPECT_EQ(run.Model().CboBal[k].items, selectors[k].items);
+    const auto whole = app.CompareForecastWithChance(pane, 0, {});
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->draws, 100);
+    EXPECT_EQ(whole->trials, 100 * run.Model().history.PositionCount);
+    run.Model().busy = true;
+    EXPECT_FALSE(app.CompareForecastWithChance(pane, 0, {}));
+    run.Model().busy = false;
+  }
+  EXPECT_FALSE(app.CompareForecastWithChance(Pane::Frecuencia, 0, {}));
+}
+
+}  // namespace
+}  // namespace tombolix::test
