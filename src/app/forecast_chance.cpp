@@ -53,19 +53,21 @@ std::optional<ForecastChance> TombolixApp::CompareForecastWithChance(int pane, i
   }
   const int window = std::max(model_.AnalysisWindow, 0);
   const int steps = std::min(draws <= 0 ? window : std::min(draws, window), model_.history.DrawCount - 1);
-  // A copy shares the draws; only its count moves back to the draws known at each step.
-  History known = model_.history;
+  // Copies share the draws: the replay reads them even if the window changes
+  // meanwhile; `known` moves its count back to the draws known at each step.
+  const History whole = model_.history;
+  History known = whole;
   ForecastChanceTally tally;
   for (int i = 0; i < steps; ++i) {
     if (progress && !progress(i * 100 / steps)) return std::nullopt;
-    known.DrawCount = model_.history.DrawCount - steps + i;
+    known.DrawCount = whole.DrawCount - steps + i;
     const SelectorLists lists = ::tombolix::FillSelectors(HistoryView(known), 0).lists;
     const NamedNumbers numbers =
         pane == Pane::PronosticoM1 ? CycleForecast(known, lists) : SummaryForecast(known, lists, window);
     const int next = known.DrawCount + 1;
     for (int k = 1; k <= known.PositionCount; ++k) {
       const auto ku = static_cast<size_t>(k);
-      tally.Add(MakeTrial(numbers.candidates[ku], numbers.named[ku], model_.history.P(k, next)));
+      tally.Add(MakeTrial(numbers.candidates[ku], numbers.named[ku], whole.P(k, next)));
     }
     tally.EndDraw();
   }

@@ -1,9 +1,9 @@
 #include "ui/main_window.h"
 
 #include "ui/chance_dialog.h"
-#include "ui/forecast_chance_dialog.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
+#include "ui/forecast_chance_dialog.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -149,7 +149,8 @@ void MainWindow::BuildResultsFrame() {
     connect(view, &QWidget::customContextMenuRequested, this, [this, view, pane](const QPoint& at) {
       QMenu menu(view);
       QAction* compare = menu.addAction(QStringLiteral("Comparar con el azar…"));
-      compare->setEnabled(!app_.Model().busy && !app_.Model().RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker());
+      compare->setEnabled(!app_.Model().busy &&
+                          !app_.Model().RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker());
       if (menu.exec(view->mapToGlobal(at)) == compare) ShowForecastChance(this, app_, pane);
     });
   }

@@ -6,7 +6,7 @@
 namespace tombolix::test {
 namespace {
 
-std::array<QString, kPaneCount> PaneTexts(const WindowModel& model) {
+std::array<QString, kPaneCount> AllPaneTexts(const WindowModel& model) {
   std::array<QString, kPaneCount> texts;
   for (int i = 0; i < kPaneCount; ++i)
     texts[static_cast<size_t>(i)] = model.RtfReporte[static_cast<size_t>(i)].report.Text();
@@ -24,12 +24,12 @@ TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
   EXPECT_FALSE(app.CompareForecastWithChance(Pane::PronosticoM1, 0, {}));
   app.RunCommand(Command::AnalisisIa);  // fills panes 7 and 20
   for (const int pane : {int{Pane::PronosticoM1}, int{Pane::ResumenIA}}) {
-    const auto panes = PaneTexts(run.Model());
+    const auto panes = AllPaneTexts(run.Model());
     const auto selectors = run.Model().CboBal;
     int calls = 0;
     EXPECT_FALSE(app.CompareForecastWithChance(pane, 0, [&calls](int) { return ++calls < 3; }));
     EXPECT_EQ(calls, 3);
-    EXPECT_EQ(PaneTexts(run.Model()), panes);
+    EXPECT_EQ(AllPaneTexts(run.Model()), panes);
     for (size_t k = 1; k <= kMaxPositions; ++k) EXPECT_EQ(run.Model().CboBal[k].items, selectors[k].items);
     const auto whole = app.CompareForecastWithChance(pane, 0, {});
     ASSERT_TRUE(whole);
