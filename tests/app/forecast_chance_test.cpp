@@ -1,13 +1,16 @@
+#include "analyses/analisis_ia.h"
 #include "app/command.h"
 #include "support/fake_platform.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 namespace tombolix::test {
 namespace {
 
-std::array<QString, kPaneCount> AllPaneTexts(const WindowModel& model) {
-  std::array<QString, kPaneCount> texts;
+PaneTexts AllPaneTexts(const WindowModel& model) {
+  PaneTexts texts;
   for (int i = 0; i < kPaneCount; ++i)
     texts[static_cast<size_t>(i)] = model.RtfReporte[static_cast<size_t>(i)].report.Text();
   return texts;
@@ -37,6 +40,24 @@ TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
     EXPECT_EQ(whole->trials, 100 * run.Model().history.PositionCount);
   }
   EXPECT_FALSE(app.CompareForecastWithChance(Pane::Frecuencia, 0, {}));
+}
+
+// The highlighted values the replay weighs are those whose summary line shows "%".
+TEST(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
+  ProgramRun run;
+  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
+  ASSERT_TRUE(run.StartAndLoad());
+  run.App().RunCommand(Command::AnalisisIa);
+  const SummaryHighlights h = AnalisisIAHighlights(AllPaneTexts(run.Model()), HistoryView(run.Model().history));
+  QStringList expected;
+  for (size_t k = 1; k <= kMaxPositions; ++k) {
+    for (const quint8 v : h.highlighted[k]) expected << QStringLiteral("%1%").arg(v, 2, 10, QLatin1Char('0'));
+  }
+  EXPECT_FALSE(expected.isEmpty());
+  const QStringList lines = run.Model().RtfReporte[Pane::ResumenIA].report.Text().split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^\\d\\d%")))
+                .replaceInStrings(QRegularExpression(QStringLiteral("^(...).*")), QStringLiteral("\\1")),
+            expected);
 }
 
 }  // namespace
