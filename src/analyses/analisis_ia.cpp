@@ -47,6 +47,21 @@ struct PositionState {
   bool primePredicted = false;
 };
 
+// The value agrees with the parity or the primality predicted for its position.
+bool Highlighted(int number, const PositionState& at) {
+  const bool even = number % 2 == 0;
+  const bool prime = ClasePrimo(static_cast<quint8>(number)) == u'+';
+  return (even == at.evenPredicted) || (prime && at.primePredicted);
+}
+
+// A label line starts the next position: its predictions are made from the parity and prime maps.
+void EnterPosition(QStringView v, const SummarySources& s, PositionState& at) {
+  at.label = v.toString();
+  at.p = LabelPosition(v);
+  at.evenPredicted = PrediccionClase(s.evenOdd, at.label);
+  at.primePredicted = PrediccionClase(s.primes, at.label);
+}
+
 QString MarkCode(const char* letters, const ValueLineIndex::Entry* entry) {
   return entry == nullptr ? kNoCode : QLatin1String(letters) + entry->mark;
 }
@@ -57,7 +72,7 @@ QString SummaryLine(const QString& line, const SummarySources& s, const Position
   const int value = TwoDigitValueAt(v, 0);
   const bool even = number % 2 == 0;
   const bool prime = ClasePrimo(static_cast<quint8>(number)) == u'+';
-  const bool highlighted = (even == at.evenPredicted) || (prime && at.primePredicted);
+  const bool highlighted = Highlighted(number, at);
   const QChar cycleMark = CycleMarkWithinMean(s.cycles, at.p, value);
 
   QString out = v.toString();
@@ -87,12 +102,7 @@ AnalysisOutcome AnalisisIA(const PaneTexts& panes, const HistoryView& view, Repo
     hooks.Step();
     if (hooks.StopRequested()) return AnalysisOutcome::Stopped;
     const QStringView v = QStringView(line).left(kLabelWidth);
-    if (v.contains(u'B')) {
-      at.label = v.toString();
-      at.p = LabelPosition(v);
-      at.evenPredicted = PrediccionClase(sources.evenOdd, at.label);
-      at.primePredicted = PrediccionClase(sources.primes, at.label);
-    }
+    if (v.contains(u'B')) EnterPosition(v, sources, at);
     if (!line.contains(u'>')) {
       report.Append(v);
       report.Append(kCrLf);
@@ -101,6 +111,23 @@ AnalysisOutcome AnalisisIA(const PaneTexts& panes, const HistoryView& view, Repo
     report.Append(SummaryLine(line, sources, at));
   }
   return AnalysisOutcome::Done;
+}
+
+SummaryHighlights AnalisisIAHighlights(const PaneTexts& panes, const HistoryView& view) {
+  const SummarySources sources = ReadSources(panes, view);
+  SummaryHighlights out;
+  PositionState at;
+  for (const QString& line : sources.frequency) {
+    const QStringView v = QStringView(line).left(kLabelWidth);
+    if (v.contains(u'B')) EnterPosition(v, sources, at);
+    if (!line.contains(u'>') || at.p < 1 || at.p > kMaxPositions) continue;
+    const int number = LeadingNumber(v);
+    if (number < 0 || number > 255) continue;
+    const auto value = static_cast<quint8>(number);
+    out.values[static_cast<size_t>(at.p)].push_back(value);
+    if (Highlighted(number, at)) out.highlighted[static_cast<size_t>(at.p)].push_back(value);
+  }
+  return out;
 }
 
 }  // namespace tombolix

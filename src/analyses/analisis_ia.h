@@ -3,6 +3,7 @@
 #include "analyses/replay_map.h"
 #include "analyses/source_panes.h"
 #include "history/history.h"
+#include "history/selector_population.h"
 #include "reports/report_text.h"
 #include "reports/step_hooks.h"
 
@@ -18,5 +19,14 @@ namespace tombolix {
 // hooks.Step() once per frequency line and returns Stopped at once when a stop
 // was requested.
 AnalysisOutcome AnalisisIA(const PaneTexts& panes, const HistoryView& view, ReportText& report, StepHooks& hooks);
+
+// The summary's highlighting as data, decided by the same rule AnalisisIA
+// applies: per position 1..7, the values that have a summary line (in line
+// order) and those of them it highlights.
+struct SummaryHighlights {
+  SelectorLists values;
+  SelectorLists highlighted;
+};
+SummaryHighlights AnalisisIAHighlights(const PaneTexts& panes, const HistoryView& view);
 
 }  // namespace tombolix

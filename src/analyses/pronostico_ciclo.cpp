@@ -70,6 +70,16 @@ void PronosticoCicloSilent(const HistoryView& view, const SelectorLists& lists, 
   }
 }
 
+SelectorLists DueNumbers(const HistoryView& view, const SelectorLists& lists) {
+  SelectorLists due;
+  for (int p = 1; p <= view.PositionCount; ++p) {
+    for (const DueValue& v : DueValues(view, lists[static_cast<size_t>(p)], p)) {
+      due[static_cast<size_t>(p)].push_back(v.value);
+    }
+  }
+  return due;
+}
+
 void MapaPronosticoCiclo(const HistoryView& view, const SelectorLists& lists, int analysisWindow,
                          PositionTextArrays& forecast, ReportText& report, StepHooks& hooks) {
   PronosticoCicloSilent(view, lists, forecast);

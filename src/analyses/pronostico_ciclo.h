@@ -1,10 +1,10 @@
 #pragma once
 
 #include "analyses/analysis_arrays.h"
-#include "reports/step_hooks.h"
 #include "history/history.h"
 #include "history/selector_population.h"
 #include "reports/report_text.h"
+#include "reports/step_hooks.h"
 
 namespace tombolix {
 
@@ -18,6 +18,10 @@ void PronosticoCiclo(const HistoryView& view, const SelectorLists& lists, Report
 // Silent mode: rebuilds the forecast arrays of positions 1..7, each due value as
 // "07%" in list order, then the spare element.
 void PronosticoCicloSilent(const HistoryView& view, const SelectorLists& lists, PositionTextArrays& forecast);
+
+// The due values of positions 1..PositionCount as numbers, in list order: the
+// values map M1 names, for code that weighs the forecast rather than shows it.
+SelectorLists DueNumbers(const HistoryView& view, const SelectorLists& lists);
 
 // Map M2: runs the silent mode, then writes the last `analysisWindow` draws,
 // newest first, each number marked by the class of its forecast element ("&"

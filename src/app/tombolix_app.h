@@ -4,6 +4,7 @@
 #include "app/platform.h"
 #include "app/window_model.h"
 #include "combinations/chance_baseline.h"
+#include "combinations/forecast_chance_report.h"
 #include "generator/combination_generator.h"
 #include "reports/step_hooks.h"
 #include "sound/clip_player.h"
@@ -12,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -104,6 +106,22 @@ class TombolixApp : public StepHooks {
     QString table;
   };
   std::optional<ChanceTexts> CompareListWithChanceTexts(int randomLists, quint32 seed) const;
+
+  // --- Forecasts against chance (forecast_chance.cpp) ---
+  // Panes whose report names numbers for the next draw: 7 (the due values) and
+  // 20 (the highlighted values).
+  static bool HasForecastChance(int pane);
+  // Progress of a replay, percent done; returning false stops it.
+  using ReplayProgress = std::function<bool(int percent)>;
+  // Replays the last `draws` draws (0 or less, or more than AnalysisWindow:
+  // AnalysisWindow; never the first draw): before each, the pane's numbers are
+  // computed from the draws known then by the pane's own analyses, on data,
+  // and weighed against random picks from the same candidates. Nothing while
+  // busy, for another pane, while the pane holds no report, or once `progress`
+  // stops it. Changes nothing in the window.
+  std::optional<ForecastChance> CompareForecastWithChance(int pane, int draws, const ReplayProgress& progress) const;
+  // The same as the window shows it: the plain sentence and the table of figures.
+  std::optional<ChanceTexts> CompareForecastWithChanceTexts(int pane, const ReplayProgress& progress) const;
 
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.

@@ -6,6 +6,7 @@
 #include "app/tombolix_app.h"
 #include "ui/chance_dialog.h"
 #include "ui/chart_window.h"
+#include "ui/forecast_chance_dialog.h"
 #include "ui/report_export_actions.h"
 #include "ui/report_pane_view.h"
 
@@ -51,9 +52,10 @@ void RunPaneContextMenu(TombolixApp& app, ReportPaneView& view, int pane, const 
   QAction* print = menu.addAction(QStringLiteral("Imprimir…"));
   QAction* chart = nullptr;
   QAction* chance = nullptr;
-  if (PaneHasChart(pane) || pane == Pane::GeneradorM1) menu.addSeparator();
+  const bool comparable = pane == Pane::GeneradorM1 || app.HasForecastChance(pane);
+  if (PaneHasChart(pane) || comparable) menu.addSeparator();
   if (PaneHasChart(pane)) chart = menu.addAction(QStringLiteral("Ver gráfico…"));
-  if (pane == Pane::GeneradorM1) chance = menu.addAction(QStringLiteral("Comparar con el azar…"));
+  if (comparable) chance = menu.addAction(QStringLiteral("Comparar con el azar…"));
   for (QAction* action : menu.actions()) action->setEnabled(usable);
 
   QAction* chosen = menu.exec(globalPos);
@@ -75,8 +77,10 @@ void RunPaneContextMenu(TombolixApp& app, ReportPaneView& view, int pane, const 
     PrintReport(&view, report, title);
   } else if (chosen == chart) {
     OpenChart(app, &view, pane);
-  } else if (chosen == chance) {
+  } else if (chosen == chance && pane == Pane::GeneradorM1) {
     CompareBackTestWithChance(app, &view);
+  } else if (chosen == chance) {
+    ShowForecastChance(view.window(), app, pane);
   }
 }
 

@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace tombolix {
 namespace {
@@ -75,7 +77,8 @@ TEST(ReportToolCommandLine, BadSelectionsReportsAndArguments) {
                                                          {"--seed", "-3", "h.txt", "2"},
                                                          {"--seed", "99999999999", "h.txt", "2"},
                                                          {"--colour", "h.txt", "2"},
-                                                         {"--combinations=", "h.txt", "2"}};
+                                                         {"--combinations=", "h.txt", "2"},
+                                                         {"--baseline", "101", "h.txt", "7"}};
   for (const auto& args : mistakes) EXPECT_FALSE(Parse(args).error.isEmpty()) << *args.begin();
 }
 
@@ -155,6 +158,31 @@ TEST_F(ReportToolRun, BackTestListsAreSeededSavedOnRequestAndNeverWrittenBesideT
   EXPECT_EQ(run({QStringLiteral("--combinations"), folder.FilePath(QStringLiteral("none.CMB"))}).exitCode,
             kExitNoInput);
   EXPECT_EQ(NothingBesideTheHistory(), QStringList{QStringLiteral("Loto.txt")});
+}
+
+// --baseline N on reports 7 and 20 replays N draws, each weighed on the draws
+// known before it: two steps are the last step of the history one draw shorter
+// plus the last step of the whole history, whatever the future held.
+TEST_F(ReportToolRun, ForecastBaselineStepsUseOnlyTheDrawsKnownBeforeThem) {
+  const QByteArray whole = test::SixNumberHistory(130);
+  const QByteArray shorter = whole.left(whole.lastIndexOf("\r\n", whole.size() - 3) + 2);
+  const auto baseline = [&](const QByteArray& history, const char* report, int draws) {
+    const QString path = folder.Write(QStringLiteral("Loto.txt"), history);
+    const ReportOutcome outcome = Run({QStringLiteral("--format=json"), QStringLiteral("--baseline=%1").arg(draws),
+                                       path, QString::fromLatin1(report)});
+    EXPECT_EQ(outcome.exitCode, kExitOk) << errors.toStdString();
+    return QJsonDocument::fromJson(outcome.output.toUtf8()).object().value(QStringLiteral("baseline")).toObject();
+  };
+  for (const char* report : {"7", "analisis-ia"}) {
+    const QJsonObject two = baseline(whole, report, 2);
+    const QJsonObject last = baseline(whole, report, 1);
+    const QJsonObject before = baseline(shorter, report, 1);
+    for (const char* key : {"drawsReplayed", "hits", "expectedHits"}) {
+      const auto sum = [key](const QJsonObject& o) { return o.value(QLatin1String(key)).toDouble(); };
+      EXPECT_NEAR(sum(two), sum(last) + sum(before), 1e-9) << report << " " << key;
+    }
+    EXPECT_GT(two.value(QStringLiteral("expectedHits")).toDouble(), 0) << report;
+  }
 }
 
 }  // namespace

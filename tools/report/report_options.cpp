@@ -10,13 +10,19 @@ namespace tombolix {
 
 namespace {
 
+// The analyses read the last 100 draws; a forecast replay goes back as far.
+constexpr int kBaselineMaxDraws = 100;
+
 struct Options {
   QCommandLineOption format{QStringLiteral("format"), QStringLiteral("raw, ansi, html or json"), QStringLiteral("F")};
   QCommandLineOption select{QStringLiteral("select"), QStringLiteral("selector texts"), QStringLiteral("S1,...,S7")};
   QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("list file"), QStringLiteral("F")};
   QCommandLineOption saveCombinations{QStringLiteral("save-combinations"), QStringLiteral("list file to write"),
                                       QStringLiteral("F")};
-  QCommandLineOption baseline{QStringLiteral("baseline"), QStringLiteral("random lists"), QStringLiteral("N")};
+  QCommandLineOption baseline{
+      QStringLiteral("baseline"),
+      QStringLiteral("compare with chance: N random lists (pane 14) or N replayed draws (panes 7 and 20)"),
+      QStringLiteral("N")};
   QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("generator seed"), QStringLiteral("N")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this text")};
 };
@@ -45,7 +51,7 @@ QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportTo
     bool ok = false;
     options.baselineLists = parser.value(o.baseline).toInt(&ok);
     if (!ok || options.baselineLists < 1 || options.baselineLists > 100000) {
-      return QStringLiteral("--baseline needs a number of random lists from 1 to 100000");
+      return QStringLiteral("--baseline needs a number from 1 to 100000");
     }
   }
   if (parser.isSet(o.seed)) {
@@ -128,6 +134,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
     return parsed;
   }
   parsed.options.pane = *pane;
+  const bool replaysDraws = *pane == Pane::PronosticoM1 || *pane == Pane::ResumenIA;
+  if (replaysDraws && parsed.options.baselineLists > kBaselineMaxDraws) {
+    parsed.error =
+        QStringLiteral("--baseline on reports 7 and 20 needs a number of draws from 1 to %1").arg(kBaselineMaxDraws);
+  }
   return parsed;
 }
 
@@ -154,7 +165,10 @@ QString HelpText() {
       "                      as it stands, so it can be tested again with --combinations\n"
       "  --baseline N        after a back-test (panes 14 and 15): what N random lists of the same\n"
       "                      size score on the same draws (a \"baseline\" object in JSON, a table\n"
-      "                      after the report otherwise); 1000 gives a meaningful band\n"
+      "                      after the report otherwise); 1000 gives a meaningful band.\n"
+      "                      On reports 7 and 20: replays the last N draws (1 to 100, the draws\n"
+      "                      the analyses read) and weighs the numbers the report named before\n"
+      "                      each against as many random picks from the same candidates\n"
       "  --seed N            seed of the generator (without it, one from the clock, printed on\n"
       "                      standard error): the same seed gives the same list on every platform\n"
       "  -h, --help          this text\n"

@@ -46,20 +46,30 @@ std::optional<ReportOutcome> CheckListFile(const QString& path, int positionCoun
   return ReportOutcome{kExitListRejected, QString()};
 }
 
-// The comparison with chance after the report: a "baseline" object in JSON, a
+// A comparison with chance after the report: a "baseline" object in JSON, a
 // short table after the text otherwise.
-QString WithBaseline(const QString& output, const ChanceBaseline& baseline, ExportFormat format) {
+QString WithBaseline(const QString& output, const QJsonObject& baseline, const QString& table, ExportFormat format) {
   if (format == ExportFormat::Json) {
     QJsonObject json = QJsonDocument::fromJson(output.toUtf8()).object();
-    json.insert(QStringLiteral("baseline"), ChanceJson(baseline));
+    json.insert(QStringLiteral("baseline"), baseline);
     return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
   }
-  const QString table = ChanceTable(baseline);
   if (format == ExportFormat::Html) {
     return QString(output).replace(QStringLiteral("</body>"),
                                    QStringLiteral("<pre>") + table.toHtmlEscaped() + QStringLiteral("</pre>\n</body>"));
   }
   return output + QLatin1Char('\n') + table;
+}
+
+// The forecast of pane 7 or 20 replayed over the last `draws` draws, as a
+// table led by its title and followed by the plain sentence.
+QString ForecastBaseline(const TombolixApp& app, const QString& output, int pane, int draws, ExportFormat format) {
+  const std::optional<ForecastChance> result = app.CompareForecastWithChance(pane, draws, {});
+  if (!result) return output;
+  const ForecastSource source = pane == Pane::PronosticoM1 ? ForecastSource::Cycle : ForecastSource::Summary;
+  const QString table = QStringLiteral("Comparación con el azar\n") + ForecastChanceTable(*result) +
+                        ForecastChanceSentence(*result, source) + QLatin1Char('\n');
+  return WithBaseline(output, ForecastChanceJson(*result, source), table, format);
 }
 
 // Writes the run's list as a list file, each line marked as it stands.
@@ -147,8 +157,11 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   if (IsBackTestPane(options.pane) && options.baselineLists > 0) {
     const quint32 seed = options.seed ? *options.seed : 1;
     if (const std::optional<ChanceBaseline> baseline = app.CompareListWithChance(options.baselineLists, seed)) {
-      output = WithBaseline(output, *baseline, options.format);
+      output = WithBaseline(output, ChanceJson(*baseline), ChanceTable(*baseline), options.format);
     }
+  }
+  if (TombolixApp::HasForecastChance(options.pane) && options.baselineLists > 0) {
+    output = ForecastBaseline(app, output, options.pane, options.baselineLists, options.format);
   }
   return {kExitOk, output};
 }

@@ -1,0 +1,40 @@
+#include "ui/forecast_chance_dialog.h"
+
+#include "app/tombolix_app.h"
+
+#include <QMessageBox>
+#include <QProgressDialog>
+
+namespace tombolix {
+
+void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
+  if (app.Model().busy || !TombolixApp::HasForecastChance(pane)) return;
+  QProgressDialog progress(QStringLiteral("Repitiendo los últimos sorteos..."), QStringLiteral("Cancelar"), 0, 100,
+                           parent);
+  progress.setWindowTitle(QStringLiteral("Tombolix - Comparar con el azar"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  progress.setAutoReset(false);
+  progress.setValue(0);
+  // A modal progress dialog lets the window's events run on each new value.
+  const auto texts = app.CompareForecastWithChanceTexts(pane, [&progress](int percent) {
+    progress.setValue(percent);
+    return !progress.wasCanceled();
+  });
+  progress.close();
+  if (!texts) return;
+  QMessageBox box(parent);
+  box.setWindowTitle(QStringLiteral("Tombolix - Comparar con el azar"));
+  box.setIcon(QMessageBox::Information);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(texts->sentence);
+  box.setInformativeText(QStringLiteral("<pre>") + texts->table.toHtmlEscaped() +
+                         QStringLiteral("</pre><p>Antes de cada sorteo, los números se calculan con los sorteos "
+                                        "conocidos entonces y se comparan con otros tantos elegidos al azar entre "
+                                        "los mismos candidatos. La franja contiene el 95 % de los resultados del "
+                                        "azar.</p>"));
+  box.addButton(QStringLiteral("Cerrar"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+}  // namespace tombolix

@@ -1,0 +1,64 @@
+#include "analyses/analisis_ia.h"
+#include "app/command.h"
+#include "support/fake_platform.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace tombolix::test {
+namespace {
+
+PaneTexts AllPaneTexts(const WindowModel& model) {
+  PaneTexts texts;
+  for (int i = 0; i < kPaneCount; ++i)
+    texts[static_cast<size_t>(i)] = model.RtfReporte[static_cast<size_t>(i)].report.Text();
+  return texts;
+}
+
+// Nothing before the pane holds its report, nor for another pane; a cancelled replay
+// ends at once and leaves every pane and the selectors as they were.
+TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
+  ProgramRun run;
+  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
+  ASSERT_TRUE(run.StartAndLoad());
+  run.App().SetSoundEnabled(false);
+  TombolixApp& app = run.App();
+  EXPECT_FALSE(app.CompareForecastWithChance(Pane::PronosticoM1, 0, {}));
+  app.RunCommand(Command::AnalisisIa);  // fills panes 7 and 20
+  for (const int pane : {int{Pane::PronosticoM1}, int{Pane::ResumenIA}}) {
+    const auto panes = AllPaneTexts(run.Model());
+    const auto selectors = run.Model().CboBal;
+    int calls = 0;
+    EXPECT_FALSE(app.CompareForecastWithChance(pane, 0, [&calls](int) { return ++calls < 3; }));
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(AllPaneTexts(run.Model()), panes);
+    for (size_t k = 1; k <= kMaxPositions; ++k) EXPECT_EQ(run.Model().CboBal[k].items, selectors[k].items);
+    const auto whole = app.CompareForecastWithChance(pane, 0, {});
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->draws, 100);
+    EXPECT_EQ(whole->trials, 100 * run.Model().history.PositionCount);
+  }
+  EXPECT_FALSE(app.CompareForecastWithChance(Pane::Frecuencia, 0, {}));
+}
+
+// The highlighted values the replay weighs are those whose summary line shows "%".
+TEST(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
+  ProgramRun run;
+  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
+  ASSERT_TRUE(run.StartAndLoad());
+  run.App().RunCommand(Command::AnalisisIa);
+  const SummaryHighlights h = AnalisisIAHighlights(AllPaneTexts(run.Model()), HistoryView(run.Model().history));
+  QStringList expected;
+  for (size_t k = 1; k <= kMaxPositions; ++k) {
+    for (const quint8 v : h.highlighted[k]) expected << QStringLiteral("%1%").arg(v, 2, 10, QLatin1Char('0'));
+  }
+  EXPECT_FALSE(expected.isEmpty());
+  const QStringList lines = run.Model().RtfReporte[Pane::ResumenIA].report.Text().split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^\\d\\d%")))
+                .replaceInStrings(QRegularExpression(QStringLiteral("^(...).*")), QStringLiteral("\\1")),
+            expected);
+}
+
+}  // namespace
+}  // namespace tombolix::test
