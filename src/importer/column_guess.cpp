@@ -10,21 +10,24 @@ namespace {
 
 constexpr qsizetype kSampleRows = 1000;
 
-bool HoldsLetter(const QStringList& fields) {
-  return std::any_of(fields.begin(), fields.end(), [](const QString& f) {
+bool HoldsLetter(const QList<QStringView>& fields) {
+  return std::any_of(fields.begin(), fields.end(), [](QStringView f) {
     return std::any_of(f.begin(), f.end(), [](QChar c) { return c.isLetter(); });
   });
 }
 
-bool HoldsDate(const QStringList& fields) {
-  return std::any_of(fields.begin(), fields.end(), [](const QString& f) { return ReadDate(f).orders != 0; });
+bool HoldsDate(const QList<QStringView>& fields) {
+  return std::any_of(fields.begin(), fields.end(), [](QStringView f) { return ReadDate(f).orders != 0; });
 }
 
-QString Field(const ImportRow& row, int column) { return column < row.fields.size() ? row.fields[column] : QString(); }
+QStringView Field(const ImportRow& row, int column) {
+  return column < row.fields.size() ? row.fields[column] : QStringView();
+}
 
 // A column whose values step by exactly +1 or -1 from row to row counts draws.
+// A few rows may do so by chance, so it takes ten.
 bool IsRunningCount(const QVector<int>& values) {
-  if (values.size() < 3) return false;
+  if (values.size() < 10) return false;
   const int step = values[1] - values[0];
   if (step != 1 && step != -1) return false;
   for (qsizetype i = 2; i < values.size(); ++i) {
@@ -35,7 +38,7 @@ bool IsRunningCount(const QVector<int>& values) {
 
 }  // namespace
 
-bool IsDrawNumber(const QString& field, int* value) {
+bool IsDrawNumber(QStringView field, int* value) {
   if (field.isEmpty() || field.size() > 3) return false;
   int v = 0;
   for (const QChar c : field) {

@@ -13,7 +13,7 @@ struct ColumnGuess {
 };
 
 // Whether a field is a whole number of one to three digits.
-bool IsDrawNumber(const QString& field, int* value = nullptr);
+bool IsDrawNumber(QStringView field, int* value = nullptr);
 
 // Looks at the first rows of the table: the first row is a header when it
 // holds a letter and no date; the date column is the one with the most dates;

@@ -25,14 +25,14 @@ QChar GuessSeparator(QStringView text) {
   return lines[best] > 0 ? kSeparators[best] : QChar();
 }
 
-QString CleanField(QStringView field) {
+QStringView CleanField(QStringView field) {
   QStringView f = field.trimmed();
   if (f.size() >= 2 && f.front() == u'"' && f.back() == u'"') f = f.sliced(1, f.size() - 2).trimmed();
-  return f.toString();
+  return f;
 }
 
-QStringList SplitFields(QStringView line, QChar separator) {
-  QStringList fields;
+QList<QStringView> SplitFields(QStringView line, QChar separator) {
+  QList<QStringView> fields;
   if (separator.isNull()) {
     fields.append(CleanField(line));
     return fields;

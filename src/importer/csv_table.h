@@ -3,17 +3,19 @@
 #include "importer/import_types.h"
 
 #include <QChar>
-#include <QStringList>
+#include <QList>
+#include <QString>
 #include <QStringView>
 #include <QVector>
 
 namespace tombolix {
 
 // One non-blank line of the file, split into fields (spaces and enclosing
-// double quotes removed).
+// double quotes removed). The fields view the decoded text, which must outlive
+// the table: a large file is not copied field by field.
 struct ImportRow {
   qsizetype line = 0;
-  QStringList fields;
+  QList<QStringView> fields;
   bool mixed = false;  // holds another separator: reported once, not read
 };
 

@@ -30,14 +30,16 @@ void Report(ImportAnalysis& out, qsizetype line, const QString& reason, bool err
   out.problems.append({line, reason, error});
 }
 
-QString Cell(const ImportRow& row, int column) { return column < row.fields.size() ? row.fields[column] : QString(); }
+QStringView CellView(const ImportRow& row, int column) {
+  return column < row.fields.size() ? row.fields[column] : QStringView();
+}
 
 // The order that fits the most dates; day first wins a tie, month first only
 // when some date cannot be day first.
 DateOrder ChooseOrder(const ImportTable& table, qsizetype first, int column) {
   std::array<qsizetype, 3> fits{};
   for (qsizetype r = first; r < table.rows.size(); ++r) {
-    const DateReading reading = ReadDate(Cell(table.rows[r], column));
+    const DateReading reading = ReadDate(CellView(table.rows[r], column));
     for (size_t o = 0; o < kOrders.size(); ++o) fits[o] += reading.Fits(kOrders[o]) ? 1 : 0;
   }
   size_t best = 0;
@@ -46,7 +48,7 @@ DateOrder ChooseOrder(const ImportTable& table, qsizetype first, int column) {
 }
 
 bool ReadDrawDate(ImportAnalysis& out, const ImportRow& row, DateOrder order, Draw& draw) {
-  const QString text = Cell(row, out.dateColumn);
+  const QStringView text = CellView(row, out.dateColumn);
   const DateReading reading = ReadDate(text);
   if (reading.Fits(order)) {
     draw.date = HistoryDate(reading, order);
@@ -67,7 +69,7 @@ bool ReadDrawDate(ImportAnalysis& out, const ImportRow& row, DateOrder order, Dr
 bool ReadDrawNumbers(ImportAnalysis& out, const ImportRow& row, Draw& draw) {
   bool readable = true;
   for (const int column : std::as_const(out.numberColumns)) {
-    const QString text = Cell(row, column);
+    const QStringView text = CellView(row, column);
     int value = 0;
     if (text.isEmpty()) continue;
     if (!IsDrawNumber(text, &value)) {

@@ -25,6 +25,10 @@ bool CheckColumns(ImportAnalysis& out) {
   }
   QVector<int> all = out.numberColumns;
   all.append(out.dateColumn);
+  if (std::any_of(all.begin(), all.end(), [](int c) { return c < 0; })) {
+    Fail(out, QStringLiteral("Elija las columnas de los números (de 2 a 7)."));
+    return false;
+  }
   for (const int c : std::as_const(all)) {
     if (c < 0 || c >= n) {
       Fail(out, QStringLiteral("El archivo no tiene columna %1 (tiene %2).").arg(c + 1).arg(n));
@@ -45,9 +49,15 @@ bool CheckColumns(ImportAnalysis& out) {
   return true;
 }
 
+QStringList Strings(const QList<QStringView>& fields) {
+  QStringList strings;
+  for (const QStringView f : fields) strings.append(f.toString());
+  return strings;
+}
+
 void FillPreview(ImportAnalysis& out, const ImportTable& table, qsizetype first) {
   for (qsizetype r = first; r < table.rows.size() && out.preview.size() < kImportPreviewRows; ++r) {
-    out.preview.append(table.rows[r].fields);
+    out.preview.append(Strings(table.rows[r].fields));
   }
 }
 
@@ -78,7 +88,7 @@ bool ReadLayout(ImportAnalysis& out, const ImportTable& table, const ImportOptio
   }
   const ColumnGuess guess = GuessColumns(table);
   first = guess.hasHeader ? 1 : 0;
-  if (guess.hasHeader) out.header = table.rows.front().fields;
+  if (guess.hasHeader) out.header = Strings(table.rows.front().fields);
   FillPreview(out, table, first);
   if (first >= table.rows.size()) {
     Fail(out, QStringLiteral("El archivo solo tiene la línea de encabezado: no hay ningún sorteo."));

@@ -177,8 +177,8 @@ ImportOptions ImportDialog::ChosenOptions(bool guess) const {
     const int column = box->currentData().toInt();
     if (column >= 0) options.numberColumns.append(column);
   }
-  // An empty choice would ask for the guess again; a column past the end says "none chosen".
-  if (options.numberColumns.isEmpty()) options.numberColumns.append(analysis_.columnCount);
+  // An empty choice would ask for the guess again: -1 says "none chosen".
+  if (options.numberColumns.isEmpty()) options.numberColumns.append(-1);
   return options;
 }
 
