@@ -12,10 +12,10 @@ constexpr std::array<QChar, 3> kSeparators = {u',', u';', u'\t'};
 constexpr qsizetype kSampleLines = 500;
 constexpr qsizetype kLinesPerStep = 4096;
 
-QChar GuessSeparator(QStringView text) {
+QChar GuessSeparator(QStringView text, QChar lineEnd) {
   std::array<int, 3> lines{};
   qsizetype seen = 0;
-  for (QStringView line : text.tokenize(u'\n')) {
+  for (QStringView line : text.tokenize(lineEnd)) {
     if (line.trimmed().isEmpty()) continue;
     for (size_t s = 0; s < kSeparators.size(); ++s) lines[s] += line.contains(kSeparators[s]) ? 1 : 0;
     if (++seen == kSampleLines) break;
@@ -66,10 +66,12 @@ QString SeparatorName(QChar separator) {
 
 ImportTable SplitTable(QStringView text, const ImportProgress& progress) {
   ImportTable table;
-  table.separator = GuessSeparator(text);
+  // Lines end in LF or CR LF; a file with CR alone (old Mac) ends them in CR.
+  const QChar lineEnd = text.contains(u'\n') ? u'\n' : u'\r';
+  table.separator = GuessSeparator(text, lineEnd);
   qsizetype lineNumber = 0;
   qsizetype done = 0;
-  for (QStringView line : text.tokenize(u'\n')) {
+  for (QStringView line : text.tokenize(lineEnd)) {
     ++lineNumber;
     done += line.size() + 1;
     if (lineNumber % kLinesPerStep == 0 && progress &&

@@ -79,14 +79,6 @@ DateReading ReadDate(QStringView text) {
   return reading;
 }
 
-QString HistoryDate(const DateReading& reading, DateOrder order) {
-  const Ymd d = InOrder(reading, order);
-  return QStringLiteral("%1/%2/%3")
-      .arg(d.day, 2, 10, QLatin1Char('0'))
-      .arg(d.month, 2, 10, QLatin1Char('0'))
-      .arg(d.year, 4, 10, QLatin1Char('0'));
-}
-
 int DateKey(const DateReading& reading, DateOrder order) {
   const Ymd d = InOrder(reading, order);
   return d.year * 10000 + d.month * 100 + d.day;

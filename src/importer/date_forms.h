@@ -23,9 +23,7 @@ struct DateReading {
 
 DateReading ReadDate(QStringView text);
 
-// The date as the history file writes it, dd/mm/yyyy; `reading` must fit `order`.
-QString HistoryDate(const DateReading& reading, DateOrder order);
-// A sortable key of the same date (yyyymmdd).
+// The date as a sortable key, yyyymmdd; `reading` must fit `order`.
 int DateKey(const DateReading& reading, DateOrder order);
 
 // The order as the reports name it: "d/m/a", "a/m/d", "m/d/a".

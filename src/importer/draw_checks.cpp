@@ -1,10 +1,10 @@
 #include "importer/draw_checks.h"
 
-#include "codec/ansi_codec.h"
 #include "history/loader.h"
 #include "importer/column_guess.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -21,10 +21,28 @@ constexpr std::array<DateOrder, 3> kOrders = {DateOrder::DayMonthYear, DateOrder
 
 struct Draw {
   qsizetype line = 0;
-  int key = 0;
-  QString date;
-  QVector<int> numbers;
+  int key = 0;                      // yyyymmdd
+  QVarLengthArray<int, 8> numbers;  // inline: no allocation per draw
 };
+
+// Appends dd/mm/yyyy of a yyyymmdd key; every character is ASCII, so the
+// bytes are the Windows-1252 text as well.
+void AppendDate(QByteArray& out, int key) {
+  const int day = key % 100;
+  const int month = key / 100 % 100;
+  const int year = key / 10000;
+  const char text[] = {char('0' + day / 10),    char('0' + day % 10),        '/',
+                       char('0' + month / 10),  char('0' + month % 10),      '/',
+                       char('0' + year / 1000), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
+                       char('0' + year % 10)};
+  out.append(text, sizeof text);
+}
+
+QString KeyDate(int key) {
+  QByteArray date;
+  AppendDate(date, key);
+  return QString::fromLatin1(date);
+}
 
 void Report(ImportAnalysis& out, qsizetype line, const QString& reason, bool error = true) {
   out.problems.append({line, reason, error});
@@ -51,7 +69,6 @@ bool ReadDrawDate(ImportAnalysis& out, const ImportRow& row, DateOrder order, Dr
   const QStringView text = CellView(row, out.dateColumn);
   const DateReading reading = ReadDate(text);
   if (reading.Fits(order)) {
-    draw.date = HistoryDate(reading, order);
     draw.key = DateKey(reading, order);
     return true;
   }
@@ -145,25 +162,27 @@ void SortAndCheckDates(ImportAnalysis& out, QVector<Draw>& draws) {
     if (a.numbers == b.numbers) {
       Report(out, later.line,
              QStringLiteral("sorteo repetido: la misma fecha %1 y los mismos números que la línea %2")
-                 .arg(later.date)
+                 .arg(KeyDate(later.key))
                  .arg(earlier.line));
     } else {
       Report(out, later.line,
-             QStringLiteral("la fecha %1 ya está en la línea %2, con otros números").arg(later.date).arg(earlier.line),
+             QStringLiteral("la fecha %1 ya está en la línea %2, con otros números")
+                 .arg(KeyDate(later.key))
+                 .arg(earlier.line),
              false);
     }
   }
 }
 
 QByteArray HistoryText(const QVector<Draw>& draws) {
-  QString text;
-  text.reserve(draws.size() * 32);
+  QByteArray text;
+  text.reserve(draws.size() * 34);
   for (const Draw& d : draws) {
-    text += d.date;
-    for (const int n : d.numbers) text += QStringLiteral(",%1").arg(n, 2, 10, QLatin1Char('0'));
-    text += QLatin1String("\r\n");
+    AppendDate(text, d.key);
+    for (const int n : d.numbers) text.append(',').append(char('0' + n / 10)).append(char('0' + n % 10));
+    text.append("\r\n");
   }
-  return AnsiCodec::Encode(text);
+  return text;
 }
 
 // The text must load through the program's own loader as exactly these draws.
@@ -173,7 +192,7 @@ bool LoadsBack(const QByteArray& text, const QVector<Draw>& draws, qsizetype cou
   if (!loaded.accepted || h.DrawCount != draws.size() || h.PositionCount != count) return false;
   for (int d = 1; d <= h.DrawCount; ++d) {
     const Draw& draw = draws[d - 1];
-    if (h.Date(d) != draw.date) return false;
+    if (h.Date(d) != KeyDate(draw.key)) return false;
     for (int k = 1; k <= count; ++k) {
       if (h.P(k, d) != draw.numbers[k - 1]) return false;
     }

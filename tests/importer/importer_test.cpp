@@ -60,6 +60,7 @@ const Case kCases[] = {
     {"month first when a day is above 12", "01/07/2023,5,12\n01/13/2023,6,13\n", -1, "",
      "07/01/2023,05,12\r\n13/01/2023,06,13\r\n"},
     {"a running draw count is no number column", CountedDraws(true), -1, "", CountedDraws(false)},
+    {"line ends in CR alone", "07/01/2023,5,12\r08/01/2023,9,13\r", -1, "", "07/01/2023,05,12\r\n08/01/2023,09,13\r\n"},
     {"same day, other numbers: a warning", "07/01/2023,5,12\n07/01/2023,6,13\n", -1, "",
      "07/01/2023,05,12\r\n07/01/2023,06,13\r\n"},
 };
