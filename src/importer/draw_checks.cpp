@@ -215,10 +215,13 @@ bool CheckDraws(ImportAnalysis& out, const ImportTable& table, qsizetype first, 
     const bool dated = ReadDrawDate(out, table.rows[r], order, draw);
     if (ReadDrawNumbers(out, table.rows[r], draw) && dated) draws.append(std::move(draw));
   }
+  // The last steps run on whole columns; the window still hears from them.
+  if (progress && !progress(90)) return false;
   qsizetype count = 0;
   CheckMatrix(out, draws, count);
   CheckRange(out, draws);
   SortAndCheckDates(out, draws);
+  if (progress && !progress(95)) return false;
   out.drawCount = draws.size();
   if (out.HasErrors()) return true;
   out.historyText = HistoryText(draws);

@@ -185,7 +185,7 @@ ImportOptions ImportDialog::ChosenOptions(bool guess) const {
 // With `guess` the importer chooses the columns and the boxes follow it;
 // otherwise the boxes' choice is checked.
 void ImportDialog::Analyse(bool guess) {
-  if (filling_ || busy_ || bytes_.isEmpty()) return;
+  if (filling_ || busy_ || file_->text().isEmpty()) return;
   const bool large = bytes_.size() > kLargeFile;
   busy_ = true;
   cancelled_ = false;
