@@ -32,12 +32,18 @@ void TombolixApp::Actualizar() {
 // AGREGAR: the history folder in the file manager, to add a lottery; the new
 // file joins the lottery list at the next reload.
 void TombolixApp::Agregar() {
-  model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
-  model_.SetReloadPending(true);
+  AdviseReloadAfterImport();
   model_.focus = Focus{FocusTarget::CboLoteria, 0};
   platform_.Minimise();
   Note("opening folder", model_.HistoryFolder);
   platform_.OpenFolder(model_.HistoryFolder);
+}
+
+// A new history file in the folder (AGREGAR, an import): REINICIAR is
+// coloured and the next LIMPIAR reloads the lottery list and the history.
+void TombolixApp::AdviseReloadAfterImport() {
+  model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
+  model_.SetReloadPending(true);
 }
 
 // REINICIAR: the configuration is read again and the history reloaded through

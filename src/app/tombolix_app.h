@@ -131,6 +131,8 @@ class TombolixApp : public StepHooks {
   // --- ACTUALIZAR, AGREGAR, REINICIAR and the files opened by keys (file_commands.cpp) ---
   void Actualizar();
   void Agregar();
+  // After a history was written into the folder: the reload is advised as AGREGAR advises it.
+  void AdviseReloadAfterImport();
   void Reiniciar();
   void OpenConfigurationFile();
   void OpenReadme();

@@ -3,6 +3,7 @@
 #include "ui/pane_context_menu.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
+#include "ui/import_dialog.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -98,6 +99,15 @@ void MainWindow::BuildSideControls() {
   lotteries_->setFont(LucidaFont(11));
   lotteries_->setGeometry(TwipsRect(7425, 1860, 3930, 420));
   lotteries_->setObjectName(QStringLiteral("CboLoteria"));
+  // The lottery box offers the history importer while the window is idle.
+  lotteries_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lotteries_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(lotteries_);
+    QAction* import = menu.addAction(QStringLiteral("Importar historial…"));
+    import->setEnabled(!app_.Model().busy);
+    if (menu.exec(lotteries_->mapToGlobal(at)) != import || app_.Model().busy) return;
+    if (ShowImportDialog(this, app_.Model().HistoryFolder)) Forward([this] { app_.AdviseReloadAfterImport(); });
+  });
 
   auto* separator = new QFrame(this);
   separator->setFrameShape(QFrame::VLine);

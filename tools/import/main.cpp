@@ -1,0 +1,16 @@
+// tombolix-import: turns a downloaded CSV of draw results into a history file.
+
+#include "import_cli.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("tombolix-import"));
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  return tombolix::RunImportCli(QCoreApplication::arguments().mid(1), out, err);
+}
