@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QMenu>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
