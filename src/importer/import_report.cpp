@@ -30,7 +30,9 @@ QString LayoutSummary(const ImportAnalysis& a) {
     parts << QStringLiteral("números: columnas %1").arg(columns.join(QLatin1Char(',')));
   }
   parts << QStringLiteral("sorteos: %1").arg(a.drawCount);
-  return parts.join(QStringLiteral("; "));
+  QString summary = parts.join(QStringLiteral("; "));
+  if (!summary.isEmpty()) summary[0] = summary.at(0).toUpper();
+  return summary + QLatin1Char('.');
 }
 
 }  // namespace tombolix
