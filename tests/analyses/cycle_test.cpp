@@ -56,6 +56,24 @@ TEST(CicloAparicionTest, ListsDrawnCandidatesWithTheirPlaceClass) {
   EXPECT_EQ(report.Text(), QStringLiteral("B1\r\n07% -->  0\r\n08# -->  9\r\n\r\nB2\r\n50# -->  0\r\n\r\n"));
 }
 
+TEST(PronosticoCicloTest, DueRules) {
+  const struct {
+    std::map<int, int> valueAt;
+    const char* b1;
+  } cases[] = {
+      {{{15, 3}}, ""},                    // drawn once: never due, however long absent
+      {{{0, 3}, {1, 3}}, "03# -->  0|"},  // in the newest draw: due only with an average cycle of 0
+      {{{0, 3}, {3, 3}}, ""},
+      {{{2, 3}, {6, 3}}, "03# -->  2|"},  // cycle 2.5 rounds to 2, and an absence of 2 is due
+      {{{3, 3}, {8, 3}}, ""},             // cycle 3.5 rounds to 4, and an absence of 3 is not due yet
+  };
+  for (const auto& c : cases) {
+    ReportText report;
+    PronosticoCiclo(HistoryView(NewestFirst(20, c.valueAt)), Lists({{3}, {}}), report, NoHooks());
+    EXPECT_EQ(test::Lines(report).mid(1).join(u'|'), QLatin1String(c.b1) + QStringLiteral("|B2||")) << c.b1;
+  }
+}
+
 TEST(PronosticoCicloTest, SilentArraysHoldTheDueValues) {
   // Position 1: 0 and 4 are due (0 is a real number), 9 is not.
   const History h = NewestFirst(12, {{0, 9}, {2, 0}, {3, 0}, {4, 4}, {6, 4}, {7, 9}, {9, 9}});
