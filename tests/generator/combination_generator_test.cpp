@@ -91,6 +91,24 @@ TEST(CombinationGenerator, EveryCombinationPassesTheTestsComesFromTheListsAndIsN
   }
 }
 
+TEST(CombinationGenerator, AcceptedConsecutiveCountsFollowTheLoadersRounding) {
+  // Four-number draws, all rising with no repeats, two even and two composite
+  // numbers each, with 0, 1, 2 and 3 consecutive pairs.
+  const char* const kDraws[] = {"04,07,10,13", "04,05,10,13", "04,05,10,11", "03,04,05,06"};
+  // 0.5 pairs per draw rounds to 0 (halves to even): only 0 is admitted; 1.5 rounds to 2: 1 and 2.
+  const std::pair<QByteArray, std::array<bool, 4>> cases[] = {
+      {Lines({{kDraws[0], 50}, {kDraws[1], 50}}), {true, false, false, false}},
+      {Lines({{kDraws[1], 50}, {kDraws[2], 50}}), {false, true, true, false}}};
+  for (const auto& [text, admitted] : cases) {
+    const Loaded l = Load(text);
+    const CombinationGenerator generator(l.View(), l.loaded.acceptance);
+    for (size_t i = 0; i < 4; ++i) {
+      const LoadedHistory probe = ParseHistory(Lines({{kDraws[i], 1}}));
+      EXPECT_EQ(generator.PassesTests(DrawCombination(HistoryView(probe.history), 1)), admitted[i]) << i;
+    }
+  }
+}
+
 TEST(CombinationGenerator, PatternsComeFromTheLastHundredDrawsOnly) {
   // Draw 1 alone falls ("09,02"); every later draw rises. 101 draws leave it out of the window.
   AcceptanceValues anyCounts;
