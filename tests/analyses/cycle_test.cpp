@@ -74,7 +74,7 @@ TEST(PronosticoCicloTest, DueRules) {
   }
 }
 
-TEST(PronosticoCicloTest, SilentArraysAndTheMapOfDueValues) {
+TEST(PronosticoCicloTest, SilentArraysHoldTheDueValues) {
   // Position 1: 0 and 4 are due (0 is a real number), 9 is not.
   const History h = NewestFirst(12, {{0, 9}, {2, 0}, {3, 0}, {4, 4}, {6, 4}, {7, 9}, {9, 9}});
   const SelectorLists lists = Lists({{9, 4, 0}, {50}});
@@ -84,13 +84,6 @@ TEST(PronosticoCicloTest, SilentArraysAndTheMapOfDueValues) {
   // 50 came out in every draw: cycle 0 and absence 0, so it is due.
   EXPECT_EQ(forecast[2], (QStringList{QStringLiteral("50#"), QString()}));
   EXPECT_EQ(forecast[3], (QStringList{QString()}));
-
-  ReportText map;
-  MapaPronosticoCiclo(HistoryView(h), lists, 100, forecast, map, NoHooks());
-  const QStringList lines = test::Lines(map);
-  EXPECT_EQ(lines[0].mid(13), QStringLiteral("09&50#"));
-  EXPECT_EQ(lines[2].mid(13), QStringLiteral("00#50#"));
-  EXPECT_EQ(lines[4].mid(13), QStringLiteral("04$50#"));
 }
 
 }  // namespace

@@ -21,17 +21,6 @@ QString Patterns(int positions, const std::vector<std::vector<int>>& draws, Step
   return report.Text();
 }
 
-// Draw 4 is the reference; draws 3 and 2 share three of its four positions, draw 1 only two.
-// Among themselves draws 2 and 3 share two, so only the block of draw 4 reaches three lines.
-TEST(PlayPatternsTest, ABlockOfThreeLinesIsShownAndOneOfTwoIsNot) {
-  const std::vector<std::vector<int>> draws{{1, 2, 7, 7}, {1, 2, 8, 4}, {1, 2, 3, 9}, {1, 2, 3, 4}};
-  EXPECT_EQ(Patterns(4, draws), Line(4, "01-02-03-04-") + Line(3, "01+02+03+09&") + Line(2, "01+02+08&04+") + Crlf());
-  // Without draw 2 the block of draw 4 has two lines: nothing qualifies.
-  EXPECT_EQ(Patterns(4, {draws[0], draws[2], draws[3]}), kNoPattern);
-  // Two positions never share three; extra numbers of a longer line never count.
-  EXPECT_EQ(Patterns(2, {{1, 2, 3}, {1, 2, 3}, {1, 2, 3}, {1, 2, 3}}), kNoPattern);
-}
-
 // The window is the newest 300 draws: an identical draw at draw 1 counts in a history of 300 and
 // not in one of 301. Identical draws mark every position "-", and each of them heads its own block.
 TEST(PlayPatternsTest, LooksAtTheNewestThreeHundredDraws) {

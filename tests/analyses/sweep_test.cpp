@@ -127,7 +127,7 @@ TEST_P(SweepTest, SummaryAndSearchReadEmptyAndFilledPanes) {
       EXPECT_EQ(lines[i].left(2), frequency[i].left(2)) << lines[i].toStdString();
       EXPECT_EQ(lines[i].size(), frequency[i].contains(u'>') ? kCodedLineLength : lines[i].left(2).size());
     }
-    // The newest draw always finds itself in last-draw mode, first.
+    // The newest draw always finds itself, and in last-draw mode it comes first.
     for (quint8 pane : {quint8{0}, quint8{19}}) {
       ReportText search;
       ASSERT_EQ(BuscarParecidos(pane, view, texts, panes, search, NoHooks()), AnalysisOutcome::Done);
@@ -137,9 +137,6 @@ TEST_P(SweepTest, SummaryAndSearchReadEmptyAndFilledPanes) {
       if (pane == 19) {
         EXPECT_TRUE(out[positions() + 2].startsWith(DrawDateText(draws())));
       }
-      const QString found = QString::number(out.size() - positions() - 5);
-      EXPECT_TRUE(out[out.size() - 2].startsWith(QStringLiteral(" ").repeated((38 - 22 - found.size()) / 2) + found +
-                                                 QStringLiteral(" sorteo")));
     }
   }
 }

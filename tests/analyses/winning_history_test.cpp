@@ -56,16 +56,5 @@ TEST(WinningHistoryTest, ReplayFormMarksEachDrawAgainstTheDrawsBeforeIt) {
   EXPECT_EQ(hooks.lastFlags, (std::vector<bool>{false, false, false, true}));
 }
 
-// Ten values per position are too few for the rarity filter, so the plain form applies,
-// and with the lists of the whole history every number it lists is a hit.
-TEST(WinningHistoryTest, ListsOfTheWholeHistoryNeedNoReplayAndHitEverything) {
-  const History h = test::PatternHistory(6, 150, 9);
-  const SelectorPopulation whole = FillSelectors(HistoryView(h), 0);
-  ReportText plain;
-  WinningHistory(HistoryView(h), whole.lists, 100, plain, NoHooks());
-  EXPECT_FALSE(WinningHistoryNeedsReplay(whole.lists, whole.FullListCount, 6));
-  EXPECT_FALSE(plain.Text().contains(u'&'));
-}
-
 }  // namespace
 }  // namespace tombolix

@@ -1,7 +1,6 @@
 #include "combinations/back_test.h"
 
 #include "combination_fixtures.h"
-#include "history/selector_population.h"
 
 #include <gtest/gtest.h>
 
@@ -72,57 +71,6 @@ BackTestRun BackTest(const History& h, const TestList& list, const SelectorTags&
   return run;
 }
 
-TEST(BackTest, MarksByHitCount) {
-  struct Case {
-    const char* what;
-    std::vector<int> draw;
-    std::vector<std::vector<int>> combinations;
-    const char* report;  // after the draw line, lines joined by '|'
-  };
-  const Case cases[] = {
-      {"four positions: three hits '-', four '$', two nothing; '+' never",
-       {10, 20, 30, 40},
-       {{10, 20, 30, 40}, {10, 20, 30, 41}, {10, 20, 41, 42}, {40, 30, 20, 10}},
-       "  000001#    10$20$30$40$|  000002#    10-20-30-41 |  000004#    40$30$20$10$"},
-      {"six positions: six '$', five '+', four '-', three nothing",
-       {1, 2, 3, 4, 5, 6},
-       {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 40}, {1, 2, 3, 4, 40, 41}, {1, 2, 3, 40, 41, 42}, {6, 5, 4, 3, 40, 41}},
-       "  000001#    01$02$03$04$05$06$|  000002#    01+02+03+04+05+40 |  000003#    01-02-03-04-40 41 |"
-       "  000005#    06-05-04-03-40 41 "},
-      {"a number drawn at four pooled positions counts four times",
-       {7, 7, 7, 7, 20},
-       {{7, 1, 2, 3, 4}, {7, 7, 30, 31, 32}, {20, 1, 2, 3, 4}},
-       "  000001#    07-01 02 03 04 |  000002#    07-07-30 31 32 "},
-  };
-  for (const Case& c : cases) {
-    const int n = static_cast<int>(c.draw.size());
-    const History h = MakeHistory(n, {c.draw});
-    const BackTestRun run = BackTest(h, MakeList(n, c.combinations), Tags("0 0 0 0 0 0 0"));
-    EXPECT_EQ(run.outcome, AnalysisOutcome::Done);
-    QStringList expected = QString::fromLatin1(c.report).split(QLatin1Char('|'));
-    const QString tail = run.report.mid(run.report.indexOf(Crlf()) + 2);
-    EXPECT_EQ(tail, expected.join(Crlf()) + Crlf()) << c.what;
-  }
-}
-
-TEST(BackTest, GroupingTagsAtTheirBoundary) {
-  // Position 1 reaches 2 but lies before a position without 0..3, so it is
-  // pooled whatever its values; position 4 is compared only with itself when
-  // its lowest number is 3 and joins the pool when it is 4.
-  const TestList list = MakeList(4, {{41, 22, 32, 99}, {22, 9, 32, 50}});
-  for (const int lowest : {3, 4}) {
-    const History h = MakeHistory(4, {{2, 20, 30, lowest}, {5, 21, 31, 45}, {9, 22, 32, 41}});
-    const SelectorPopulation population = FillSelectors(HistoryView(h), 0);
-    SelectorTags tags;
-    for (int k = 1; k <= 7; ++k) tags[static_cast<size_t>(k)] = population.tags[static_cast<size_t>(k)];
-    const BackTestRun run = BackTest(h, list, tags);
-    const bool lastPooled = lowest == 4;
-    EXPECT_EQ(run.report.count(QStringLiteral("  000002#    22-09-32-50 \r\n")), 1) << lowest;
-    EXPECT_EQ(run.report.contains(QStringLiteral("  000001#    41-22-32-99 \r\n")), lastPooled) << lowest;
-    EXPECT_EQ(run.result.successTotal, lastPooled ? 2 : 1) << lowest;
-  }
-}
-
 TEST(BackTest, ACombinationHittingTwoDrawsKeepsTheMarksOfTheNewest) {
   const History h = MakeHistory(4, {{1, 2, 3, 4}, {10, 20, 30, 41}, {10, 20, 31, 40}});
   const BackTestRun run =
@@ -135,7 +83,6 @@ TEST(BackTest, ACombinationHittingTwoDrawsKeepsTheMarksOfTheNewest) {
   EXPECT_EQ(run.lines, lines);
   EXPECT_EQ(CleanCombinationLines(run.lines)[1], QStringLiteral("  000002#    05 20 31 40 "));
   EXPECT_TRUE(run.report.startsWith(h.Date(3) + QStringLiteral("   10&20&31&40&")));
-  EXPECT_EQ(BackTestHeading(100), QStringLiteral("        100 sorteos acertados") + Crlf(3));
 }
 
 TEST(BackTest, AgreesWithTheRuleAsStatedOnPatternHistories) {

@@ -1,11 +1,6 @@
 #include "combinations/list_codec.h"
-#include "combinations/combination_list.h"
-
-#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 namespace tombolix {
 namespace {
@@ -59,29 +54,6 @@ TEST(DecodificarTexto, ToleratesShortAndDamagedInput) {
   EXPECT_EQ(DecodificarTexto(QStringLiteral("26x"), false), QString());
   EXPECT_EQ(DecodificarTexto(Substituted("265") + QChar(u'\u00B5') + Substituted("265"), true), QStringLiteral("A"));
   EXPECT_EQ(DecodificarTexto(QStringLiteral("265"), true), QString());
-}
-
-TEST(ListRecord, RoundTripsTheFirst33CharactersForFourToSevenPositions) {
-  QRandomGenerator random(9);
-  for (int positions = 4; positions <= 7; ++positions) {
-    for (const char16_t mark : {kMarkNotHit, kMarkHit}) {
-      for (const qint32 index : {1, 500, 1000, 999999}) {
-        std::array<quint8, kMaxPositions> numbers{};
-        for (quint8& n : numbers) n = static_cast<quint8>(random.bounded(100));
-        QString line = CombinationLine(index, std::span<const quint8>(numbers.data(), static_cast<size_t>(positions)));
-        line[8] = QChar(mark);
-        const QByteArray record = EncodeListRecord(line, positions);
-        ASSERT_EQ(record.size(), kListRecordBytes);
-        for (const char byte : record)
-          ASSERT_TRUE(static_cast<unsigned char>(byte) >= 171 && static_cast<unsigned char>(byte) <= 180);
-        // Up to six positions the line and its padding survive whole; the
-        // seventh number loses the space behind it.
-        QString expected = line.left(33);
-        expected.resize(33, u' ');
-        EXPECT_EQ(DecodeListRecord(record, positions), expected) << line.toStdString();
-      }
-    }
-  }
 }
 
 TEST(ListRecord, IsRotatedByFortyNinePlusThePositionCount) {
