@@ -32,16 +32,9 @@ cleanup() {
 trap cleanup EXIT
 
 # An X server of our own on a free display.
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-[ -s "$work/display" ] || skip "no X server could start here (Xvfb: $(tail -n 1 "$work/xvfb.log"))"
-export DISPLAY=":$(head -n 1 "$work/display")"
+# shellcheck source=../support/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
+start_xvfb
 
 # The program folder, the home and its desktop with the launcher already there.
 folder="$work/Tombolix"
