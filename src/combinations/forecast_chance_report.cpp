@@ -71,7 +71,7 @@ QString ForecastChanceTable(const ForecastChance& r) {
   const auto row = [](const QString& label, const QString& value) {
     return QStringLiteral("%1%2\n").arg(label, -26).arg(value);
   };
-  QString text = row(QStringLiteral("Sorteos repetidos"), SpanishCount(r.draws));
+  QString text = row(QStringLiteral("Sorteos repasados"), SpanishCount(r.draws));
   text += row(QStringLiteral("Aciertos"), SpanishCount(r.hits));
   text += row(QStringLiteral("Esperados al azar"), Decimals(r.expected, 1));
   text += row(QStringLiteral("Razón"), Decimals(r.Ratio(), 2));

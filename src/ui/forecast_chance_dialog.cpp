@@ -9,7 +9,7 @@ namespace tombolix {
 
 void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
   if (app.Model().busy || !TombolixApp::HasForecastChance(pane)) return;
-  QProgressDialog progress(QStringLiteral("Repitiendo los últimos sorteos..."), QStringLiteral("Cancelar"), 0, 100,
+  QProgressDialog progress(QStringLiteral("Repasando los últimos sorteos…"), QStringLiteral("Cancelar"), 0, 100,
                            parent);
   progress.setWindowTitle(QStringLiteral("Tombolix - Comparar con el azar"));
   progress.setWindowModality(Qt::WindowModal);
