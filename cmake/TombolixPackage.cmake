@@ -1,5 +1,5 @@
 # What `cmake --install` puts in place and how `cpack -G DEB` packs it:
-#   bin/tombolix, bin/tombolix-report          the program and the report tool
+#   bin/tombolix, bin/tombolix-report, bin/tombolix-import   the program and its two tools
 #   share/tombolix/KiRVA, Historiales          the voice clips and the sample lotteries
 #   share/tombolix/installed                   the marker by which the program knows it is installed
 #   share/applications/tombolix.desktop        the menu entry
@@ -7,7 +7,7 @@
 include(GNUInstallDirs)
 
 set(TOMBOLIX_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/tombolix)
-install(TARGETS tombolix tombolix-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tombolix tombolix-report tombolix-import RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/KiRVA ${CMAKE_SOURCE_DIR}/data/Historiales
   DESTINATION ${TOMBOLIX_SHARE_DIR})
 file(WRITE ${CMAKE_BINARY_DIR}/package/installed "Tombolix ${PROJECT_VERSION}\n")

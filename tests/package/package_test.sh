@@ -41,7 +41,7 @@ deb=$(ls "$work"/pkg/*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "cpack made no .deb"
 dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb could not extract $deb"
 root="$work/root"
-for file in usr/bin/tombolix usr/bin/tombolix-report usr/share/tombolix/installed \
+for file in usr/bin/tombolix usr/bin/tombolix-report usr/bin/tombolix-import usr/share/tombolix/installed \
   usr/share/applications/tombolix.desktop usr/share/icons/hicolor/64x64/apps/tombolix.png; do
   [ -f "$root/$file" ] || fail "the package holds no /$file"
 done
