@@ -18,11 +18,9 @@ namespace {
 
 void BM_AnalisisIaFromLoad(benchmark::State& state) {
   QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("Loto.txt"));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(bench::HistoryText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
-  file.close();
+  const QString path =
+      bench::WriteHistoryFile(folder.path(), static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  if (path.isEmpty()) return;
   QString errors;
   QTextStream err(&errors);
   for (auto _ : state) {
@@ -36,10 +34,7 @@ void BM_AnalisisIaFromLoad(benchmark::State& state) {
     benchmark::DoNotOptimize(app.Model().RtfReporte[Pane::ResumenIA].report.Length());
   }
 }
-BENCHMARK(BM_AnalisisIaFromLoad)
-    ->ArgNames({"draws", "positions"})
-    ->Args({10000, 7})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalisisIaFromLoad)->ArgNames({"draws", "positions"})->Args({10000, 7})->Unit(benchmark::kMillisecond);
 
 // COMBINACIONES on the 6-of-45 sample lottery with no saved list: 1000
 // combinations generated, back-tested on 100 draws, headed and coloured. The

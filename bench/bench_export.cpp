@@ -47,11 +47,8 @@ BENCHMARK(BM_ReportPdf2000Lines)->Unit(benchmark::kMillisecond);
 void BM_OpenChart(benchmark::State& state) {
   const int pane = static_cast<int>(state.range(0));
   QTemporaryDir folder;
-  QString path = folder.filePath(QStringLiteral("Loto.txt"));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(bench::HistoryText(10000, 7));
-  file.close();
+  QString path = bench::WriteHistoryFile(folder.path(), 10000, 7);
+  if (path.isEmpty()) return;
   if (pane == Pane::GeneradorM1) path = QStringLiteral(TOMBOLIX_SOURCE_DIR "/data/Historiales/Loto Ejemplo 6-45.txt");
   QString errors;
   QTextStream err(&errors);

@@ -17,11 +17,8 @@ namespace {
 
 void BM_ForecastChance(benchmark::State& state) {
   QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("Loto.txt"));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(bench::HistoryText(static_cast<int>(state.range(1)), 7));
-  file.close();
+  const QString path = bench::WriteHistoryFile(folder.path(), static_cast<int>(state.range(1)), 7);
+  if (path.isEmpty()) return;
   QString errors;
   QTextStream err(&errors);
   ReportPlatform host(err);

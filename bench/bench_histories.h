@@ -4,6 +4,9 @@
 #include "synthetic_history.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
 
 #include <map>
 #include <utility>
@@ -43,6 +46,15 @@ inline const History& LoadedBenchHistory(int draws, int positions) {
   auto [it, inserted] = cache.try_emplace({draws, positions});
   if (inserted) it->second = ParseHistory(HistoryText(draws, positions)).history;
   return it->second;
+}
+
+// Writes HistoryText(draws, positions) as "Loto.txt" in `folder`; returns its
+// path, or an empty string when it could not be written.
+inline QString WriteHistoryFile(const QString& folder, int draws, int positions) {
+  const QString path = QDir(folder).filePath(QStringLiteral("Loto.txt"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(HistoryText(draws, positions)) < 0) return QString();
+  return path;
 }
 
 }  // namespace tombolix::bench

@@ -21,19 +21,10 @@ for tool in Xvfb xdotool xwd convert; do
 done
 [ -x "$program" ] || { echo "no program at $program"; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# An X server of our own on a free display.
 # shellcheck source=../support/xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
+
+# An X server of our own on a free display.
 start_xvfb
 
 # The program folder, the home and its desktop with the launcher already there.

@@ -24,15 +24,8 @@ for tool in cpack dpkg-deb Xvfb xdotool xwd convert; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=../support/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
 
 # Pack and extract.
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
@@ -50,8 +43,6 @@ ls "$root"/usr/share/tombolix/Historiales/*.txt >/dev/null 2>&1 || fail "the pac
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package declares no Qt dependency"
 
 # An X server of our own on a free display.
-# shellcheck source=../support/xvfb.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
 start_xvfb
 
 # A scratch home with an empty desktop, started from an unrelated folder.

@@ -1,6 +1,17 @@
-# Sourced by the tests that need a real X server. start_xvfb starts one of its
-# own on a free display, records its process in xvfb_pid and exports DISPLAY;
-# it calls the test's skip function when none can start. Needs $work.
+# Sourced by the tests that need a real X server. It makes the scratch folder
+# $work and ends the program ($app_pid) and the X server when the test exits.
+# start_xvfb starts an X server of its own on a free display and exports
+# DISPLAY; it calls the test's skip function when none can start.
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
 start_xvfb() {
   exec 5>"$work/display"
   Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
