@@ -79,9 +79,31 @@ DateReading ReadDate(QStringView text) {
   return reading;
 }
 
-int DateKey(const DateReading& reading, DateOrder order) {
-  const Ymd d = InOrder(reading, order);
+int DateReading::Key(DateOrder order) const {
+  const Ymd d = InOrder(*this, order);
   return d.year * 10000 + d.month * 100 + d.day;
+}
+
+int WeekdayOfKey(int) { return 0; }
+
+QString KeyText(int key) {
+  return QStringLiteral("%1/%2/%3").arg(key % 100, 2, 10, QLatin1Char('0')).arg(key / 100 % 100, 2, 10, QLatin1Char('0')).arg(key / 10000, 4, 10, QLatin1Char('0'));
+}
+
+void DateOrderVote::Add(const DateReading& r, qsizetype) {
+  if (!r.orders) return;
+  ++dated_;
+  for (int o = 0; o < 3; ++o) fits_[o] += (r.orders >> o) & 1;
+}
+
+DateOrderVote::Decision DateOrderVote::Decide() const {
+  Decision d;
+  if (fits_[1] == dated_) { d.order = DateOrder::YearMonthDay; return d; }
+  if (fits_[0] == dated_ && fits_[2] == dated_) { d.ask = true; d.reason = QStringLiteral("todas las fechas se leen como d/m/a y como m/d/a"); return d; }
+  if (fits_[0] == dated_) { d.order = DateOrder::DayMonthYear; return d; }
+  if (fits_[2] == dated_) { d.order = DateOrder::MonthDayYear; return d; }
+  d.reason = QStringLiteral("las fechas están en dos formas");
+  return d;
 }
 
 QString DateOrderName(DateOrder order) {
