@@ -262,14 +262,15 @@ void ImportDialog::Import() {
   const QString title = QStringLiteral("Tombolix - Importar historial");
   const QString name = name_->text().trimmed();
   bool replace = false;
-  if (QFileInfo::exists(ImportedHistoryPath(historyFolder_, name))) {
+  if (!FindExistingHistory(historyFolder_, name).isEmpty()) {
     const auto answer = QMessageBox::question(
         this, title, QStringLiteral("Ya existe el historial «%1». ¿Reemplazarlo por el importado?").arg(name),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
     replace = true;
   }
-  const WriteResult result = WriteImportedHistory(historyFolder_, name, analysis_.historyText, replace);
+  const WriteResult result = WriteImportedHistory(historyFolder_, name, analysis_.historyText,
+                                                  replace ? WriteKind::Replace : WriteKind::New);
   if (result.status != WriteStatus::Written) {
     QMessageBox::warning(this, title, result.message);
     return;

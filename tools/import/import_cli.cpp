@@ -119,7 +119,8 @@ int Import(const CliChoice& choice, QTextStream& out, QTextStream& err) {
     return kImportFileErrors;
   }
   if (choice.check) return kImportWritten;
-  const WriteResult written = WriteImportedHistory(choice.folder, choice.name, analysis.historyText, choice.replace);
+  const WriteResult written = WriteImportedHistory(choice.folder, choice.name, analysis.historyText,
+                                                    choice.replace ? WriteKind::Replace : WriteKind::New);
   if (written.status == WriteStatus::Written) {
     out << QStringLiteral("Historial escrito: %1").arg(QDir::toNativeSeparators(written.path)) << Qt::endl;
     return kImportWritten;
