@@ -3,6 +3,7 @@
 #include "sound/clip_player.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tombolix {
 
@@ -19,6 +20,9 @@ class Platform {
   // A modal message box; returns the button pressed.
   virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                                     MessageAnswer defaultAnswer) = 0;
+  // A modal question with buttons of its own; returns the index of the one
+  // pressed, or `cancelIndex` when the box is closed.
+  virtual int AskChoice(const QString& text, const QString& title, const QStringList& choices, int cancelIndex) = 0;
   // Lets pending events run (throttled; always brings the view up to date when it runs).
   virtual void ProcessEvents() = 0;
   // Lets events run for up to `maxMs` milliseconds, sleeping while none come.

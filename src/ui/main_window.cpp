@@ -107,7 +107,7 @@ void MainWindow::BuildSideControls() {
     QAction* import = menu.addAction(QStringLiteral("Importar historial…"));
     import->setEnabled(!app_.Model().busy);
     if (menu.exec(lotteries_->mapToGlobal(at)) != import || app_.Model().busy) return;
-    if (ShowImportDialog(this, app_.Model().HistoryFolder)) Forward([this] { app_.AdviseReloadAfterImport(); });
+    if (ShowImportDialog(this, app_.Host(), app_.Model().HistoryFolder)) Forward([this] { app_.AdviseReloadAfterImport(); });
   });
 
   auto* separator = new QFrame(this);

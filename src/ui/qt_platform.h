@@ -39,6 +39,7 @@ class QtPlatform : public Platform {
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
+  int AskChoice(const QString& text, const QString& title, const QStringList& choices, int cancelIndex) override;
   void ProcessEvents() override;
   void WaitForEvents(int maxMs) override;
   void SyncView() override;

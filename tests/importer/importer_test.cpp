@@ -104,11 +104,13 @@ TEST(Importer, CancelStopsTheWork) {
 TEST(ImportWriter, ReplacesOnlyWhenConfirmed) {
   test::TempFolder folder;
   const QString path = folder.Write(QStringLiteral("Loto.txt"), "old");
-  EXPECT_EQ(WriteImportedHistory(folder.Path(), QStringLiteral("Loto"), kTwoDraws, false).status, WriteStatus::Exists);
+  EXPECT_EQ(WriteImportedHistory(folder.Path(), QStringLiteral("Loto"), kTwoDraws, WriteKind::New).status,
+            WriteStatus::Exists);
   EXPECT_EQ(test::ReadFile(path), "old");
-  EXPECT_EQ(WriteImportedHistory(folder.Path(), QStringLiteral("Loto"), kTwoDraws, true).status, WriteStatus::Written);
+  EXPECT_EQ(WriteImportedHistory(folder.Path(), QStringLiteral("Loto"), kTwoDraws, WriteKind::Replace).status,
+            WriteStatus::Written);
   EXPECT_EQ(test::ReadFile(path), kTwoDraws);
-  EXPECT_EQ(WriteImportedHistory(folder.Path(), QStringLiteral("../Loto"), kTwoDraws, true).status,
+  EXPECT_EQ(WriteImportedHistory(folder.Path(), QStringLiteral("../Loto"), kTwoDraws, WriteKind::Replace).status,
             WriteStatus::BadName);
 }
 
@@ -118,7 +120,7 @@ TEST(ImportWriter, AFolderThatRefusesFilesKeepsNothing) {
   QString target = folder.MakeFolder(QStringLiteral("ro"));
   QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner);
   if (QFileInfo(target).isWritable()) target = QStringLiteral("/proc");
-  const WriteResult r = WriteImportedHistory(target, QStringLiteral("Loto"), kTwoDraws, true);
+  const WriteResult r = WriteImportedHistory(target, QStringLiteral("Loto"), kTwoDraws, WriteKind::Replace);
   EXPECT_EQ(r.status, WriteStatus::Failed);
   EXPECT_FALSE(r.message.isEmpty());
   EXPECT_TRUE(QDir(target).entryList({QStringLiteral("Loto*")}, QDir::Files | QDir::Hidden).isEmpty());

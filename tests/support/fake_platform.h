@@ -47,6 +47,15 @@ class FakePlatform : public Platform {
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
+  // Recorded as a message; answered from `choices`, or closed (cancelIndex) when none is queued.
+  int AskChoice(const QString& text, const QString& title, const QStringList& options, int cancelIndex) override {
+    messages_.append(RecordedMessage{text, title, MessageIcon::Exclamation});
+    if (choices.empty()) return cancelIndex;
+    const int choice = choices.front();
+    choices.pop_front();
+    return options.isEmpty() ? cancelIndex : choice;
+  }
+  std::deque<int> choices;
   void ProcessEvents() override;
   void SyncView() override {}
   void Beep() override { ++beepCount; }
