@@ -165,7 +165,8 @@ bool SplitWords(QByteArrayView row, RowFields& fields, QByteArray& scratch) {
       const char* begin = words[i].data();
       const char* end = words[j - 1].data() + words[j - 1].size();
       // Only words read straight from the row can be joined.
-      if (begin < row.data() || end > row.data() + row.size()) continue;
+      const auto inRow = [&row](QByteArrayView w) { return w.data() >= row.data() && w.data() + w.size() <= row.data() + row.size(); };
+      if (!std::all_of(words.begin() + i, words.begin() + j, inRow)) continue;
       const QByteArrayView span(begin, end - begin);
       if (!MayJoinIntoDate(span) || span.contains('"')) continue;
       if (ReadDate(QString::fromUtf8(span)).orders != 0) {
