@@ -38,12 +38,6 @@ void AppendDate(QByteArray& out, int key) {
   out.append(text, sizeof text);
 }
 
-QString KeyDate(int key) {
-  QByteArray date;
-  AppendDate(date, key);
-  return QString::fromLatin1(date);
-}
-
 void Report(ImportAnalysis& out, qsizetype line, const QString& reason, bool error = true) {
   out.problems.append({line, reason, error});
 }
@@ -52,9 +46,8 @@ QStringView CellView(const ImportRow& row, int column) {
   return column < row.fields.size() ? row.fields[column] : QStringView();
 }
 
-// The order that fits the most dates; day first wins a tie, month first only
-// when some date cannot be day first.
-DateOrder ChooseOrder(const ImportTable& table, qsizetype first, int column) {
+// The order that fits the most dates; day first wins a tie.
+DateOrder MostFittingOrder(const ImportTable& table, qsizetype first, int column) {
   std::array<qsizetype, 3> fits{};
   for (qsizetype r = first; r < table.rows.size(); ++r) {
     const DateReading reading = ReadDate(CellView(table.rows[r], column));
@@ -65,12 +58,35 @@ DateOrder ChooseOrder(const ImportTable& table, qsizetype first, int column) {
   return kOrders[best];
 }
 
+QString Sentence(const QString& clause) { return clause.left(1).toUpper() + clause.mid(1) + u'.'; }
+
+// The form the whole file is read in. When both day first and month first read
+// every date, day first is taken with a warning; dates in two forms are an error,
+// and the lines in the less common one are reported too.
+DateOrder ChooseOrder(ImportAnalysis& out, const ImportTable& table, qsizetype first) {
+  DateOrderVote vote;
+  for (qsizetype r = first; r < table.rows.size(); ++r) {
+    vote.Add(ReadDate(CellView(table.rows[r], out.dateColumn)), table.rows[r].line);
+  }
+  const DateOrderVote::Decision decision = vote.Decide();
+  if (decision.order) return *decision.order;
+  if (decision.ask) {
+    Report(out, 0, Sentence(decision.reason + QStringLiteral(": se leen como d/m/a")), false);
+    return DateOrder::DayMonthYear;
+  }
+  Report(out, 0, Sentence(decision.reason));
+  return MostFittingOrder(table, first, out.dateColumn);
+}
+
 bool ReadDrawDate(ImportAnalysis& out, const ImportRow& row, DateOrder order, Draw& draw) {
   const QStringView text = CellView(row, out.dateColumn);
   const DateReading reading = ReadDate(text);
   if (reading.Fits(order)) {
-    draw.key = DateKey(reading, order);
-    return true;
+    draw.key = reading.Key(order);
+    if (reading.weekday == 0 || WeekdayOfKey(draw.key) == reading.weekday) return true;
+    Report(out, row.line,
+           QStringLiteral("el día de la semana de «%1» no es el de la fecha %2").arg(text, KeyText(draw.key)));
+    return false;
   }
   const auto other = std::find_if(kOrders.begin(), kOrders.end(), [&](DateOrder o) { return reading.Fits(o); });
   if (other == kOrders.end()) {
@@ -162,12 +178,12 @@ void SortAndCheckDates(ImportAnalysis& out, QVector<Draw>& draws) {
     if (a.numbers == b.numbers) {
       Report(out, later.line,
              QStringLiteral("sorteo repetido: la misma fecha %1 y los mismos números que la línea %2")
-                 .arg(KeyDate(later.key))
+                 .arg(KeyText(later.key))
                  .arg(earlier.line));
     } else {
       Report(out, later.line,
              QStringLiteral("la fecha %1 ya está en la línea %2, con otros números")
-                 .arg(KeyDate(later.key))
+                 .arg(KeyText(later.key))
                  .arg(earlier.line),
              false);
     }
@@ -192,7 +208,7 @@ bool LoadsBack(const QByteArray& text, const QVector<Draw>& draws, qsizetype cou
   if (!loaded.accepted || h.DrawCount != draws.size() || h.PositionCount != count) return false;
   for (int d = 1; d <= h.DrawCount; ++d) {
     const Draw& draw = draws[d - 1];
-    if (h.Date(d) != KeyDate(draw.key)) return false;
+    if (h.Date(d) != KeyText(draw.key)) return false;
     for (int k = 1; k <= count; ++k) {
       if (h.P(k, d) != draw.numbers[k - 1]) return false;
     }
@@ -203,7 +219,7 @@ bool LoadsBack(const QByteArray& text, const QVector<Draw>& draws, qsizetype cou
 }  // namespace
 
 bool CheckDraws(ImportAnalysis& out, const ImportTable& table, qsizetype first, const ImportProgress& progress) {
-  const DateOrder order = ChooseOrder(table, first, out.dateColumn);
+  const DateOrder order = ChooseOrder(out, table, first);
   out.dateOrder = order;
   QVector<Draw> draws;
   draws.reserve(table.rows.size() - first);
