@@ -16,6 +16,11 @@ class ReportPlatform : public Platform {
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
+  // Nobody is there to choose: the box is taken as closed.
+  int AskChoice(const QString& text, const QString& /*title*/, const QStringList& /*choices*/, int cancelIndex) override {
+    err_ << text << Qt::endl;
+    return cancelIndex;
+  }
   void ProcessEvents() override {}
   void WaitForEvents(int maxMs) override { nowMs_ += maxMs; }
   void SyncView() override {}
