@@ -84,6 +84,7 @@ QString WriteNew(const QString& path, const QByteArray& bytes) {
     return Refusal(path, Exists(path) ? QStringLiteral("apareció otro archivo con ese nombre mientras se escribía")
                                       : QStringLiteral("no se pudo terminar la escritura"));
   }
+  // The object now names the moved file: it must not remove it when it goes.
   temp.setAutoRemove(false);
   return {};
 }

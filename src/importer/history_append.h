@@ -10,7 +10,9 @@ namespace tombolix {
 
 // What adding the newer draws of an import to an existing history would write.
 struct AppendPlan {
-  QByteArray text;         // the whole new file: the existing bytes unchanged, then the new lines; empty when refused
+  // The whole new file: the existing bytes unchanged, the new lines right after
+  // the last draw (blank lines ending the file stay at its end); empty when refused.
+  QByteArray text;
   qsizetype newDraws = 0;  // draws appended
   qsizetype overlap = 0;   // imported draws that were already in the history (and agreed)
   QStringList errors;      // in Spanish; any error: nothing may be written

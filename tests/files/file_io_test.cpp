@@ -37,7 +37,9 @@ TEST(ReadAtMost, ReadsUpToTheLimitAndRefusesMore) {
     EXPECT_EQ(read.tooLarge, c.tooLarge);
     EXPECT_EQ(read.error.isEmpty(), !c.tooLarge);
     EXPECT_EQ(read.bytes.size(), c.tooLarge ? 0 : c.size);
-    if (c.tooLarge) EXPECT_TRUE(read.error.contains(QString::fromLatin1(c.name)) && read.error.contains(u"1 MB"));
+    if (c.tooLarge) {
+      EXPECT_TRUE(read.error.contains(QString::fromLatin1(c.name)) && read.error.contains(u"1 MB"));
+    }
   }
 }
 
@@ -61,7 +63,7 @@ TEST(WriteWhole, RefusesSymbolicLinksAndLeavesTheirTargets) {
   QFile::link(target, folder.FilePath(QStringLiteral("link.txt")));
   QFile::link(folder.FilePath(QStringLiteral("nowhere.txt")), folder.FilePath(QStringLiteral("dangling.txt")));
   for (const WriteMode mode : {WriteMode::NewOnly, WriteMode::Replace}) {
-    for (const QString link : {QStringLiteral("link.txt"), QStringLiteral("dangling.txt")}) {
+    for (const QString& link : {QStringLiteral("link.txt"), QStringLiteral("dangling.txt")}) {
       SCOPED_TRACE(link.toStdString());
       const QString message = WriteWhole(folder.FilePath(link), "new", mode);
       EXPECT_TRUE(message.contains(link) && message.contains(QStringLiteral("No se escribió nada")));

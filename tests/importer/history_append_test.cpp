@@ -48,9 +48,9 @@ TEST(PlanAppend, NewLinesCopyTheFormOfTheLastLine) {
 
 TEST(PlanAppend, WarnsAboutOlderDrawsAndAGap) {
   const QByteArray existing = "07/01/2023,05,12,33\r\n10/01/2023,06,13,34\r\n14/01/2023,01,02,03\r\n";
-  const AppendPlan plan = PlanAppend(existing, {Draw(20221231, {1, 2, 3}), Draw(20230107, {5, 12, 33}),
-                                                Draw(20230110, {6, 13, 34}), Draw(20230114, {1, 2, 3}),
-                                                Draw(20230214, {7, 8, 9})});
+  const AppendPlan plan =
+      PlanAppend(existing, {Draw(20221231, {1, 2, 3}), Draw(20230107, {5, 12, 33}), Draw(20230110, {6, 13, 34}),
+                            Draw(20230114, {1, 2, 3}), Draw(20230214, {7, 8, 9})});
   ASSERT_TRUE(plan.errors.isEmpty()) << plan.errors.join(u'\n').toStdString();
   EXPECT_EQ(plan.newDraws, 1);
   EXPECT_EQ(plan.overlap, 3);
@@ -73,20 +73,24 @@ TEST(PlanAppend, RefusesWhatWouldWriteAWrongHistory) {
     QStringList said;  // every one in the first error
   };
   const Case cases[] = {
-      {"other numbers", good,
+      {"other numbers",
+       good,
        {Draw(20230110, {6, 13, 35}, 5), Draw(20230114, {1, 2, 3})},
        {QStringLiteral("línea 2 del historial (10/01/2023: 6, 13, 34)"),
         QStringLiteral("línea 5 del archivo importado (10/01/2023: 6, 13, 35)")}},
-      {"other order", good,
+      {"other order",
+       good,
        {Draw(20230110, {13, 6, 34}), Draw(20230114, {1, 2, 3})},
        {QStringLiteral("los mismos números en otro orden")}},
-      {"a draw the import lacks", good,
+      {"a draw the import lacks",
+       good,
        {Draw(20230107, {5, 12, 33}), Draw(20230114, {1, 2, 3})},
        {QStringLiteral("línea 2 del historial"), QStringLiteral("no está en el archivo importado")}},
       {"another count of numbers", good, {Draw(20230114, {1, 2, 3, 4}, 7)}, {QStringLiteral("Línea 7")}},
-      {"text after an empty line", good + "\r\n7/2/2023,1,2,3\r\n", kTenthAndFourteenth,
-       {QStringLiteral("línea 4")}},
-      {"a history that does not load", "07/01/2023,05,12,33\nxx,1,2,3\n", kTenthAndFourteenth,
+      {"text after an empty line", good + "\r\n7/2/2023,1,2,3\r\n", kTenthAndFourteenth, {QStringLiteral("línea 4")}},
+      {"a history that does not load",
+       "07/01/2023,05,12,33\nxx,1,2,3\n",
+       kTenthAndFourteenth,
        {QStringLiteral("línea 2"), QStringLiteral("xx,1,2,3")}},
       {"an empty history", "", kTenthAndFourteenth, {QStringLiteral("vacío")}},
   };
@@ -94,7 +98,8 @@ TEST(PlanAppend, RefusesWhatWouldWriteAWrongHistory) {
     SCOPED_TRACE(c.name);
     const AppendPlan plan = PlanAppend(c.existing, c.imported);
     ASSERT_FALSE(plan.errors.isEmpty());
-    for (const QString& part : c.said) EXPECT_TRUE(plan.errors.front().contains(part)) << plan.errors.front().toStdString();
+    for (const QString& part : c.said)
+      EXPECT_TRUE(plan.errors.front().contains(part)) << plan.errors.front().toStdString();
     EXPECT_TRUE(plan.text.isEmpty());
   }
 }
