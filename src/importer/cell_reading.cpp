@@ -104,6 +104,12 @@ CellReading ReadCell(QByteArrayView cell) {
     ReadNumber(cell, r);
     return r;
   }
+  // A spreadsheet writes a whole number as "5.0" or "5,0".
+  if (cell.size() >= 3 && cell.endsWith('0') && (cell[cell.size() - 2] == '.' || cell[cell.size() - 2] == ',') &&
+      std::all_of(cell.begin(), cell.end() - 2, IsDigit)) {
+    ReadNumber(cell.first(cell.size() - 2), r);
+    return r;
+  }
   if (HasCurrency(cell)) {
     r.kind = CellKind::Money;
     return r;

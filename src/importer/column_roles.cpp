@@ -17,10 +17,11 @@ struct ColumnStats {
   qsizetype times = 0;
   qsizetype over99 = 0;
   std::array<qsizetype, kMaxCellNumbers + 1> listCounts{};
-  int digitLength = -1;
-  bool uniformLength = true;
+  int longest = 0;         // digits of the longest number
+  qsizetype ofLongest = 0;  // numbers of that length
   qsizetype leadingZeros = 0;
   QByteArray first;
+  QByteArray other;  // the first value that differs from `first`
   bool constant = true;
   qint64 previous = -1;
   qsizetype up = 0;
@@ -41,6 +42,7 @@ void ColumnStats::Add(QByteArrayView cell) {
     first = cell.toByteArray();
   } else if (constant && cell != QByteArrayView(first)) {
     constant = false;
+    other = cell.toByteArray();
   }
   if (r.kind == CellKind::Other && cell.contains(':')) ++times;
   if (r.kind == CellKind::Numbers) {
@@ -49,8 +51,11 @@ void ColumnStats::Add(QByteArrayView cell) {
   }
   if (r.kind != CellKind::Number) return;
   over99 += r.value > 99;
-  if (digitLength < 0) digitLength = r.digits;
-  uniformLength = uniformLength && digitLength == r.digits;
+  if (r.digits > longest) {
+    longest = r.digits;
+    ofLongest = 0;
+  }
+  ofLongest += r.digits == longest;
   leadingZeros += r.leadingZero;
   if (previous >= 0) {
     const qint64 step = r.value - previous;
@@ -71,9 +76,11 @@ bool IsCounter(const ColumnStats& s) {
 }
 
 // "047" on every row: a digit game's number written as one string of digits.
+// A spreadsheet may have dropped some leading zeros ("3" for "003"), so most
+// cells, not all, show the full length.
 bool IsDigitString(const ColumnStats& s, HeaderHint hint) {
   const qsizetype numbers = s.Of(CellKind::Number);
-  return numbers == s.cells && s.uniformLength && s.digitLength >= 3 && s.digitLength <= 7 &&
+  return numbers == s.cells && s.longest >= 3 && s.longest <= 7 && s.ofLongest * 2 >= s.cells &&
          (s.leadingZeros > 0 || hint == HeaderHint::Balls);
 }
 
@@ -99,6 +106,12 @@ ColumnRole RoleOfHint(HeaderHint hint) {
       return ColumnRole::Text;
     case HeaderHint::Time:
       return ColumnRole::Time;
+    case HeaderHint::Machine:
+      return ColumnRole::Machine;
+    case HeaderHint::Statistic:
+      return ColumnRole::Statistic;
+    case HeaderHint::Game:
+      return ColumnRole::Game;
     case HeaderHint::None:
     case HeaderHint::Balls:
       break;
@@ -114,6 +127,8 @@ void Judge(ImportColumn& column, const ColumnStats& s, HeaderHint hint, bool for
     column.role = ColumnRole::Empty;
   } else if (forced) {
     column.role = ColumnRole::Balls;
+  } else if (hint == HeaderHint::Game || hint == HeaderHint::Machine || hint == HeaderHint::Statistic) {
+    column.role = RoleOfHint(hint);
   } else if (s.Of(CellKind::Text) + s.Of(CellKind::Date) >= half) {
     column.role = hint == HeaderHint::Time ? ColumnRole::Time : ColumnRole::Text;
   } else if (s.times >= half) {
@@ -130,14 +145,14 @@ void Judge(ImportColumn& column, const ColumnStats& s, HeaderHint hint, bool for
     column.role = ColumnRole::Constant;
   } else if (s.Of(CellKind::Numbers) == 0 && IsCounter(s)) {
     column.role = ColumnRole::Counter;
-  } else if (s.over99 * 10 >= s.cells && !IsDigitString(s, hint)) {
+  } else if (s.over99 * 2 > s.cells && !IsDigitString(s, hint)) {
     column.role = ColumnRole::Large;
   } else {
     column.role = ColumnRole::Balls;
   }
   if (column.role == ColumnRole::Balls && s.Of(CellKind::Numbers) == 0 && IsDigitString(s, hint)) {
     column.digits = true;
-    column.perCell = s.digitLength;
+    column.perCell = s.longest;
   }
 }
 
@@ -173,6 +188,12 @@ QString RoleName(ColumnRole role) {
       return QStringLiteral("repite los números de otras columnas");
     case ColumnRole::Unchosen:
       return QStringLiteral("no elegida");
+    case ColumnRole::Machine:
+      return QStringLiteral("máquina o juego de bolas");
+    case ColumnRole::Statistic:
+      return QStringLiteral("estadística del sorteo");
+    case ColumnRole::Game:
+      return QStringLiteral("juego");
   }
   return {};
 }
@@ -195,6 +216,7 @@ QVector<ImportColumn> JudgeColumns(const ImportTable& table, const TableLayout& 
     column.index = c;
     column.header = c < header.size() ? header[c] : QString();
     column.sample = QString::fromUtf8(stats[c].first).left(24);
+    column.other = QString::fromUtf8(stats[c].other).left(24);
     if (c == layout.dateColumn) {
       column.role = ColumnRole::Date;
       continue;

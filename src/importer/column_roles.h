@@ -26,6 +26,9 @@ enum class ColumnRole : std::uint8_t {
   Large,       // numbers above 99 on many rows
   Repeat,      // repeats the numbers of other columns of the row
   Unchosen,    // numbers, but the user chose other columns
+  Machine,     // the draw machine or ball set
+  Statistic,   // a figure about the draw: odd/even, sum
+  Game,        // which game the row is of
 };
 
 struct ImportColumn {
@@ -33,6 +36,7 @@ struct ImportColumn {
   QString header;  // empty without a header line
   ColumnRole role = ColumnRole::Empty;
   QString sample;     // a value of the column, for the report
+  QString other;      // another value, when the column holds more than one
   int perCell = 1;    // Balls: numbers a cell holds (the most seen)
   bool digits = false;  // Balls: each cell is a string of digits, one number per digit ("047")
 };

@@ -177,11 +177,9 @@ QByteArray TagKey(const Reader& reader, qsizetype r) {
 }
 
 void FindTags(Reader& reader) {
+  reader.balls = reader.out.numberColumns;
   for (const ImportColumn& c : std::as_const(reader.out.columns)) {
     switch (c.role) {
-      case ColumnRole::Balls:
-        reader.balls.append(c.index);
-        break;
       case ColumnRole::Counter:
         if (reader.counterColumn < 0) reader.counterColumn = c.index;
         reader.tags.append(c.index);
@@ -238,6 +236,30 @@ void SkipDrawsNotHeld(Reader& reader) {
   reader.sources = std::move(keptSources);
 }
 
+// A file in date order but for a few rows most likely holds a typing error
+// there (a year): each such row is named. A file in no order is only sorted.
+void WarnOutOfOrder(Reader& reader, bool newestFirst) {
+  const auto& draws = reader.draws;
+  QVector<qsizetype> breaks;
+  for (qsizetype i = 1; i < draws.size(); ++i) {
+    const int a = draws[i - 1].key;
+    const int b = draws[i].key;
+    if (a != b && (b < a) != newestFirst) breaks.append(i);
+  }
+  if (breaks.isEmpty()) return;
+  if (breaks.size() > 20 || breaks.size() * 100 > draws.size()) {
+    reader.Warn(0, QStringLiteral("Las filas no están en orden de fecha: se ordenan."));
+    return;
+  }
+  for (const qsizetype i : std::as_const(breaks)) {
+    // The row out of place is the one its two neighbours agree against.
+    const bool earlierOdd = i >= 2 && (draws[i].key < draws[i - 2].key) == newestFirst && draws[i].key != draws[i - 2].key;
+    const ImportedDraw& odd = earlierOdd ? draws[i - 1] : draws[i];
+    reader.Warn(odd.line, QStringLiteral("la fecha %1 no sigue el orden de fechas de las filas vecinas: compruebe el año")
+                              .arg(KeyText(odd.key)));
+  }
+}
+
 // Oldest first. A file written newest first is turned round, so that the
 // draws of one date keep the order they were drawn in; a draw number or a
 // time puts them in order where there is one.
@@ -247,6 +269,7 @@ void PutInOrder(Reader& reader) {
   for (qsizetype i = 1; i < draws.size(); ++i) {
     if (draws[i].key != draws[i - 1].key) down += draws[i].key < draws[i - 1].key ? 1 : -1;
   }
+  WarnOutOfOrder(reader, down > 0);
   if (down > 0) {
     std::reverse(draws.begin(), draws.end());
     std::reverse(reader.sources.begin(), reader.sources.end());

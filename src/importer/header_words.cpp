@@ -44,6 +44,12 @@ HeaderHint ReadHeaderHint(const QString& header) {
                     "estimated|estimado|fondo")) {
     return HeaderHint::Money;
   }
+  if (MatchesAny(h, "ball ?set|machine|maquina|bombo|juego de bolas")) return HeaderHint::Machine;
+  if (MatchesAny(h, "^(game|juego|loteria|lottery|gioco)( name| nombre)?$")) return HeaderHint::Game;
+  if (MatchesAny(h, "\\bodd\\b|\\beven\\b|\\bpar(es)?\\b|\\bimpar(es)?\\b|\\bsuma\\b|\\bsum\\b|spread|\\brango\\b|"
+                    "\\brange\\b|^total|\\blow\\b|\\bhigh\\b|\\balto\\b|\\bbajo\\b|decena|\\bmedia\\b|average")) {
+    return HeaderHint::Statistic;
+  }
   if (MatchesAny(h, "multiplier|multiplicador|power ?play|megaplier|^x$|^mult")) return HeaderHint::Multiplier;
   if (MatchesAny(h, "reintegro|refund")) return HeaderHint::Refund;
   if (MatchesAny(h, "^(dia|dia de la semana|weekday|day|day of week)$")) return HeaderHint::Weekday;
@@ -61,6 +67,13 @@ HeaderHint ReadHeaderHint(const QString& header) {
     return HeaderHint::Balls;
   }
   return HeaderHint::None;
+}
+
+QString DrawNameInHeader(const QString& header) {
+  static const QRegularExpression kNames(QStringLiteral(
+      "\\b(midday|evening|morning|night|day|noon|mediodia|noche|tarde|manana|dia|matutino|vespertino|nocturno)\\b"));
+  const QRegularExpressionMatch match = kNames.match(Folded(header));
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 }  // namespace tombolix

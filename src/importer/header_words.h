@@ -17,7 +17,14 @@ enum class HeaderHint : std::uint8_t {
   Prizes,      // winners or prizes per category: "Acertantes", "NB1".."NB12"
   Weekday,     // "Día", "Weekday"
   Time,        // "Hora", "Time"
+  Machine,     // the draw machine or ball set: "Ball Set", "Machine", "Bombo"
+  Statistic,   // figures about the draw: "Odd/Even", "Suma", "Spread"
+  Game,        // which game: "Game", "Juego", "Lotería"
 };
+
+// The name of one of several draws of a day in a ball column's header
+// ("Midday 1", "Evening 1", "Noche 2"), lower case; empty when there is none.
+QString DrawNameInHeader(const QString& header);
 
 HeaderHint ReadHeaderHint(const QString& header);
 

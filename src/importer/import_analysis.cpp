@@ -3,6 +3,7 @@
 #include "history/loader.h"
 #include "importer/csv_table.h"
 #include "importer/draw_checks.h"
+#include "importer/header_words.h"
 #include "importer/table_layout.h"
 #include "importer/text_decoding.h"
 
@@ -77,11 +78,36 @@ bool CheckChosenColumns(ImportAnalysis& out, const ImportOptions& options) {
   return true;
 }
 
-bool CheckBallColumns(ImportAnalysis& out) {
+// Rows of two games, or two draws of a day side by side on one row, are not
+// one history: the user chooses what to import.
+bool CheckOneGame(ImportAnalysis& out, bool forced) {
+  QStringList drawNames;
+  for (const ImportColumn& c : std::as_const(out.columns)) {
+    if (c.role == ColumnRole::Game && !c.other.isEmpty()) {
+      Fail(out, QStringLiteral("El archivo mezcla varios juegos (columna %1 «%2»: «%3», «%4»…): separe cada juego en "
+                               "un archivo e impórtelos por separado.")
+                    .arg(c.index + 1)
+                    .arg(c.header, c.sample, c.other));
+      return false;
+    }
+    const QString name = c.role == ColumnRole::Balls ? DrawNameInHeader(c.header) : QString();
+    if (!name.isEmpty() && !drawNames.contains(name)) drawNames.append(name);
+  }
+  if (drawNames.size() > 1 && !forced) {
+    Fail(out, QStringLiteral("Cada fila tiene los números de varios sorteos (%1): elija las columnas de uno de ellos e "
+                             "importe cada sorteo por separado.")
+                  .arg(drawNames.join(QStringLiteral(", "))));
+    return false;
+  }
+  return true;
+}
+
+bool CheckBallColumns(ImportAnalysis& out, bool forced) {
+  if (!CheckOneGame(out, forced)) return false;
   int numbers = 0;
   for (const ImportColumn& c : std::as_const(out.columns)) {
     if (c.role != ColumnRole::Balls) continue;
-    out.numberColumns.append(c.index);
+    if (!forced) out.numberColumns.append(c.index);
     numbers += c.perCell;
   }
   if (out.numberColumns.isEmpty()) {
@@ -188,9 +214,11 @@ bool Analyse(ImportAnalysis& out, const ImportTable& table, const ImportOptions&
     return true;
   }
   out.columns = JudgeColumns(table, layout, found.header, options.numberColumns);
+  // The user's columns are read in the order the user gave them.
+  out.numberColumns = options.numberColumns;
   MarkRepeats(table, layout, out.columns);
   if (progress && !progress(40)) return false;
-  if (!CheckBallColumns(out) || !DecideDateOrder(out, table, layout, options)) return true;
+  if (!CheckBallColumns(out, !options.numberColumns.isEmpty()) || !DecideDateOrder(out, table, layout, options)) return true;
   if (progress && !progress(50)) return false;
   const ImportProgress reading = [&progress](int percent) { return !progress || progress(50 + percent * 2 / 5); };
   return ReadDraws(out, table, found, reading);
