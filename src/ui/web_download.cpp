@@ -31,15 +31,10 @@ QString Kilobytes(qint64 bytes) { return Spanish().toString((bytes + 1023) / 102
 // A web page rather than a results file: served as HTML, or its text opens
 // like an HTML document once a byte-order mark and blanks are skipped.
 bool IsWebPage(const QByteArray& body, const QString& contentType) {
-  if (contentType.section(QLatin1Char(';'), 0, 0).trimmed().compare(QLatin1String("text/html"), Qt::CaseInsensitive) ==
-      0)
-    return true;
-  QByteArrayView rest(body);
-  if (rest.startsWith("\xEF\xBB\xBF")) rest = rest.sliced(3);
-  while (!rest.isEmpty() &&
-         (rest.front() == ' ' || rest.front() == '\t' || rest.front() == '\r' || rest.front() == '\n'))
-    rest = rest.sliced(1);
-  const QByteArray head = rest.first(std::min<qsizetype>(rest.size(), 14)).toByteArray().toLower();
+  if (contentType.section(QLatin1Char(';'), 0, 0).trimmed().toLower() == QLatin1String("text/html")) return true;
+  QByteArray head = body.left(1024);
+  if (head.startsWith("\xEF\xBB\xBF")) head.remove(0, 3);
+  head = head.trimmed().toLower();
   return head.startsWith("<!doctype html") || head.startsWith("<html");
 }
 

@@ -12,18 +12,10 @@ namespace {
 // however it is spelt, and none is confused with another.
 TEST(ProgramSettingsTest, EveryLotteryNameRoundTripsAsItsOwnKey) {
   TempFolder temp;
-  const QStringList names = {QStringLiteral("Loto 6-45"),
-                             QStringLiteral("  Lotería de Medellín "),
-                             QStringLiteral("a.b.c"),
-                             QStringLiteral("100%"),
-                             QStringLiteral("100%25"),
-                             QStringLiteral("Chance\\Noche"),
-                             QStringLiteral("Chance%5CNoche"),
-                             QStringLiteral("x=y; [z] #c"),
-                             QStringLiteral("\"comillas\", 'y' coma"),
-                             QStringLiteral("Ñandú ÄÖ 日本"),
-                             QStringLiteral("General"),
-                             QStringLiteral("DireccionesWeb")};
+  const QStringList names = QString::fromUtf8(
+                                "Loto 6-45|  Lotería de Medellín |a.b.c|100%|100%25|Chance\\Noche|"
+                                "Chance%5CNoche|x=y; [z] #c|\"comillas\", 'y'|Ñandú 日本|General|DireccionesWeb")
+                                .split(QLatin1Char('|'));
   {
     ProgramSettings settings(temp.Path());
     for (qsizetype i = 0; i < names.size(); ++i) {
