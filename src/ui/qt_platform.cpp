@@ -3,6 +3,7 @@
 #include "app/command_log.h"
 #include "app/desktop_entry.h"
 #include "ui/program_icon.h"
+#include "ui/web_download.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -185,6 +186,12 @@ void QtPlatform::OpenUrl(const QString& address) {
   } else {
     qCWarning(lcCommands) << "not a web address:" << address;
   }
+}
+
+DownloadOutcome QtPlatform::Download(const QString& address, qint64 limitBytes, int stallMs) {
+  SyncView();
+  QWidget* parent = window_ && window_->isVisible() && !window_->isMinimized() ? window_.data() : nullptr;
+  return DownloadWithDialog(parent, address, limitBytes, stallMs);
 }
 
 void QtPlatform::Quit() {

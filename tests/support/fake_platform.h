@@ -72,6 +72,8 @@ class FakePlatform : public Platform {
   void OpenFile(const QString& path) override { openedFiles.append(path); }
   void OpenFolder(const QString& path) override { openedFolders.append(path); }
   void OpenUrl(const QString& address) override { openedUrls.append(address); }
+  // Answers from `downloads` (first queued, first used; a network error once it is empty).
+  DownloadOutcome Download(const QString& address, qint64 limitBytes, int stallMs) override;
 
   void Quit() override { ++quitCount; }
 
@@ -103,6 +105,8 @@ class FakePlatform : public Platform {
   QStringList openedFiles;
   QStringList openedFolders;
   QStringList openedUrls;
+  std::deque<DownloadOutcome> downloads;  // the answers of Download, in order
+  QStringList downloadedAddresses;        // every address Download was asked for
   FakeMediaDevice media;
 
  private:
