@@ -59,9 +59,11 @@ struct Cursor {
   }
 };
 
+int CenturyOf(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
+
 int FullYear(const Number& year) {
   if (year.digits == 4) return year.value;
-  if (year.digits == 2) return year.value < 30 ? 2000 + year.value : 1900 + year.value;
+  if (year.digits == 2) return CenturyOf(year.value);
   return -1;
 }
 
@@ -86,6 +88,11 @@ bool FitNumbers(const Number& a, const Number& b, const Number& c, DateReading& 
   if (!IsDayOrMonth(a)) return false;
   if (IsCalendarDate(year, b.value, a.value)) r.orders |= static_cast<std::uint8_t>(DateOrder::DayMonthYear);
   if (IsCalendarDate(year, a.value, b.value)) r.orders |= static_cast<std::uint8_t>(DateOrder::MonthDayYear);
+  // yy.mm.dd, the day of two digits too.
+  if (a.digits == 2 && c.digits == 2 && IsCalendarDate(CenturyOf(a.value), b.value, c.value)) {
+    r.orders |= static_cast<std::uint8_t>(DateOrder::YearMonthDay);
+    r.shortYearDay = static_cast<std::uint8_t>(c.value);
+  }
   Keep(r, a.value, b.value, year);
   return r.orders != 0;
 }
@@ -257,6 +264,8 @@ bool ReadAfterWeekday(Cursor c, DateReading& r) {
 }  // namespace
 
 int DateReading::Key(DateOrder order) const {
+  if (order == DateOrder::YearMonthDay && shortYearDay != 0)
+    return CenturyOf(first) * 10000 + second * 100 + shortYearDay;
   const bool monthFirst = order == DateOrder::MonthDayYear && !named;
   return year * 10000 + (monthFirst ? first * 100 + second : second * 100 + first);
 }
@@ -279,6 +288,11 @@ int WeekdayOfKey(int key) {
   const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + key % 100 - 1;
   const int days = era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
   return (days + 2) % 7 + 1;  // 1 March of year 0 was a Wednesday
+}
+
+bool IsFutureKey(int key, QDate today) {
+  const QDate last = today.addDays(7);
+  return key > last.year() * 10000 + last.month() * 100 + last.day();
 }
 
 QString DateOrderName(DateOrder order) {
