@@ -139,6 +139,11 @@ bool Reader::ReadRow(qsizetype r) {
     empty.append(r);
     return true;
   }
+  if (IsFutureKey(draw.key)) {
+    Error(row.line, QStringLiteral("la fecha %1 es posterior a hoy: ningún sorteo celebrado la tiene (¿un error en el año?)")
+                        .arg(KeyText(draw.key)));
+    return false;
+  }
   if (counterColumn >= 0 && counterColumn < fields.size()) {
     source.within = fields[counterColumn].toInt();
   } else {

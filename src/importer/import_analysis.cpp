@@ -157,8 +157,8 @@ bool DecideDateOrder(ImportAnalysis& out, const ImportTable& table, const TableL
   }
   if (decision.ask) {
     out.dateOrderAsked = true;
-    Fail(out, QStringLiteral("No se puede saber si las fechas son día/mes/año o mes/día/año (%1): elija el orden "
-                             "de las fechas (en tombolix-import, --date-order dmy o --date-order mdy).")
+    Fail(out, QStringLiteral("No se puede saber en qué orden están escritos el día, el mes y el año (%1): elija el "
+                             "orden de las fechas (en tombolix-import, --date-order dmy, mdy o ymd).")
                   .arg(decision.reason));
   } else {
     Fail(out, QStringLiteral("Las fechas no tienen una sola forma (%1).").arg(decision.reason));

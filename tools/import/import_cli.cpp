@@ -183,7 +183,7 @@ int Import(const CliChoice& choice, QTextStream& out, QTextStream& err) {
         << Qt::endl;
   }
   if (outcome.status == ImportStatus::FileErrors && analysis.dateOrderAsked) {
-    err << QStringLiteral("Indique el orden de las fechas con --date-order dmy o --date-order mdy.") << Qt::endl;
+    err << QStringLiteral("Indique el orden de las fechas con --date-order dmy, mdy o ymd.") << Qt::endl;
   }
   if (outcome.status == ImportStatus::BadName) err << QStringLiteral("Indique otro nombre con --name.") << Qt::endl;
   return ExitCode(outcome.status);
