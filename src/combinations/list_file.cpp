@@ -1,11 +1,11 @@
 #include "combinations/list_file.h"
 
 #include "combinations/list_codec.h"
+#include "files/file_io.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 
@@ -142,10 +142,8 @@ bool GuardarListaCmb(const QString& path, const QVector<QString>& lineasCombLimp
   if (existing.exists() && !existing.isWritable()) return false;
   // The whole list is written to a temporary file that replaces the old one
   // only once complete: a crash leaves the old file or none, never half a list.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(bytes);
-  return file.commit();
+  // A symbolic link, even a dangling one, is never written through.
+  return WriteWhole(path, bytes, WriteMode::Replace).isEmpty();
 }
 
 bool RemoveListFile(const QString& path) {

@@ -150,6 +150,12 @@ TEST(ListFile, SaveFailuresLeaveEverythingAsItWas) {
   EXPECT_FALSE(GuardarListaCmb(folder.FilePath(QStringLiteral("no/such/folder/x.CMB")), SampleLines(4, 5), 4));
   EXPECT_FALSE(GuardarListaCmb(folder.FilePath(QStringLiteral("x.CMB")), SampleLines(4, 5), 0));
   EXPECT_FALSE(QFile::exists(folder.FilePath(QStringLiteral("x.CMB"))));
+  // A dangling link where the list was is never written through.
+  const QString link = folder.FilePath(QStringLiteral("gone.CMB"));
+  ASSERT_TRUE(QFile::link(folder.FilePath(QStringLiteral("elsewhere.CMB")), link));
+  EXPECT_FALSE(GuardarListaCmb(link, SampleLines(4, 5), 4));
+  EXPECT_FALSE(QFile::exists(folder.FilePath(QStringLiteral("elsewhere.CMB"))));
+  ASSERT_TRUE(QFile::remove(link));
   // A read-only good file loads, is never written, and saving never replaces it.
   const QByteArray old = ListBytes(SampleLines(4, 6), 4);
   const QString readOnly = folder.Write(QStringLiteral("good.CMB"), old);
