@@ -291,8 +291,15 @@ int WeekdayOfKey(int key) {
 }
 
 bool IsFutureKey(int key, QDate today) {
-  const QDate last = today.addDays(7);
-  return key > last.year() * 10000 + last.month() * 100 + last.day();
+  // Asked once per row of large files: the calendar work is done once per day.
+  thread_local QDate cachedToday;
+  thread_local int cachedLast = 0;
+  if (today != cachedToday) {
+    const QDate last = today.addDays(7);
+    cachedLast = last.year() * 10000 + last.month() * 100 + last.day();
+    cachedToday = today;
+  }
+  return key > cachedLast;
 }
 
 QString DateOrderName(DateOrder order) {

@@ -2,6 +2,7 @@
 
 #include "importer/date_forms.h"
 
+#include <QDate>
 #include <QHash>
 
 #include <algorithm>
@@ -37,6 +38,7 @@ struct Reader {
   QVector<qsizetype> empty;  // rows without any number: index into the table's rows
   RowFields fields;
   QByteArray scratch;
+  QDate today = QDate::currentDate();  // asked once: the clock and time zone cost a system call
 
   void Error(qsizetype line, const QString& reason) { out.problems.append({line, reason, true}); }
   void Warn(qsizetype line, const QString& reason) { out.problems.append({line, reason, false}); }
@@ -139,7 +141,7 @@ bool Reader::ReadRow(qsizetype r) {
     empty.append(r);
     return true;
   }
-  if (IsFutureKey(draw.key)) {
+  if (IsFutureKey(draw.key, today)) {
     Error(row.line, QStringLiteral("la fecha %1 es posterior a hoy: ningún sorteo celebrado la tiene (¿un error en el año?)")
                         .arg(KeyText(draw.key)));
     return false;
@@ -394,7 +396,7 @@ void CheckRange(Reader& reader) {
 }  // namespace
 
 bool ReadDraws(ImportAnalysis& out, const ImportTable& table, const FoundLayout& found, const ImportProgress& progress) {
-  Reader reader{out, table, found, {}, -1, -1, {}, {}, {}, {}, {}, {}};
+  Reader reader{out, table, found, {}, -1, -1, {}, {}, {}, {}, {}, {}, QDate::currentDate()};
   FindTags(reader);
   const TableLayout& layout = found.layout;
   reader.draws.reserve(layout.endRow - layout.firstRow);
