@@ -95,6 +95,31 @@ bool ReadList(QByteArrayView cell, CellReading& r) {
   return true;
 }
 
+// "C(48)", "Comp. 48" mark the complementary ball, "R(8)", "Reint. 8" the
+// refund digit, as Spanish results pages write them. True when `cell` is one.
+bool ReadMarked(QByteArrayView cell, CellReading& r) {
+  qsizetype letters = 0;
+  while (letters < cell.size() && IsLetter(cell[letters]) && (cell[letters] & 0x80) == 0) ++letters;
+  if (letters == 0 || letters > 15) return false;
+  const QByteArray mark = cell.first(letters).toByteArray().toLower();
+  QByteArrayView rest = cell.sliced(letters);
+  if (rest.startsWith('.')) rest = rest.sliced(1);
+  rest = rest.trimmed();
+  const bool bracket = rest.startsWith('(') && rest.endsWith(')');
+  if (bracket) rest = rest.sliced(1, rest.size() - 2).trimmed();
+  if (rest.isEmpty() || rest.size() > 3 || !std::all_of(rest.begin(), rest.end(), IsDigit)) return false;
+  static const QByteArrayList kComplementary = {"c", "comp", "compl", "complementario"};
+  static const QByteArrayList kRefund = {"r", "re", "rein", "reint", "reintegro"};
+  if (kComplementary.contains(mark)) {
+    ReadNumber(rest, r);
+  } else if (kRefund.contains(mark)) {
+    r.kind = CellKind::Refund;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 CellReading ReadCell(QByteArrayView cell) {
@@ -126,7 +151,7 @@ CellReading ReadCell(QByteArrayView cell) {
     }
   }
   if (letters) {
-    r.kind = CellKind::Text;
+    if (!ReadMarked(cell, r)) r.kind = CellKind::Text;
     return r;
   }
   if (ReadList(cell, r)) return r;

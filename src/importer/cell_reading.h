@@ -10,12 +10,13 @@ namespace tombolix {
 // What one cell of a results file holds, as far as draw numbers go.
 enum class CellKind : std::uint8_t {
   Empty,
-  Number,      // one whole number: "7", "07", "047"
+  Number,      // one whole number: "7", "07", "047", "5.0", a marked complementary ball "C(48)"
   Numbers,     // several, split by blanks, dashes, slashes, plus signs, bars or commas: "07 12 33", "07-09"
   Money,       // a currency sign, thousands groups or decimals: "$20,000,000", "1.234,56", "12.5"
   Multiplier,  // "2X", "x10"
   Date,        // reads as a date: never split into numbers
   Text,        // holds letters
+  Refund,      // a refund digit marked as such: "R(8)"
   Other,
 };
 

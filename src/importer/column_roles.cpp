@@ -13,7 +13,7 @@ namespace {
 // What a column holds over all data rows.
 struct ColumnStats {
   qsizetype cells = 0;
-  std::array<qsizetype, 8> kinds{};  // by CellKind
+  std::array<qsizetype, 9> kinds{};  // by CellKind
   qsizetype times = 0;
   qsizetype over99 = 0;
   std::array<qsizetype, kMaxCellNumbers + 1> listCounts{};
@@ -112,6 +112,10 @@ ColumnRole RoleOfHint(HeaderHint hint) {
       return ColumnRole::Statistic;
     case HeaderHint::Game:
       return ColumnRole::Game;
+    case HeaderHint::Series:
+      return ColumnRole::Series;
+    case HeaderHint::OtherGame:
+      return ColumnRole::OtherGame;
     case HeaderHint::None:
     case HeaderHint::Balls:
       break;
@@ -127,7 +131,8 @@ void Judge(ImportColumn& column, const ColumnStats& s, HeaderHint hint, bool for
     column.role = ColumnRole::Empty;
   } else if (forced) {
     column.role = ColumnRole::Balls;
-  } else if (hint == HeaderHint::Game || hint == HeaderHint::Machine || hint == HeaderHint::Statistic) {
+  } else if (hint == HeaderHint::Game || hint == HeaderHint::Machine || hint == HeaderHint::Statistic ||
+             hint == HeaderHint::Series || hint == HeaderHint::OtherGame) {
     column.role = RoleOfHint(hint);
   } else if (s.Of(CellKind::Text) + s.Of(CellKind::Date) >= half) {
     column.role = hint == HeaderHint::Time ? ColumnRole::Time : ColumnRole::Text;
@@ -135,6 +140,8 @@ void Judge(ImportColumn& column, const ColumnStats& s, HeaderHint hint, bool for
     column.role = ColumnRole::Time;
   } else if (s.Of(CellKind::Money) >= half) {
     column.role = hint == HeaderHint::Prizes ? ColumnRole::Prizes : ColumnRole::Money;
+  } else if (s.Of(CellKind::Refund) >= half) {
+    column.role = ColumnRole::Refund;
   } else if (s.Of(CellKind::Multiplier) >= half) {
     column.role = ColumnRole::Multiplier;
   } else if (numeric < half) {
@@ -194,6 +201,10 @@ QString RoleName(ColumnRole role) {
       return QStringLiteral("estadística del sorteo");
     case ColumnRole::Game:
       return QStringLiteral("juego");
+    case ColumnRole::Series:
+      return QStringLiteral("serie, fracción o signo");
+    case ColumnRole::OtherGame:
+      return QStringLiteral("sorteo de otro juego");
   }
   return {};
 }
@@ -231,7 +242,7 @@ QVector<ImportColumn> JudgeColumns(const ImportTable& table, const TableLayout& 
 bool BallsOfCell(const ImportColumn& column, QByteArrayView cell, QVarLengthArray<int, 16>& values) {
   if (cell.isEmpty()) return true;
   const CellReading r = ReadCell(cell);
-  if (column.digits && r.kind == CellKind::Number && r.digits <= column.perCell) {
+  if (column.digits && r.kind == CellKind::Number && r.digits == cell.size() && r.digits <= column.perCell) {
     // A spreadsheet may have dropped the leading zeros: "47" is "047".
     for (int i = r.digits; i < column.perCell; ++i) values.append(0);
     for (const char c : cell) values.append(c - '0');

@@ -29,6 +29,8 @@ enum class ColumnRole : std::uint8_t {
   Machine,     // the draw machine or ball set
   Statistic,   // a figure about the draw: odd/even, sum
   Game,        // which game the row is of
+  Series,      // a ticket's series, fraction or sign
+  OtherGame,   // the draw of another game printed beside
 };
 
 struct ImportColumn {

@@ -225,7 +225,10 @@ void TakeTime(Cursor& c) {
 int TakeWeekdayAfter(Cursor& c) {
   Cursor ahead = c;
   bool apart = ahead.SkipSpaces();
-  if (ahead.Take(u',')) {
+  // "06/01/2013 - Domingo": a dash between needs blanks around it, or it would read as a date part.
+  const bool dash = apart && (ahead.Take(u'-') || ahead.Take(u'\u2013') || ahead.Take(u'\u2014'));
+  if (dash && !ahead.SkipSpaces()) return 0;
+  if (!dash && ahead.Take(u',')) {
     apart = true;
     ahead.SkipSpaces();
   }
@@ -255,6 +258,8 @@ bool ReadAfterWeekday(Cursor c, DateReading& r) {
   const bool dot = c.Take(u'.');
   const bool comma = c.Take(u',');
   if (!c.SkipSpaces() && !dot && !comma) return false;
+  // "Domingo - 06/01/2013"
+  if ((c.Take(u'-') || c.Take(u'\u2013') || c.Take(u'\u2014')) && !c.SkipSpaces()) return false;
   r.weekday = weekday;
   if (ReadDateToEnd(c, r)) return true;
   r = DateReading();

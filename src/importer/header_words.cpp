@@ -45,13 +45,15 @@ HeaderHint ReadHeaderHint(const QString& header) {
     return HeaderHint::Money;
   }
   if (MatchesAny(h, "ball ?set|machine|maquina|bombo|juego de bolas")) return HeaderHint::Machine;
+  if (MatchesAny(h, "^(serie|series|fraccion|fracciones|signo|astro|zodiaco|sign)$")) return HeaderHint::Series;
+  if (MatchesAny(h, "joker|el millon|^millon|lluvia de millones")) return HeaderHint::OtherGame;
   if (MatchesAny(h, "^(game|juego|loteria|lottery|gioco)( name| nombre)?$")) return HeaderHint::Game;
   if (MatchesAny(h, "\\bodd\\b|\\beven\\b|\\bpar(es)?\\b|\\bimpar(es)?\\b|\\bsuma\\b|\\bsum\\b|spread|\\brango\\b|"
                     "\\brange\\b|^total|\\blow\\b|\\bhigh\\b|\\balto\\b|\\bbajo\\b|decena|\\bmedia\\b|average")) {
     return HeaderHint::Statistic;
   }
   if (MatchesAny(h, "multiplier|multiplicador|power ?play|megaplier|^x$|^mult")) return HeaderHint::Multiplier;
-  if (MatchesAny(h, "reintegro|refund")) return HeaderHint::Refund;
+  if (MatchesAny(h, "reintegro|refund|^reint|^r$")) return HeaderHint::Refund;
   if (MatchesAny(h, "^(dia|dia de la semana|weekday|day|day of week)$")) return HeaderHint::Weekday;
   if (MatchesAny(h, "^(hora|time|draw time|hora del sorteo)$")) return HeaderHint::Time;
   // A word and a digit names a ball ("N1", "Bola 1", "Number_1", "digit1", "E1", "Nº 1").

@@ -20,6 +20,8 @@ enum class HeaderHint : std::uint8_t {
   Machine,     // the draw machine or ball set: "Ball Set", "Machine", "Bombo"
   Statistic,   // figures about the draw: "Odd/Even", "Suma", "Spread"
   Game,        // which game: "Game", "Juego", "Lotería"
+  Series,      // a ticket's series, fraction or sign: "Serie", "Fracción", "Signo"
+  OtherGame,   // the draw of another game printed beside: "Joker", "El Millón"
 };
 
 // The name of one of several draws of a day in a ball column's header

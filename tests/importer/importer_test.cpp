@@ -76,6 +76,11 @@ const Case kCases[] = {
     {"digits in one string beside their columns",
      "n,date,number,d1,d2,d3\n1,2023-01-07,047,0,4,7\n2,2023-01-10,910,9,1,0\n3,2023-01-14,3,0,0,3\n",
      "07/01/2023,00,04,07\r\n10/01/2023,09,01,00\r\n14/01/2023,00,00,03\r\n", -1, ""},
+    {"a series beside a digit game's number", "Sorteo;Fecha;Numero;Serie\n4101;13/01/2023;0149;087\n4102;20/01/2023;3920;112\n",
+     "13/01/2023,00,01,04,09\r\n20/01/2023,03,09,02,00\r\n", -1, ""},
+    {"marked complementary ball and refund, weekday after a dash",
+     "Fecha\tCombinación\tC\tR\n13/01/2023 - Viernes\t01 - 13 - 22\tC(48)\tR(8)\n20/01/2023 - Viernes\t02 - 14 - 23\tC(07)\tR(1)\n",
+     "13/01/2023,01,13,22,48\r\n20/01/2023,02,14,23,07\r\n", -1, ""},
     {"digits in one string alone", "date,number\n2023-01-07,047\n2023-01-10,910\n",
      "07/01/2023,00,04,07\r\n10/01/2023,09,01,00\r\n", -1, ""},
     // Dates as people write them.
