@@ -32,7 +32,8 @@ void BM_ImportResults(benchmark::State& state) {
   for (auto _ : state) {
     const ImportAnalysis analysis = AnalyseImport(csv, {});
     if (analysis.HasErrors()) state.SkipWithError("the results file has errors");
-    const WriteResult written = WriteImportedHistory(folder.path(), QStringLiteral("Loto"), analysis.historyText, true);
+    const WriteResult written =
+        WriteImportedHistory(folder.path(), QStringLiteral("Loto"), analysis.historyText, WriteKind::Replace);
     benchmark::DoNotOptimize(written);
   }
   state.SetBytesProcessed(state.iterations() * csv.size());

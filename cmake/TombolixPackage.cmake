@@ -58,9 +58,10 @@ if(TOMBOLIX_PACKAGE_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TOMBOLIX_PACKAGE_HOMEPAGE}")
 endif()
 # Qt 6 and its X platform plugin; Qt Multimedia plays the voice clips through
-# GStreamer, whose plugins must be there or the player cannot start.
+# GStreamer, whose plugins must be there or the player cannot start. Downloads
+# over https check the server against the system's certificate authorities.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6, libqt6gui6, libqt6widgets6, libqt6multimedia6, libqt6printsupport6, libqt6charts6, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pulseaudio | gstreamer1.0-alsa")
+  "libqt6core6, libqt6gui6, libqt6widgets6, libqt6network6, ca-certificates, libqt6multimedia6, libqt6printsupport6, libqt6charts6, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pulseaudio | gstreamer1.0-alsa")
 # Qt's Spanish translation puts its own dialogs (files, printing) in Spanish.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_GENERATOR DEB)

@@ -4,12 +4,14 @@
 set -euo pipefail
 what=${1:-test}
 
+# qt6-base-dev includes Qt Network; ca-certificates lets downloads check https
+# servers; openssl makes the certificate of the https download test.
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
-  fonts-liberation)
+  fonts-liberation ca-certificates)
 case "$what" in
   run) ;;
-  test) packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-apps imagemagick) ;;
+  test) packages+=(openssl libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool x11-apps imagemagick) ;;
   build) ;;
 esac
 

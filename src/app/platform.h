@@ -2,13 +2,23 @@
 
 #include "sound/clip_player.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tombolix {
 
 enum class MessageIcon { Information, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+
+// What a download brought: the bytes, or why there are none.
+struct DownloadOutcome {
+  QByteArray bytes;
+  QString error;           // Spanish, for the user; empty on success (a cancelled download has one too)
+  bool cancelled = false;  // the user pressed Cancelar or Escape
+  QString contentType;     // as the server named it, when it did
+};
 
 // Everything the program asks of the outside world. The Qt view implements it
 // for real; tests use a fake that records calls and answers from a script.
@@ -19,6 +29,9 @@ class Platform {
   // A modal message box; returns the button pressed.
   virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                                     MessageAnswer defaultAnswer) = 0;
+  // A modal question with buttons of its own; returns the index of the one
+  // pressed, or `cancelIndex` when the box is closed.
+  virtual int AskChoice(const QString& text, const QString& title, const QStringList& choices, int cancelIndex) = 0;
   // Lets pending events run (throttled; always brings the view up to date when it runs).
   virtual void ProcessEvents() = 0;
   // Lets events run for up to `maxMs` milliseconds, sleeping while none come.
@@ -40,6 +53,10 @@ class Platform {
   virtual void OpenFile(const QString& path) = 0;
   virtual void OpenFolder(const QString& path) = 0;
   virtual void OpenUrl(const QString& address) = 0;
+
+  // Downloads an http or https address with a modal progress dialog (progress bar, Cancelar). Gives up after
+  // `stallMs` without any data, and refuses more than `limitBytes`.
+  virtual DownloadOutcome Download(const QString& address, qint64 limitBytes, int stallMs) = 0;
 
   // Ends the process as soon as control returns to the event loop; no question is asked.
   virtual void Quit() = 0;

@@ -33,27 +33,32 @@ bool IsCalendarDate(int year, int month, int day) {
 
 bool IsDayOrMonth(const DatePart& part) { return part.digits == 1 || part.digits == 2; }
 
+std::optional<int> KeyOf(int year, int month, int day) {
+  if (!IsCalendarDate(year, month, day)) return std::nullopt;
+  return year * 10000 + month * 100 + day;
+}
+
 }  // namespace
 
-bool IsAcceptedDate(QStringView text) {
+std::optional<int> AcceptedDateKey(QStringView text) {
   qsizetype pos = 0;
   const DatePart first = ReadDigits(text, pos);
-  if (pos >= text.size() || !IsSeparator(text[pos])) return false;
+  if (pos >= text.size() || !IsSeparator(text[pos])) return std::nullopt;
   const QChar separator = text[pos++];
   const DatePart middle = ReadDigits(text, pos);
-  if (pos >= text.size() || text[pos] != separator) return false;
+  if (pos >= text.size() || text[pos] != separator) return std::nullopt;
   ++pos;
   const DatePart last = ReadDigits(text, pos);
-  if (pos != text.size() || !IsDayOrMonth(middle)) return false;
+  if (pos != text.size() || !IsDayOrMonth(middle)) return std::nullopt;
 
-  if (first.digits == 4 && IsDayOrMonth(last)) return IsCalendarDate(first.value, middle.value, last.value);
-  if (!IsDayOrMonth(first)) return false;
-  if (last.digits == 4) return IsCalendarDate(last.value, middle.value, first.value);
-  if (last.digits == 2) {
-    const int year = last.value < 30 ? 2000 + last.value : 1900 + last.value;
-    return IsCalendarDate(year, middle.value, first.value);
-  }
-  return false;
+  if (first.digits == 4 && IsDayOrMonth(last)) return KeyOf(first.value, middle.value, last.value);
+  if (!IsDayOrMonth(first)) return std::nullopt;
+  if (last.digits == 4) return KeyOf(last.value, middle.value, first.value);
+  if (last.digits == 2)
+    return KeyOf(last.value < 30 ? 2000 + last.value : 1900 + last.value, middle.value, first.value);
+  return std::nullopt;
 }
+
+bool IsAcceptedDate(QStringView text) { return AcceptedDateKey(text).has_value(); }
 
 }  // namespace tombolix

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <optional>
+
 namespace tombolix {
 
 // True for exactly the date forms history files may use: the same separator
@@ -10,5 +12,9 @@ namespace tombolix {
 // 00-29 are 2000-2029 and 30-99 are 1930-1999; four-digit years 0100-9999; the
 // date must exist in the calendar.
 bool IsAcceptedDate(QStringView text);
+
+// The date of an accepted date text as yyyymmdd (20230107 for "7/1/23"); none
+// for a text IsAcceptedDate refuses.
+std::optional<int> AcceptedDateKey(QStringView text);
 
 }  // namespace tombolix

@@ -2,37 +2,51 @@
 
 #include "importer/import_types.h"
 
-#include <QChar>
-#include <QList>
-#include <QString>
-#include <QStringView>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QVarLengthArray>
 #include <QVector>
 
 namespace tombolix {
 
-// One non-blank line of the file, split into fields (spaces and enclosing
-// double quotes removed). The fields view the decoded text, which must outlive
-// the table: a large file is not copied field by field.
-struct ImportRow {
-  qsizetype line = 0;
-  QList<QStringView> fields;
-  bool mixed = false;  // holds another separator: reported once, not read
+// One row of a results file: a non-blank line, or several when a quoted field
+// holds line breaks. Offsets are bytes of the UTF-8 text; `end` excludes the
+// line end.
+struct TableRow {
+  quint32 start = 0;
+  quint32 end = 0;
+  quint32 line = 0;  // 1-based line of the file where the row starts
 };
 
 struct ImportTable {
-  QChar separator;                  // null when no line holds a comma, semicolon or tab
-  QVector<ImportRow> rows;          // the non-blank lines, in file order
-  int columnCount = 0;              // the field count most lines have
-  QVector<ImportProblem> problems;  // lines that use another separator
+  QByteArray text;       // the whole decoded text, UTF-8; the rows view it
+  char separator = 0;    // ',', ';' or '\t'; 0: columns separated by runs of blanks
+  bool excelSeparatorLine = false;  // a first line "sep=X" named the separator
+  QVector<TableRow> rows;
   bool cancelled = false;
 };
 
-// Splits the text into lines and fields. The separator is the one of comma,
-// semicolon and tab found on the most lines; a line that holds another of them
-// is reported. Reports progress every few thousand lines.
-ImportTable SplitTable(QStringView text, const ImportProgress& progress);
+// Rows longer than this many fields are cut there (a line of junk must not
+// cost memory in proportion to its length).
+inline constexpr int kMaxFields = 256;
 
-// A name for the separator in messages: "coma", "punto y coma", "tabulador".
-QString SeparatorName(QChar separator);
+using RowFields = QVarLengthArray<QByteArrayView, 32>;
+
+// The text between rows, split as RFC 4180 describes: quoted fields may hold the
+// separator, doubled quotes and line breaks; an opening quote without its
+// closing one within a reasonable distance is an ordinary character. The
+// separator is the one of comma, semicolon and tab that gives the table with
+// a date column, named by an Excel "sep=" first line when there is one, or runs
+// of blanks (a fixed-width text export).
+ImportTable SplitTable(QByteArray utf8, const ImportProgress& progress);
+
+// The fields of one row, trimmed of blanks, enclosing quotes removed and
+// doubled quotes undone (into `scratch`, which must live as long as the
+// fields). In a fixed-width table the words that make one date ("Wed. Sep 04,
+// 2019") are one field. Returns false when the row had more than kMaxFields.
+bool SplitRow(const ImportTable& table, const TableRow& row, RowFields& fields, QByteArray& scratch);
+
+// A name for the separator in messages: "coma", "punto y coma", "tabulador", "espacios".
+QString SeparatorName(char separator);
 
 }  // namespace tombolix

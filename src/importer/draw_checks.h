@@ -2,17 +2,19 @@
 
 #include "importer/csv_table.h"
 #include "importer/import_analysis.h"
+#include "importer/table_layout.h"
 
 namespace tombolix {
 
-inline constexpr qsizetype kMaxDrawNumbers = 7;
+inline constexpr int kMaxDrawNumbers = 7;
 
-// Reads the rows from `first` on with the columns and date order of `out`,
-// reports what is wrong with them (unreadable rows, dates in another form,
-// numbers above 99 or outside the range seen, a change of the count of
-// numbers, repeated dates), sorts the draws oldest first and, when nothing is
-// wrong, leaves the history text in `out`, checked by the history loader.
-// False when `progress` cancelled.
-bool CheckDraws(ImportAnalysis& out, const ImportTable& table, qsizetype first, const ImportProgress& progress);
+// Reads every data row with the columns and date order of `out`: reports
+// what is wrong with a row (a date that is not one or in another form, a
+// number that is not one or above 99), drops rows that repeat another whole,
+// skips a last draw not yet held, puts the draws in the order drawn and
+// reports a change of the count of numbers and one date with the same
+// numbers twice. Leaves the draws in `out` (oldest first). False when
+// `progress` cancelled.
+bool ReadDraws(ImportAnalysis& out, const ImportTable& table, const FoundLayout& found, const ImportProgress& progress);
 
 }  // namespace tombolix

@@ -2,21 +2,25 @@
 
 #include "importer/import_types.h"
 
-#include <QByteArrayView>
+#include <QByteArray>
 #include <QString>
 
 namespace tombolix {
 
 struct DecodedText {
-  QString text;
-  QString error;  // empty when the bytes decoded cleanly
-  bool utf16 = false;
+  QByteArray utf8;  // the text as UTF-8, without a byte-order mark
+  QString error;    // empty when the bytes decoded cleanly
+  ImportEncoding used = ImportEncoding::Utf8;
 };
 
-// Decodes the bytes of a results file in the encoding picked. A UTF-16 file
-// (byte-order mark, or NUL bytes in every other place) is decoded as UTF-16
-// whatever the pick; bytes that are not valid in the encoding give an error,
-// never a text with replacement characters. A UTF-8 byte-order mark is dropped.
-DecodedText DecodeImportBytes(QByteArrayView bytes, ImportEncoding encoding);
+// Decodes a results file. With Auto: a byte-order mark (UTF-8, UTF-16 LE/BE)
+// decides, then UTF-16 by the NUL bytes of its ASCII characters, then valid
+// UTF-8, else Windows-1252 (which reads any byte). A chosen encoding is used as
+// chosen; bytes not valid in it give an error, never replacement characters.
+// Valid UTF-8 is passed on without a copy.
+DecodedText DecodeImportBytes(QByteArray bytes, ImportEncoding encoding);
+
+// "UTF-8", "Windows-1252", "UTF-16 LE", "UTF-16 BE".
+QString EncodingName(ImportEncoding encoding);
 
 }  // namespace tombolix

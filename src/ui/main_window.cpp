@@ -5,10 +5,14 @@
 #include "ui/fonts.h"
 #include "ui/import_dialog.h"
 
+#include "app/web_update.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -105,9 +109,14 @@ void MainWindow::BuildSideControls() {
   connect(lotteries_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QMenu menu(lotteries_);
     QAction* import = menu.addAction(QStringLiteral("Importar historial…"));
+    QAction* web = menu.addAction(QStringLiteral("Actualizar desde la web…"));
     import->setEnabled(!app_.Model().busy);
-    if (menu.exec(lotteries_->mapToGlobal(at)) != import || app_.Model().busy) return;
-    if (ShowImportDialog(this, app_.Model().HistoryFolder)) Forward([this] { app_.AdviseReloadAfterImport(); });
+    web->setEnabled(!app_.Model().busy && !app_.Model().CboLoteria.Text().isEmpty());
+    QAction* chosen = menu.exec(lotteries_->mapToGlobal(at));
+    if (!chosen || app_.Model().busy) return;
+    const bool written = chosen == import ? ShowImportDialog(this, app_.Host(), app_.Model().HistoryFolder)
+                                          : UpdateFromWeb();
+    if (written) Forward([this] { app_.AdviseReloadAfterImport(); });
   });
 
   auto* separator = new QFrame(this);
@@ -237,6 +246,25 @@ void MainWindow::CentreOnScreen() {
 void MainWindow::Forward(const std::function<void()>& handler) {
   handler();
   Sync();
+}
+
+bool MainWindow::UpdateFromWeb() {
+  const QString lottery = app_.Model().CboLoteria.Text();
+  const QString title = QStringLiteral("Tombolix - Actualizar desde la web");
+  bool ok = false;
+  const QString address = QInputDialog::getText(
+      this, title,
+      QStringLiteral("Dirección del archivo de resultados (CSV) de «%1»:\nTombolix la recordará para la próxima vez.")
+          .arg(lottery),
+      QLineEdit::Normal, RememberedAddress(app_.ProgramFolder(), lottery), &ok);
+  if (!ok || address.trimmed().isEmpty()) return false;
+  const WebResults results = DownloadResults(app_.Host(), app_.ProgramFolder(), lottery, address);
+  if (results.cancelled) return false;
+  if (!results.error.isEmpty()) {
+    QMessageBox::warning(this, title, results.error);
+    return false;
+  }
+  return ShowImportDialog(this, app_.Host(), app_.Model().HistoryFolder, {results.bytes, address.trimmed(), lottery});
 }
 
 }  // namespace tombolix

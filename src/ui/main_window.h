@@ -52,6 +52,10 @@ class MainWindow : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // "Actualizar desde la web…": asks the address (the one remembered for the
+  // lottery, the first time none), downloads it and opens the importer on it.
+  // True when the history was written.
+  bool UpdateFromWeb();
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include "app/command_log.h"
 #include "app/desktop_entry.h"
 #include "ui/program_icon.h"
+#include "ui/web_download.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -96,6 +97,19 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
   return MessageAnswer::Ok;
 }
 
+int QtPlatform::AskChoice(const QString& text, const QString& title, const QStringList& choices, int cancelIndex) {
+  SyncView();
+  QWidget* parent = QApplication::activeModalWidget();
+  if (!parent) parent = window_ && window_->isVisible() && !window_->isMinimized() ? window_.data() : nullptr;
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+  QList<QAbstractButton*> buttons;
+  for (const QString& choice : choices) buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+  if (cancelIndex >= 0 && cancelIndex < buttons.size()) box.setEscapeButton(buttons[cancelIndex]);
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  return chosen < 0 ? cancelIndex : static_cast<int>(chosen);
+}
+
 void QtPlatform::ProcessEvents() {
   if (quitRequested_) {
     EndIfQuitting();
@@ -172,6 +186,12 @@ void QtPlatform::OpenUrl(const QString& address) {
   } else {
     qCWarning(lcCommands) << "not a web address:" << address;
   }
+}
+
+DownloadOutcome QtPlatform::Download(const QString& address, qint64 limitBytes, int stallMs) {
+  SyncView();
+  QWidget* parent = window_ && window_->isVisible() && !window_->isMinimized() ? window_.data() : nullptr;
+  return DownloadWithDialog(parent, address, limitBytes, stallMs);
 }
 
 void QtPlatform::Quit() {

@@ -16,7 +16,7 @@ class QUrl;
 namespace tombolix {
 
 // The program's outside world on Qt: message boxes, the event loop, the
-// window's state, the desktop, the single-instance lock and the clip device.
+// window's state, the desktop, downloads, the single-instance lock and the clip device.
 class QtPlatform : public Platform {
  public:
   // Real event processing runs at most once per this many milliseconds.
@@ -39,6 +39,7 @@ class QtPlatform : public Platform {
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
+  int AskChoice(const QString& text, const QString& title, const QStringList& choices, int cancelIndex) override;
   void ProcessEvents() override;
   void WaitForEvents(int maxMs) override;
   void SyncView() override;
@@ -53,6 +54,7 @@ class QtPlatform : public Platform {
   void OpenFile(const QString& path) override;
   void OpenFolder(const QString& path) override;
   void OpenUrl(const QString& address) override;
+  DownloadOutcome Download(const QString& address, qint64 limitBytes, int stallMs) override;
 
   void Quit() override;
 

@@ -30,5 +30,17 @@ TEST(DateCheck, RejectsEverythingElse) {
   }
 }
 
+TEST(DateCheck, KeysReadDayFirstAndYearFirstAlike) {
+  struct Case {
+    const char* text;
+    int key;
+  };
+  for (const Case& c : {Case{"7/1/23", 20230107}, Case{"07-01-1930", 19300107}, Case{"31.12.30", 19301231},
+                        Case{"29/02/00", 20000229}, Case{"2023-12-1", 20231201}, Case{"1/1/0100", 1000101}}) {
+    EXPECT_EQ(AcceptedDateKey(QString::fromUtf8(c.text)), c.key) << c.text;
+  }
+  EXPECT_FALSE(AcceptedDateKey(u"30/02/2024").has_value());
+}
+
 }  // namespace
 }  // namespace tombolix

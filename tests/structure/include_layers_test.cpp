@@ -44,12 +44,13 @@ QString LayerOf(const QString& relative) {
 // Qt modules only the view may use.
 bool IsViewOnlyQtInclude(const QString& header) {
   static const QRegularExpression module(
-      QStringLiteral("^Qt(Gui|Widgets|Multimedia|MultimediaWidgets|PrintSupport|Charts|Svg|OpenGL)/"));
+      QStringLiteral("^Qt(Gui|Widgets|Network|Multimedia|MultimediaWidgets|PrintSupport|Charts|Svg|OpenGL)/"));
   static const QRegularExpression viewClass(QStringLiteral(
       "^Q(Widget|Application|GuiApplication|MainWindow|Dialog|MessageBox|PlainTextEdit|TextEdit|Label|PushButton|"
       "ComboBox|ListWidget|Painter|Pixmap|Image|Icon|Color|Font|FontDatabase|Palette|KeyEvent|MouseEvent|"
       "TextDocument|TextCursor|TextCharFormat|TextLayout|TextBlock|DesktopServices|Clipboard|Screen|Window|"
-      "MediaPlayer|AudioOutput|SoundEffect|Action|Menu|Style|StyleFactory)$"));
+      "MediaPlayer|AudioOutput|SoundEffect|Action|Menu|Style|StyleFactory|"
+      "Network[A-Za-z]*|Tcp[A-Za-z]*|Ssl[A-Za-z]*)$"));
   return module.match(header).hasMatch() || viewClass.match(header).hasMatch();
 }
 

@@ -40,6 +40,16 @@ void FakePlatform::ProcessEvents() {
   if (onProcessEvents) onProcessEvents();
 }
 
+DownloadOutcome FakePlatform::Download(const QString& address, qint64 limitBytes, int stallMs) {
+  Q_UNUSED(limitBytes);
+  Q_UNUSED(stallMs);
+  downloadedAddresses.append(address);
+  if (downloads.empty()) return DownloadOutcome{{}, QStringLiteral("Sin respuesta preparada."), false, {}};
+  DownloadOutcome outcome = downloads.front();
+  downloads.pop_front();
+  return outcome;
+}
+
 QString FakePlatform::DesktopLauncherPath() const {
   if (desktopFolder_.isEmpty()) return QString();
   return QDir(desktopFolder_).filePath(QStringLiteral("Tombolix.desktop"));

@@ -47,6 +47,15 @@ class FakePlatform : public Platform {
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
+  // Recorded as a message; answered from `choices`, or closed (cancelIndex) when none is queued.
+  int AskChoice(const QString& text, const QString& title, const QStringList& options, int cancelIndex) override {
+    messages_.append(RecordedMessage{text, title, MessageIcon::Exclamation});
+    if (choices.empty()) return cancelIndex;
+    const int choice = choices.front();
+    choices.pop_front();
+    return options.isEmpty() ? cancelIndex : choice;
+  }
+  std::deque<int> choices;
   void ProcessEvents() override;
   void SyncView() override {}
   void Beep() override { ++beepCount; }
@@ -63,6 +72,8 @@ class FakePlatform : public Platform {
   void OpenFile(const QString& path) override { openedFiles.append(path); }
   void OpenFolder(const QString& path) override { openedFolders.append(path); }
   void OpenUrl(const QString& address) override { openedUrls.append(address); }
+  // Answers from `downloads` (first queued, first used; a network error once it is empty).
+  DownloadOutcome Download(const QString& address, qint64 limitBytes, int stallMs) override;
 
   void Quit() override { ++quitCount; }
 
@@ -94,6 +105,8 @@ class FakePlatform : public Platform {
   QStringList openedFiles;
   QStringList openedFolders;
   QStringList openedUrls;
+  std::deque<DownloadOutcome> downloads;  // the answers of Download, in order
+  QStringList downloadedAddresses;        // every address Download was asked for
   FakeMediaDevice media;
 
  private:

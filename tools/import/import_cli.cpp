@@ -1,11 +1,9 @@
 #include "import_cli.h"
 
-#include "importer/history_writer.h"
-#include "importer/import_analysis.h"
+#include "app/import_flow.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -16,20 +14,18 @@ namespace {
 
 const QString kExitCodes = QStringLiteral(
     "\nCódigos de salida:\n"
-    "  0   historial escrito (con --check: ningún error)\n"
+    "  0   historial escrito o sorteos añadidos (con --check: se escribirían)\n"
     "  1   el archivo tiene errores: no se escribió nada\n"
-    "  2   el historial ya existe y falta --replace\n"
-    "  3   no se pudo leer el archivo de entrada\n"
+    "  2   el historial ya existe: indique --append, --replace u otro --name\n"
+    "  3   no se pudo leer el archivo de entrada, o no es un texto de resultados\n"
     "  4   no se pudo escribir el historial (no queda nada a medias)\n"
-    "  64  línea de órdenes incorrecta\n");
+    "  5   --append: el historial y el archivo no coinciden; no se escribió nada\n"
+    "  64  línea de órdenes incorrecta, o un nombre de lotería que no sirve como nombre de archivo\n");
 
 struct CliChoice {
   QString input;
-  QString name;
-  QString folder;
+  ImportRequest request;
   ImportOptions options;
-  bool replace = false;
-  bool check = false;
 };
 
 // "2,3,4" (1-based) into 0-based columns; nullopt when a part is no column number.
@@ -47,23 +43,44 @@ std::optional<QVector<int>> ParseColumns(const QString& text) {
 
 void AddOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
-      QStringLiteral("Convierte un archivo CSV de resultados en un historial de Tombolix (dd/mm/aaaa, números "
-                     "separados por comas, Windows-1252)."));
+      QStringLiteral("Convierte un archivo CSV o de texto con resultados de lotería en un historial de Tombolix "
+                     "(dd/mm/aaaa, números separados por comas, Windows-1252), o añade sus sorteos nuevos a uno "
+                     "existente."));
   parser.addHelpOption();
   parser.addPositionalArgument(QStringLiteral("archivo"), QStringLiteral("El CSV o texto de resultados."));
   parser.addOptions({
-      {QStringLiteral("encoding"), QStringLiteral("Codificación: utf-8 (por omisión) o windows-1252."),
-       QStringLiteral("codificación"), QStringLiteral("utf-8")},
+      {QStringLiteral("encoding"),
+       QStringLiteral("Codificación: auto (por omisión), utf-8, windows-1252, utf-16le o utf-16be."),
+       QStringLiteral("codificación"), QStringLiteral("auto")},
       {QStringLiteral("date-column"), QStringLiteral("Columna de la fecha (desde 1)."), QStringLiteral("n")},
       {QStringLiteral("number-columns"), QStringLiteral("Columnas de los números, p. ej. 2,3,4,5,6,7."),
        QStringLiteral("lista")},
+      {QStringLiteral("date-order"),
+       QStringLiteral("Orden de las fechas cuando no se puede deducir: dmy (día/mes/año) o mdy (mes/día/año)."),
+       QStringLiteral("orden")},
       {QStringLiteral("name"), QStringLiteral("Nombre de la lotería (por omisión, el del archivo)."),
        QStringLiteral("nombre")},
       {QStringLiteral("folder"), QStringLiteral("Carpeta de historiales (por omisión, ./Historiales)."),
        QStringLiteral("carpeta"), QStringLiteral("Historiales")},
-      {QStringLiteral("replace"), QStringLiteral("Reemplaza un historial existente.")},
+      {QStringLiteral("replace"),
+       QStringLiteral("Reemplaza un historial existente (el anterior queda como .bak).")},
+      {QStringLiteral("append"),
+       QStringLiteral("Añade al historial existente los sorteos posteriores a su última línea (el anterior queda "
+                      "como .bak).")},
       {QStringLiteral("check"), QStringLiteral("Solo informa: no escribe nada.")},
   });
+}
+
+std::optional<ImportEncoding> ParseEncoding(const QString& text) {
+  const QString e = text.toLower().remove(QLatin1Char('-'));
+  if (e == QLatin1String("auto")) return ImportEncoding::Auto;
+  if (e == QLatin1String("utf8")) return ImportEncoding::Utf8;
+  if (e == QLatin1String("windows1252") || e == QLatin1String("cp1252") || e == QLatin1String("ansi")) {
+    return ImportEncoding::Windows1252;
+  }
+  if (e == QLatin1String("utf16le")) return ImportEncoding::Utf16LE;
+  if (e == QLatin1String("utf16be")) return ImportEncoding::Utf16BE;
+  return std::nullopt;
 }
 
 // The choices of the command line, or an error text.
@@ -74,13 +91,13 @@ std::optional<CliChoice> ReadChoice(const QCommandLineParser& parser, QString& e
     return std::nullopt;
   }
   choice.input = parser.positionalArguments().front();
-  const QString encoding = parser.value(QStringLiteral("encoding")).toLower();
-  if (encoding == QLatin1String("windows-1252") || encoding == QLatin1String("cp1252")) {
-    choice.options.encoding = ImportEncoding::Windows1252;
-  } else if (encoding != QLatin1String("utf-8") && encoding != QLatin1String("utf8")) {
-    error = QStringLiteral("codificación desconocida «%1» (utf-8 o windows-1252)").arg(encoding);
+  const auto encoding = ParseEncoding(parser.value(QStringLiteral("encoding")));
+  if (!encoding) {
+    error = QStringLiteral("codificación desconocida «%1» (auto, utf-8, windows-1252, utf-16le o utf-16be)")
+                .arg(parser.value(QStringLiteral("encoding")));
     return std::nullopt;
   }
+  choice.options.encoding = *encoding;
   if (parser.isSet(QStringLiteral("date-column"))) {
     const auto column = ParseColumns(parser.value(QStringLiteral("date-column")));
     if (!column || column->size() != 1) {
@@ -97,39 +114,79 @@ std::optional<CliChoice> ReadChoice(const QCommandLineParser& parser, QString& e
     }
     choice.options.numberColumns = *columns;
   }
-  choice.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
-                                                     : QFileInfo(choice.input).completeBaseName();
-  choice.folder = parser.value(QStringLiteral("folder"));
-  choice.replace = parser.isSet(QStringLiteral("replace"));
-  choice.check = parser.isSet(QStringLiteral("check"));
+  if (parser.isSet(QStringLiteral("date-order"))) {
+    const QString order = parser.value(QStringLiteral("date-order")).toLower();
+    if (order == QLatin1String("dmy")) {
+      choice.options.dateOrder = DateOrder::DayMonthYear;
+    } else if (order == QLatin1String("mdy")) {
+      choice.options.dateOrder = DateOrder::MonthDayYear;
+    } else if (order == QLatin1String("ymd")) {
+      choice.options.dateOrder = DateOrder::YearMonthDay;
+    } else {
+      error = QStringLiteral("--date-order admite dmy, mdy o ymd");
+      return std::nullopt;
+    }
+  }
+  const bool replace = parser.isSet(QStringLiteral("replace"));
+  const bool append = parser.isSet(QStringLiteral("append"));
+  if (replace && append) {
+    error = QStringLiteral("--replace y --append no van juntas");
+    return std::nullopt;
+  }
+  ImportRequest& request = choice.request;
+  request.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
+                                                      : QFileInfo(choice.input).completeBaseName();
+  request.folder = parser.value(QStringLiteral("folder"));
+  request.target = replace ? ImportTarget::Replace : append ? ImportTarget::Append : ImportTarget::New;
+  request.checkOnly = parser.isSet(QStringLiteral("check"));
   return choice;
 }
 
+int ExitCode(ImportStatus status) {
+  switch (status) {
+    case ImportStatus::Written:
+    case ImportStatus::Appended:
+    case ImportStatus::NothingNew:
+    case ImportStatus::Checked:
+    case ImportStatus::Cancelled:
+      return kImportWritten;
+    case ImportStatus::FileErrors:
+      return kImportFileErrors;
+    case ImportStatus::Exists:
+      return kImportExists;
+    case ImportStatus::BadName:
+      return kImportBadCommand;
+    case ImportStatus::AppendRefused:
+      return kImportAppendRefused;
+    case ImportStatus::WriteFailed:
+      break;
+  }
+  return kImportWriteFailed;
+}
+
 int Import(const CliChoice& choice, QTextStream& out, QTextStream& err) {
-  QFile file(choice.input);
-  if (!file.open(QIODevice::ReadOnly)) {
-    err << QStringLiteral("tombolix-import: no se pudo leer '%1'").arg(choice.input) << Qt::endl;
+  ImportSession session;
+  if (!session.Load(choice.input)) {
+    err << QStringLiteral("tombolix-import: ") << session.Error() << Qt::endl;
     return kImportUnreadable;
   }
-  const ImportAnalysis analysis = AnalyseImport(file.readAll(), choice.options);
-  out << LayoutSummary(analysis) << Qt::endl;
+  const ImportAnalysis& analysis = session.Analyse(choice.options);
+  for (const QString& line : LayoutSummary(analysis)) out << line << Qt::endl;
   for (const ImportProblem& problem : analysis.problems) out << ProblemLine(problem) << Qt::endl;
-  if (analysis.HasErrors()) {
-    out << QStringLiteral("Hay errores: no se escribió ningún historial.") << Qt::endl;
-    return kImportFileErrors;
+  const ImportOutcome outcome = session.Commit(choice.request);
+  for (const QString& line : outcome.details) out << line << Qt::endl;
+  QTextStream& stream = ExitCode(outcome.status) == kImportWritten ? out : err;
+  if (&stream == &err) stream << QStringLiteral("tombolix-import: ");
+  stream << outcome.message << Qt::endl;
+  if (outcome.status == ImportStatus::Exists) {
+    err << QStringLiteral("Use --append para añadir los sorteos nuevos, --replace para reemplazarlo, u otro --name.")
+        << Qt::endl;
   }
-  if (choice.check) return kImportWritten;
-  const WriteResult written = WriteImportedHistory(choice.folder, choice.name, analysis.historyText, choice.replace);
-  if (written.status == WriteStatus::Written) {
-    out << QStringLiteral("Historial escrito: %1").arg(QDir::toNativeSeparators(written.path)) << Qt::endl;
-    return kImportWritten;
+  if (outcome.status == ImportStatus::FileErrors && analysis.dateOrderAsked) {
+    err << QStringLiteral("Indique el orden de las fechas con --date-order dmy, mdy o ymd.") << Qt::endl;
   }
-  err << QStringLiteral("tombolix-import: ") << written.message << Qt::endl;
-  if (written.status == WriteStatus::Exists) {
-    err << QStringLiteral("Use --replace para reemplazarlo.") << Qt::endl;
-    return kImportExists;
-  }
-  return written.status == WriteStatus::BadName ? kImportBadCommand : kImportWriteFailed;
+  if (outcome.status == ImportStatus::BadName) err << QStringLiteral("Indique otro nombre con --name.") << Qt::endl;
+  return ExitCode(outcome.status);
 }
 
 }  // namespace

@@ -9,13 +9,18 @@ namespace tombolix {
 // The platform of the report tool: no display and no dialogs. A message box
 // is written to standard error and answered with its default answer; waits
 // end at once (its clock moves by whatever is waited for); nothing is opened,
-// played or written.
+// downloaded, played or written.
 class ReportPlatform : public Platform {
  public:
   explicit ReportPlatform(QTextStream& err) : err_(err) {}
 
   MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons,
                             MessageAnswer defaultAnswer) override;
+  // Nobody is there to choose: the box is taken as closed.
+  int AskChoice(const QString& text, const QString& /*title*/, const QStringList& /*choices*/, int cancelIndex) override {
+    err_ << text << Qt::endl;
+    return cancelIndex;
+  }
   void ProcessEvents() override {}
   void WaitForEvents(int maxMs) override { nowMs_ += maxMs; }
   void SyncView() override {}
@@ -28,6 +33,9 @@ class ReportPlatform : public Platform {
   void OpenFile(const QString& /*path*/) override {}
   void OpenFolder(const QString& /*path*/) override {}
   void OpenUrl(const QString& /*address*/) override {}
+  DownloadOutcome Download(const QString& /*address*/, qint64 /*limitBytes*/, int /*stallMs*/) override {
+    return DownloadOutcome{{}, QStringLiteral("La herramienta de informes no descarga archivos."), false, {}};
+  }
   void Quit() override { ++quitCount_; }
   bool AcquireSingleInstance(const QString& /*programFolder*/) override { return true; }
   QString DesktopLauncherPath() const override { return QString(); }
