@@ -104,8 +104,10 @@ ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& C
   Candidates fromSelectors;
   for (int k = 1; k <= positionCount; ++k) fromSelectors[static_cast<size_t>(k)] = lists[static_cast<size_t>(k)];
   const qint32 known = knownDraws > 0 ? std::min(knownDraws, view.DrawCount) : view.DrawCount;
-  const RandomListSpace selectorSpace(table, groupings, fromSelectors);
-  const RandomListSpace historySpace(table, groupings, HistoryValues(view, positionCount, known));
+  // The generator that made (or would have made) the list read the draws up to `known`.
+  const ForcedRises rises = RisingPositions(HistoryView(*view.history, known));
+  const RandomListSpace selectorSpace(table, groupings, fromSelectors, rises);
+  const RandomListSpace historySpace(table, groupings, HistoryValues(view, positionCount, known), rises);
   QRandomGenerator random(seed);
   baseline.fromSelectors =
       Simulate(table, selectorSpace, baseline.listSize, baseline.randomLists, own.successTotal, random);

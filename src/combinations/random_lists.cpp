@@ -1,67 +1,16 @@
 #include "combinations/random_lists.h"
 
+#include "combinations/random_list_counts.h"
+
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace tombolix {
 
 namespace {
-
-// Counts of combinations by hits, hits capped at the threshold.
-using HitCounts = std::array<double, kMaxPositions + 1>;
-
-// Allowed assignments of the pooled positions, by capped hits against lane t:
-// the values are taken one by one, each given to at most one pooled position
-// that lists it, so no value is used twice. State: the positions filled so far
-// (a bit mask) and the capped hits.
-HitCounts PooledCounts(const HitTable& table, const Candidates& candidates, const std::vector<int>& pooled,
-                       int threshold, int t) {
-  const size_t states = size_t{1} << pooled.size();
-  const auto width = static_cast<size_t>(threshold + 1);
-  std::vector<double> dp(states * width, 0.0);
-  std::vector<double> next(dp.size());
-  dp[0] = 1;
-  std::array<bool, 256> listed{};
-  for (const int k : pooled) {
-    for (const quint8 v : candidates[static_cast<size_t>(k)]) listed[v] = true;
-  }
-  for (int v = 0; v < 256; ++v) {
-    if (!listed[static_cast<size_t>(v)]) continue;
-    next = dp;  // the value left unused
-    for (size_t i = 0; i < pooled.size(); ++i) {
-      const auto& list = candidates[static_cast<size_t>(pooled[i])];
-      if (std::find(list.begin(), list.end(), static_cast<quint8>(v)) == list.end()) continue;
-      const int score = t < 0 ? 0 : table.Row(pooled[i], static_cast<quint8>(v)).lane[static_cast<size_t>(t)];
-      const size_t bit = size_t{1} << i;
-      for (size_t mask = 0; mask < states; ++mask) {
-        if ((mask & bit) != 0) continue;
-        for (int h = 0; h <= threshold; ++h) {
-          const double ways = dp[mask * width + static_cast<size_t>(h)];
-          if (ways == 0) continue;
-          next[(mask | bit) * width + static_cast<size_t>(std::min(threshold, h + score))] += ways;
-        }
-      }
-    }
-    dp.swap(next);
-  }
-  HitCounts counts{};
-  for (int h = 0; h <= threshold; ++h) counts[static_cast<size_t>(h)] = dp[(states - 1) * width + static_cast<size_t>(h)];
-  return counts;
-}
-
-// The counts after a free position (no repeat rule) is added.
-HitCounts AddFreePosition(const HitCounts& counts, const HitTable& table, int k, const std::vector<quint8>& values,
-                          int threshold, int t) {
-  if (values.empty()) return counts;
-  HitCounts next{};
-  for (const quint8 v : values) {
-    const int score = t < 0 ? 0 : table.Row(k, v).lane[static_cast<size_t>(t)];
-    for (int h = 0; h <= threshold; ++h)
-      next[static_cast<size_t>(std::min(threshold, h + score))] += counts[static_cast<size_t>(h)];
-  }
-  return next;
-}
 
 // A small open-addressing set of combination keys, emptied per list.
 class KeySet {
@@ -93,30 +42,43 @@ quint64 Key(const CombinationValues& values) {
 // the enumerated combinations instead of by rejection.
 constexpr double kEnumerateBelow = 4;
 
+// A uniform draw below `bound` (at least 1).
+quint64 Below(QRandomGenerator& random, quint64 bound) {
+  if (bound <= 0xFFFFFFFFULL) return random.bounded(static_cast<quint32>(bound));
+  const quint64 limit = UINT64_MAX - UINT64_MAX % bound;
+  quint64 x = random.generate64();
+  while (x >= limit) x = random.generate64();
+  return x % bound;
+}
+
 }  // namespace
 
-RandomListSpace::RandomListSpace(const HitTable& table, const Groupings& groupings, const Candidates& candidates)
+RandomListSpace::RandomListSpace(const HitTable& table, const Groupings& groupings, const Candidates& candidates,
+                                 const ForcedRises& rises)
     : positionCount_(table.PositionCount()), candidates_(candidates) {
-  const int threshold = HitThreshold(positionCount_);
-  std::vector<int> pooled;
   for (int k = 1; k <= positionCount_; ++k) {
     const auto ku = static_cast<size_t>(k);
-    pooled_[ku] = groupings[ku] == Grouping::Pool && !candidates_[ku].empty();
-    if (pooled_[ku]) pooled.push_back(k);
+    auto& c = candidates_[ku];
+    std::sort(c.begin(), c.end());
+    c.erase(std::unique(c.begin(), c.end()), c.end());
+    if (k == 1 && rises[ku]) c.erase(std::remove(c.begin(), c.end(), quint8{0}), c.end());
+    pooled_[ku] = groupings[ku] == Grouping::Pool && !c.empty();
+    linked_[ku] = k > 1 && rises[ku] && !c.empty() && !candidates_[ku - 1].empty();
+    if (chains_.empty() || !linked_[ku]) chains_.push_back({k, k});
+    chains_.back().last = k;
   }
-  // Lane -1 stands for "no hits counted": the plain count of allowed combinations.
-  const auto countsFor = [&](int t) {
-    HitCounts counts = PooledCounts(table, candidates_, pooled, threshold, t);
-    for (int k = 1; k <= positionCount_; ++k) {
-      if (!pooled_[static_cast<size_t>(k)])
-        counts = AddFreePosition(counts, table, k, candidates_[static_cast<size_t>(k)], threshold, t);
-    }
-    return counts;
-  };
-  count_ = countsFor(-1)[0];
+  SpaceRules rules;
+  rules.positionCount = positionCount_;
+  rules.candidates = candidates_;
+  rules.pooled = pooled_;
+  rules.linked = linked_;
+  const int threshold = HitThreshold(positionCount_);
+  count_ = CountByHits(table, rules, threshold, -1)[0];
   hitting_.resize(static_cast<size_t>(table.DrawsTested()));
-  for (int t = 0; t < table.DrawsTested(); ++t) hitting_[static_cast<size_t>(t)] = countsFor(t)[static_cast<size_t>(threshold)];
-  if (count_ < kEnumerateBelow * kListSize) {
+  for (int t = 0; t < table.DrawsTested(); ++t)
+    hitting_[static_cast<size_t>(t)] = CountByHits(table, rules, threshold, t)[static_cast<size_t>(threshold)];
+  PrepareSampling();
+  if (count_ > 0 && count_ < kEnumerateBelow * kListSize) {
     CombinationValues values{};
     Enumerate(1, values, all_);
   }
@@ -145,22 +107,19 @@ double RandomListSpace::ExpectedHitDraws(int listSize) const {
   return sum;
 }
 
-bool RandomListSpace::Allowed(const CombinationValues& values) const {
-  std::array<quint64, 4> used{};
-  for (int k = 1; k <= positionCount_; ++k) {
-    if (!pooled_[static_cast<size_t>(k)]) continue;
-    const quint8 v = values[static_cast<size_t>(k)];
-    quint64& word = used[v >> 6];
-    const quint64 bit = quint64{1} << (v & 63);
-    if ((word & bit) != 0) return false;
-    word |= bit;
+bool RandomListSpace::Fits(const CombinationValues& values, int k) const {
+  const auto ku = static_cast<size_t>(k);
+  if (linked_[ku] && values[ku] <= values[ku - 1]) return false;
+  if (!pooled_[ku]) return true;
+  for (size_t j = 1; j < ku; ++j) {
+    if (pooled_[j] && values[j] == values[ku]) return false;
   }
   return true;
 }
 
 void RandomListSpace::Enumerate(int k, CombinationValues& values, std::vector<CombinationValues>& out) const {
   if (k > positionCount_) {
-    if (Allowed(values)) out.push_back(values);
+    out.push_back(values);
     return;
   }
   const auto& list = candidates_[static_cast<size_t>(k)];
@@ -171,7 +130,50 @@ void RandomListSpace::Enumerate(int k, CombinationValues& values, std::vector<Co
   }
   for (const quint8 v : list) {
     values[static_cast<size_t>(k)] = v;
-    Enumerate(k + 1, values, out);
+    if (Fits(values, k)) Enumerate(k + 1, values, out);
+  }
+}
+
+void RandomListSpace::PrepareSampling() {
+  for (const Chain& chain : chains_) {
+    // Ways to complete the chain from each value, from its last position back.
+    for (int k = chain.last; k >= chain.first; --k) {
+      const auto& values = candidates_[static_cast<size_t>(k)];
+      Weighted& w = weighted_[static_cast<size_t>(k)];
+      w.values = values;
+      w.cumulative.assign(values.size() + 1, 0);
+      std::vector<quint64> ways(values.size(), 1);
+      if (k < chain.last) {
+        const Weighted& next = weighted_[static_cast<size_t>(k + 1)];
+        for (size_t i = 0; i < values.size(); ++i) {
+          const auto above = std::upper_bound(next.values.begin(), next.values.end(), values[i]) - next.values.begin();
+          ways[i] = next.cumulative.back() - next.cumulative[static_cast<size_t>(above)];
+        }
+      }
+      for (size_t i = 0; i < values.size(); ++i) w.cumulative[i + 1] = w.cumulative[i] + ways[i];
+    }
+  }
+}
+
+void RandomListSpace::DrawChain(const Chain& chain, QRandomGenerator& random, CombinationValues& values) const {
+  for (int k = chain.first; k <= chain.last; ++k) {
+    const auto ku = static_cast<size_t>(k);
+    const Weighted& w = weighted_[ku];
+    if (w.values.empty()) {
+      values[ku] = HitTable::kNoValue;
+      continue;
+    }
+    if (chain.first == chain.last) {
+      values[ku] = w.values[random.bounded(static_cast<quint32>(w.values.size()))];
+      continue;
+    }
+    // Among the values above the one before, each weighted by its ways to complete the chain.
+    size_t low = 0;
+    if (k > chain.first)
+      low = static_cast<size_t>(std::upper_bound(w.values.begin(), w.values.end(), values[ku - 1]) - w.values.begin());
+    const quint64 r = w.cumulative[low] + Below(random, w.cumulative.back() - w.cumulative[low]);
+    const auto i = std::upper_bound(w.cumulative.begin(), w.cumulative.end(), r) - w.cumulative.begin() - 1;
+    values[ku] = w.values[static_cast<size_t>(i)];
   }
 }
 
@@ -193,15 +195,16 @@ void RandomListSpace::Draw(int size, QRandomGenerator& random, CombPositions& li
     }
     return;
   }
+  // Each run of linked positions drawn uniformly among its rising values; a
+  // number shared by two pooled positions of different runs, or a repeated
+  // combination, is drawn again.
   KeySet seen(n);
   CombinationValues values{};
   for (int i = 0; i < n;) {
-    for (int k = 1; k <= positionCount_; ++k) {
-      const auto& c = candidates_[static_cast<size_t>(k)];
-      values[static_cast<size_t>(k)] =
-          c.empty() ? HitTable::kNoValue : c[random.bounded(static_cast<quint32>(c.size()))];
-    }
-    if (!Allowed(values) || !seen.Insert(Key(values))) continue;
+    for (const Chain& chain : chains_) DrawChain(chain, random, values);
+    bool allowed = true;
+    for (int k = 1; k <= positionCount_ && allowed; ++k) allowed = Fits(values, k);
+    if (!allowed || !seen.Insert(Key(values))) continue;
     put(i++, values);
   }
 }

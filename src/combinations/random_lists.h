@@ -2,6 +2,7 @@
 
 #include "combinations/combination_lines.h"
 #include "combinations/hit_table.h"
+#include "generator/combination_generator.h"
 
 #include <QRandomGenerator>
 
@@ -13,18 +14,23 @@ namespace tombolix {
 // The values a random combination may take at each position (index 0 unused).
 using Candidates = std::array<std::vector<quint8>, kMaxPositions + 1>;
 
-// Random lists made as the generator makes its own: one candidate per
-// position, no number twice among the pooled positions, and no combination
-// twice in a list. Each combination of a list is then uniform over the
-// allowed ones, so a list's expected successes are those of independent
-// combinations; its expected draws hit are those of a draw without
+// Random lists made from the space the generator draws from: one candidate per
+// position, no number twice among the pooled positions, no combination twice
+// in a list, and, where every recent draw rises from one position to the next
+// (numbers written in ascending order), a number above the one before, as the
+// generator's trend test demands. The generator's other tests (the patterns
+// and counts of recent draws) are not shared. Each combination of a list is
+// uniform over the allowed ones, so a list's expected successes are those of
+// independent combinations; its expected draws hit are those of a draw without
 // replacement (hypergeometric), computed exactly here.
 //
 // A position with no candidate holds HitTable::kNoValue, which never hits and
 // is never a repeat.
 class RandomListSpace {
  public:
-  RandomListSpace(const HitTable& table, const Groupings& groupings, const Candidates& candidates);
+  // rises[p]: position p must exceed position p - 1 (position 1: exceed 0).
+  RandomListSpace(const HitTable& table, const Groupings& groupings, const Candidates& candidates,
+                  const ForcedRises& rises = {});
 
   // Allowed combinations, and how many of them hit lane t (exact counts held
   // as doubles: at most 100^7, well inside 2^53).
@@ -40,12 +46,30 @@ class RandomListSpace {
   void Draw(int size, QRandomGenerator& random, CombPositions& list) const;
 
  private:
-  bool Allowed(const CombinationValues& values) const;
+  // Positions first..last, each above the one before.
+  struct Chain {
+    int first = 0;
+    int last = 0;
+  };
+  // Values of one position, ascending, with running totals of the ways to
+  // complete its chain from each (cumulative[i + 1] - cumulative[i] for value i).
+  struct Weighted {
+    std::vector<quint8> values;
+    std::vector<quint64> cumulative;
+  };
+
+  // Position k keeps the rules against the positions before it.
+  bool Fits(const CombinationValues& values, int k) const;
   void Enumerate(int k, CombinationValues& values, std::vector<CombinationValues>& out) const;
+  void PrepareSampling();
+  void DrawChain(const Chain& chain, QRandomGenerator& random, CombinationValues& values) const;
 
   int positionCount_ = 0;
-  Candidates candidates_;
+  Candidates candidates_;  // ascending, without doubles
   std::array<bool, kMaxPositions + 1> pooled_{};  // pooled with at least one candidate
+  std::array<bool, kMaxPositions + 1> linked_{};  // must exceed the position before
+  std::vector<Chain> chains_;
+  std::array<Weighted, kMaxPositions + 1> weighted_;
   double count_ = 0;
   std::vector<double> hitting_;
   std::vector<CombinationValues> all_;  // every allowed combination, when they are few

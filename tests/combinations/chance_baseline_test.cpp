@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -45,51 +46,82 @@ TEST(ChanceBaseline, RandomListsHoldOnlyTheAllowedCombinationsOnce) {
   EXPECT_EQ(RankWords(b), QStringLiteral("mejor que el 100 %"));
 }
 
-// A tiny game checked against brute force: every allowed combination listed,
-// every list of three of them enumerated.
+// Tiny games checked against brute force: every allowed combination listed,
+// every list of three of them enumerated. Rises link pooled positions into an
+// ascending run, two own positions, and a pooled with an own position.
 TEST(ChanceBaseline, ExpectationsWithoutRepeatsMatchBruteForce) {
   const History h = test::PatternHistory(4, 130, 6);
-  const SelectorLists lists = test::Lists({{1, 2, 3}, {2, 3}, {1, 3, 4}, {5, 6}});
-  const Groupings groupings = GroupingsFromTags(Tags("0 0 0 1"), 4);
-  const HitTable table(HistoryView(h), groupings);
-  Candidates candidates;
-  for (size_t k = 1; k <= 4; ++k) candidates[k] = lists[k];
-  const RandomListSpace space(table, groupings, candidates);
-
-  std::vector<CombinationValues> allowed;
-  for (const quint8 a : lists[1])
-    for (const quint8 b : lists[2])
-      for (const quint8 c : lists[3])
-        for (const quint8 d : lists[4])
-          if (a != b && a != c && b != c) allowed.push_back({0, a, b, c, d});
-  ASSERT_EQ(space.Count(), double(allowed.size()));
-  const auto hitLanes = [&](const std::vector<CombinationValues>& combos) {
-    CombPositions list;
-    for (const auto& v : combos)
-      for (size_t k = 1; k <= kMaxPositions; ++k) list[k].push_back(v[k]);
-    return CountHits(table, list, static_cast<int>(combos.size()));
+  struct Case {
+    const char* tags;
+    ForcedRises rises;
+    SelectorLists lists;
+  } cases[] = {
+      {"0 0 0 1", {}, test::Lists({{1, 2, 3}, {2, 3}, {1, 3, 4}, {5, 6}})},
+      {"0 0 0 1", {false, true, true, true, false}, test::Lists({{0, 1, 2, 3}, {2, 3}, {1, 3, 4}, {5, 6}})},
+      {"0 0 1 1", {false, false, true, false, true}, test::Lists({{1, 2, 3, 4}, {1, 2, 3}, {0, 2}, {1, 2, 5}})},
+      {"0 1 1 0", {false, false, true, false, true}, test::Lists({{1, 2, 3}, {1, 2, 4}, {1, 3}, {2, 3, 4}})},
   };
-  double successes = 0;
-  for (const auto& v : allowed) successes += hitLanes({v}).successTotal;
-  double hitDraws = 0;
-  int subsets = 0;
-  for (size_t i = 0; i < allowed.size(); ++i)
-    for (size_t j = i + 1; j < allowed.size(); ++j)
-      for (size_t k = j + 1; k < allowed.size(); ++k, ++subsets)
-        hitDraws += hitLanes({allowed[i], allowed[j], allowed[k]}).hitDraws;
-  EXPECT_NEAR(space.ExpectedSuccesses(3), 3 * successes / double(allowed.size()), 1e-9);
-  EXPECT_NEAR(space.ExpectedHitDraws(3), hitDraws / subsets, 1e-9);
+  for (const Case& c : cases) {
+    const Groupings groupings = GroupingsFromTags(Tags(c.tags), 4);
+    const HitTable table(HistoryView(h), groupings);
+    Candidates candidates;
+    for (size_t k = 1; k <= 4; ++k) candidates[k] = c.lists[k];
+    const RandomListSpace space(table, groupings, candidates, c.rises);
 
-  QRandomGenerator random(7);
-  CombPositions drawn;
-  space.Draw(static_cast<int>(allowed.size()), random, drawn);
-  std::set<std::array<quint8, 4>> seen;
-  for (size_t i = 0; i < drawn[1].size(); ++i) seen.insert({drawn[1][i], drawn[2][i], drawn[3][i], drawn[4][i]});
-  EXPECT_EQ(seen.size(), allowed.size());
+    std::vector<CombinationValues> allowed;
+    for (const quint8 a : c.lists[1])
+      for (const quint8 b : c.lists[2])
+        for (const quint8 d : c.lists[3])
+          for (const quint8 e : c.lists[4]) {
+            const CombinationValues v{0, a, b, d, e};
+            bool ok = !c.rises[1] || a > 0;
+            for (size_t k = 2; k <= 4; ++k) ok = ok && (!c.rises[k] || v[k] > v[k - 1]);
+            for (size_t i = 1; i <= 4; ++i)
+              for (size_t j = i + 1; j <= 4; ++j)
+                ok = ok && !(groupings[i] == Grouping::Pool && groupings[j] == Grouping::Pool && v[i] == v[j]);
+            if (ok) allowed.push_back(v);
+          }
+    SCOPED_TRACE(c.tags);
+    ASSERT_EQ(space.Count(), double(allowed.size()));
+    ASSERT_GE(allowed.size(), 3u);
+    const auto hitLanes = [&](const std::vector<CombinationValues>& combos) {
+      CombPositions list;
+      for (const auto& v : combos)
+        for (size_t k = 1; k <= kMaxPositions; ++k) list[k].push_back(v[k]);
+      return CountHits(table, list, static_cast<int>(combos.size()));
+    };
+    double successes = 0;
+    for (const auto& v : allowed) successes += hitLanes({v}).successTotal;
+    double hitDraws = 0;
+    int subsets = 0;
+    for (size_t i = 0; i < allowed.size(); ++i)
+      for (size_t j = i + 1; j < allowed.size(); ++j)
+        for (size_t k = j + 1; k < allowed.size(); ++k, ++subsets)
+          hitDraws += hitLanes({allowed[i], allowed[j], allowed[k]}).hitDraws;
+    EXPECT_NEAR(space.ExpectedSuccesses(3), 3 * successes / double(allowed.size()), 1e-9);
+    EXPECT_NEAR(space.ExpectedHitDraws(3), hitDraws / subsets, 1e-9);
+
+    QRandomGenerator random(7);
+    CombPositions drawn;
+    space.Draw(static_cast<int>(allowed.size()), random, drawn);
+    std::set<CombinationValues> seen;
+    for (size_t i = 0; i < drawn[1].size(); ++i) seen.insert({0, drawn[1][i], drawn[2][i], drawn[3][i], drawn[4][i]});
+    EXPECT_EQ(seen, std::set<CombinationValues>(allowed.begin(), allowed.end()));
+  }
 }
 
 TEST(ChanceBaseline, MonteCarloMeansMeetTheExactExpectationsAndTheSeedReproduces) {
-  const History h = test::PatternHistory(5, 300, 20);
+  // Five numbers in ascending order: random lists rise position by position.
+  const History mixed = test::PatternHistory(5, 300, 20);
+  std::vector<std::vector<int>> draws;
+  for (int d = 1; d <= mixed.DrawCount; ++d) {
+    std::vector<int> draw;
+    for (int k = 1; k <= 5; ++k) draw.push_back(mixed.P(k, d));
+    std::sort(draw.begin(), draw.end());
+    for (size_t i = 0; i < draw.size(); ++i) draw[i] += static_cast<int>(i) + 1;
+    draws.push_back(draw);
+  }
+  const History h = MakeHistory(5, draws);
   const test::TestList list = Repeated(5, {1, 2, 3, 4, 5}, 50);
   const SelectorLists lists =
       test::Lists({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10}, {11, 12, 13}, {1, 14}, {15, 16, 17, 18, 19}});
