@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <bit>
-#include <climits>
 #include <cmath>
-#include <cstdint>
 
 namespace tombolix {
 
@@ -15,11 +13,15 @@ namespace {
 // A small open-addressing set of combination keys, emptied per list.
 class KeySet {
  public:
-  explicit KeySet(int size) : slots_(std::bit_ceil(static_cast<size_t>(std::max(size, 1)) * 4), 0) {}
-  void Clear() { std::fill(slots_.begin(), slots_.end(), 0); }
+  explicit KeySet(int size)
+      : slots_(std::bit_ceil(static_cast<size_t>(std::max(size, 1)) * 4), 0),
+        shift_(64 - std::countr_zero(slots_.size())) {}
   bool Insert(quint64 key) {
     ++key;  // 0 marks an empty slot; keys use 56 bits, so key + 1 never wraps
-    size_t i = (key * 0x9E3779B97F4A7C15ULL) & (slots_.size() - 1);
+    // The high bits of the product: a game of fewer than seven positions
+    // leaves the low bytes of every key 0, and low product bits would then
+    // send every key to one slot.
+    size_t i = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
     while (slots_[i] != 0) {
       if (slots_[i] == key) return false;
       i = (i + 1) & (slots_.size() - 1);
@@ -30,6 +32,7 @@ class KeySet {
 
  private:
   std::vector<quint64> slots_;
+  int shift_ = 64;
 };
 
 quint64 Key(const CombinationValues& values) {
@@ -41,15 +44,6 @@ quint64 Key(const CombinationValues& values) {
 // Below this many allowed combinations per wanted one, lists are drawn from
 // the enumerated combinations instead of by rejection.
 constexpr double kEnumerateBelow = 4;
-
-// A uniform draw below `bound` (at least 1).
-quint64 Below(QRandomGenerator& random, quint64 bound) {
-  if (bound <= 0xFFFFFFFFULL) return random.bounded(static_cast<quint32>(bound));
-  const quint64 limit = UINT64_MAX - UINT64_MAX % bound;
-  quint64 x = random.generate64();
-  while (x >= limit) x = random.generate64();
-  return x % bound;
-}
 
 }  // namespace
 
@@ -136,44 +130,45 @@ void RandomListSpace::Enumerate(int k, CombinationValues& values, std::vector<Co
 
 void RandomListSpace::PrepareSampling() {
   for (const Chain& chain : chains_) {
-    // Ways to complete the chain from each value, from its last position back.
+    if (chain.first == chain.last) continue;  // one position: a uniform pick
+    // Ways to complete the run from each value, from its last position back.
+    std::vector<quint64> after;
     for (int k = chain.last; k >= chain.first; --k) {
-      const auto& values = candidates_[static_cast<size_t>(k)];
       Weighted& w = weighted_[static_cast<size_t>(k)];
-      w.values = values;
-      w.cumulative.assign(values.size() + 1, 0);
-      std::vector<quint64> ways(values.size(), 1);
+      w.values = candidates_[static_cast<size_t>(k)];
+      for (int v = 0, i = 0; v < 256; ++v) {
+        while (i < static_cast<int>(w.values.size()) && w.values[static_cast<size_t>(i)] <= v) ++i;
+        w.firstAbove[static_cast<size_t>(v)] = static_cast<quint16>(i);
+      }
+      std::vector<quint64> ways(w.values.size(), 1);
       if (k < chain.last) {
         const Weighted& next = weighted_[static_cast<size_t>(k + 1)];
-        for (size_t i = 0; i < values.size(); ++i) {
-          const auto above = std::upper_bound(next.values.begin(), next.values.end(), values[i]) - next.values.begin();
-          ways[i] = next.cumulative.back() - next.cumulative[static_cast<size_t>(above)];
-        }
+        // after[i]: ways from next.values[i..]; the ways from a value are those from the first value above it.
+        for (size_t i = 0; i < ways.size(); ++i) ways[i] = after[next.firstAbove[w.values[i]]];
       }
-      for (size_t i = 0; i < values.size(); ++i) w.cumulative[i + 1] = w.cumulative[i] + ways[i];
+      // Tables from each starting index; the first position of the run only draws from index 0.
+      const size_t starts = k == chain.first ? 1 : w.values.size();
+      w.fromIndex.clear();
+      for (size_t i = 0; i < starts; ++i) w.fromIndex.emplace_back(std::vector<quint64>(ways.begin() + static_cast<std::ptrdiff_t>(i), ways.end()));
+      after.assign(ways.size() + 1, 0);
+      for (size_t i = ways.size(); i-- > 0;) after[i] = after[i + 1] + ways[i];
     }
   }
 }
 
 void RandomListSpace::DrawChain(const Chain& chain, QRandomGenerator& random, CombinationValues& values) const {
-  for (int k = chain.first; k <= chain.last; ++k) {
-    const auto ku = static_cast<size_t>(k);
-    const Weighted& w = weighted_[ku];
-    if (w.values.empty()) {
-      values[ku] = HitTable::kNoValue;
-      continue;
-    }
-    if (chain.first == chain.last) {
-      values[ku] = w.values[random.bounded(static_cast<quint32>(w.values.size()))];
-      continue;
-    }
-    // Among the values above the one before, each weighted by its ways to complete the chain.
-    size_t low = 0;
-    if (k > chain.first)
-      low = static_cast<size_t>(std::upper_bound(w.values.begin(), w.values.end(), values[ku - 1]) - w.values.begin());
-    const quint64 r = w.cumulative[low] + Below(random, w.cumulative.back() - w.cumulative[low]);
-    const auto i = std::upper_bound(w.cumulative.begin(), w.cumulative.end(), r) - w.cumulative.begin() - 1;
-    values[ku] = w.values[static_cast<size_t>(i)];
+  const auto first = static_cast<size_t>(chain.first);
+  if (chain.first == chain.last) {
+    const auto& c = candidates_[first];
+    values[first] = c.empty() ? HitTable::kNoValue : c[random.bounded(static_cast<quint32>(c.size()))];
+    return;
+  }
+  // Each value among those above the one before, weighted by its ways to complete the run.
+  size_t low = 0;
+  for (size_t k = first; k <= static_cast<size_t>(chain.last); ++k) {
+    const Weighted& w = weighted_[k];
+    if (k > first) low = w.firstAbove[values[k - 1]];
+    values[k] = w.values[low + static_cast<size_t>(w.fromIndex[k > first ? low : 0].Pick(random))];
   }
 }
 

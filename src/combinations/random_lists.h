@@ -1,5 +1,6 @@
 #pragma once
 
+#include "combinations/alias_table.h"
 #include "combinations/combination_lines.h"
 #include "combinations/hit_table.h"
 #include "generator/combination_generator.h"
@@ -51,11 +52,13 @@ class RandomListSpace {
     int first = 0;
     int last = 0;
   };
-  // Values of one position, ascending, with running totals of the ways to
-  // complete its chain from each (cumulative[i + 1] - cumulative[i] for value i).
+  // Values of one position of a run, ascending; fromIndex[i] draws among
+  // values[i..], each weighted by its ways to complete the run, and
+  // firstAbove[v] is the index of the first value above v.
   struct Weighted {
     std::vector<quint8> values;
-    std::vector<quint64> cumulative;
+    std::array<quint16, 256> firstAbove{};
+    std::vector<AliasTable> fromIndex;
   };
 
   // Position k keeps the rules against the positions before it.
