@@ -1,6 +1,7 @@
 #include "bench_histories.h"
 #include "combinations/back_test.h"
 #include "combinations/chance_baseline.h"
+#include "combinations/fresh_draw_test.h"
 #include "history/selector_population.h"
 
 #include <QElapsedTimer>
@@ -82,7 +83,25 @@ void BM_ChanceBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_ChanceBaseline)
     ->ArgNames({"draws", "positions"})
-    ->ArgsProduct({{1000}, {4, 7}})
+    ->ArgsProduct({{1000, 10000}, {4, 7}})
+    ->Unit(benchmark::kMillisecond);
+
+// "Comparar con el azar…" on pane 14: the test on the tested draws and the
+// test on fresh draws (a list generated from the earlier draws), 1000 random
+// lists each. Budget: under 1 s on 10,000 draws of 7 positions.
+void BM_ListChanceBothTests(benchmark::State& state) {
+  const BenchList b = MakeBenchList(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  for (auto _ : state) {
+    const ChanceBaseline inSample =
+        CompareWithChance(HistoryView(b.history), b.CombPos, b.population.lists, b.tags, 1000, 7);
+    const FreshDrawTest fresh = TestOnFreshDraws(b.history, b.tags, 1000, 1, 7);
+    if (!fresh.problem.isEmpty()) state.SkipWithError("no fresh-draw test");
+    benchmark::DoNotOptimize(inSample.fromSelectors.meanSuccesses + fresh.baseline.fromSelectors.meanSuccesses);
+  }
+}
+BENCHMARK(BM_ListChanceBothTests)
+    ->ArgNames({"draws", "positions"})
+    ->ArgsProduct({{10000}, {4, 7}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

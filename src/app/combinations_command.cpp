@@ -142,10 +142,8 @@ void TombolixApp::PruebaGenerador() {
     static constexpr int kListClips[] = {4, 6, 7};
     clips_.PlayClip(kListClips[QRandomGenerator::global()->bounded(3)]);
   }
-  SelectorTags tags;
-  for (int k = 1; k <= kMaxPositions; ++k) tags[static_cast<size_t>(k)] = m.CboBal[static_cast<size_t>(k)].Tag;
   BackTestResult result;
-  if (BackTestList(HistoryView(history), m.combinations.CombPos, m.combinations.LineasComb, tags, newList, report,
+  if (BackTestList(HistoryView(history), m.combinations.CombPos, m.combinations.LineasComb, CurrentTags(), newList, report,
                    result, *this) == AnalysisOutcome::Stopped) {
     return stop();
   }
@@ -161,6 +159,7 @@ void TombolixApp::PruebaGenerador() {
     bestHitDraws = result.hitDraws;
   }
   m.lastBackTest = result;
+  listOrigin_ = newList ? ListOrigin::GeneratedNow : ListOrigin::Saved;
   report.SetText(BackTestHeading(bestHitDraws) + savedReport);
   if (newList) {
     clips_.PlayClip(2);
@@ -184,17 +183,32 @@ std::optional<ChanceBaseline> TombolixApp::CompareListWithChance(int randomLists
   for (int k = 1; k <= positions; ++k) {
     if (m.combinations.CombPos[static_cast<size_t>(k)].size() != static_cast<size_t>(kListSize)) return std::nullopt;
   }
-  SelectorTags tags;
-  for (int k = 1; k <= kMaxPositions; ++k) tags[static_cast<size_t>(k)] = m.CboBal[static_cast<size_t>(k)].Tag;
-  return CompareWithChance(HistoryView(m.history), m.combinations.CombPos, m.SelectorValues(), tags, randomLists, seed);
+  ChanceBaseline baseline = CompareWithChance(HistoryView(m.history), m.combinations.CombPos, m.SelectorValues(),
+                                              CurrentTags(), randomLists, seed);
+  baseline.origin = listOrigin_;
+  return baseline;
+}
+
+std::optional<TombolixApp::ListChance> TombolixApp::CompareListWithChanceTests(int randomLists, quint32 seed,
+                                                                               quint32 listSeed) const {
+  std::optional<ChanceBaseline> inSample = CompareListWithChance(randomLists, seed);
+  if (!inSample) return std::nullopt;
+  return ListChance{std::move(*inSample), TestOnFreshDraws(model_.history, CurrentTags(), randomLists, listSeed, seed)};
 }
 
 std::optional<TombolixApp::ChanceTexts> TombolixApp::CompareListWithChanceTexts(int randomLists, quint32 seed) const {
-  const std::optional<ChanceBaseline> baseline = CompareListWithChance(randomLists, seed);
-  if (!baseline) return std::nullopt;
-  // The table without its closing sentence, which the window shows on its own.
-  return ChanceTexts{ChanceSentence(*baseline, baseline->fromSelectors),
-                     ChanceTable(*baseline).section(QLatin1Char('\n'), 0, 4)};
+  const std::optional<ListChance> tests = CompareListWithChanceTests(randomLists, seed, kFreshListSeed);
+  if (!tests) return std::nullopt;
+  QString table = QStringLiteral("En los sorteos de la prueba:\n") + ChanceTable(tests->inSample) +
+                  QStringLiteral("\nEn sorteos nuevos:\n");
+  table += tests->fresh.problem.isEmpty() ? ChanceTable(tests->fresh.baseline) : tests->fresh.problem + u'\n';
+  return ChanceTexts{ChanceSentence(tests->inSample) + QStringLiteral("\n\n") + FreshDrawSentence(tests->fresh), table};
+}
+
+SelectorTags TombolixApp::CurrentTags() const {
+  SelectorTags tags;
+  for (int k = 1; k <= kMaxPositions; ++k) tags[static_cast<size_t>(k)] = model_.CboBal[static_cast<size_t>(k)].Tag;
+  return tags;
 }
 
 // Map M2 of the pair: the saved list marked against the forecast, with the

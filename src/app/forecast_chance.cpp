@@ -46,41 +46,38 @@ NamedNumbers SummaryForecast(const History& known, const SelectorLists& lists, i
 
 bool TombolixApp::HasForecastChance(int pane) { return pane == Pane::PronosticoM1 || pane == Pane::ResumenIA; }
 
-std::optional<ForecastChance> TombolixApp::CompareForecastWithChance(int pane, int draws,
-                                                                     const ReplayProgress& progress) const {
+int TombolixApp::ForecastWindowDraws() const {
+  return std::max(std::min(std::max(model_.AnalysisWindow, 0), model_.history.DrawCount - 1), 0);
+}
+
+std::optional<ForecastComparison> TombolixApp::CompareForecastWithChance(int pane, int draws,
+                                                                         const ReplayProgress& progress) const {
   if (model_.busy || !HasForecastChance(pane) || model_.RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker()) {
     return std::nullopt;
   }
   const int window = std::max(model_.AnalysisWindow, 0);
   const int steps = std::min(draws <= 0 ? window : std::min(draws, window), model_.history.DrawCount - 1);
-  // Copies share the draws: the replay reads them even if the window changes
-  // meanwhile; `known` moves its count back to the draws known at each step.
+  // A copy shares the draws: the replay reads them even if the window changes meanwhile.
   const History whole = model_.history;
-  History known = whole;
-  ForecastChanceTally tally;
-  for (int i = 0; i < steps; ++i) {
-    if (progress && !progress(i * 100 / steps)) return std::nullopt;
-    known.DrawCount = whole.DrawCount - steps + i;
-    const SelectorLists lists = ::tombolix::FillSelectors(HistoryView(known), 0).lists;
-    const NamedNumbers numbers =
-        pane == Pane::PronosticoM1 ? CycleForecast(known, lists) : SummaryForecast(known, lists, window);
-    const int next = known.DrawCount + 1;
-    for (int k = 1; k <= known.PositionCount; ++k) {
-      const auto ku = static_cast<size_t>(k);
-      tally.Add(MakeTrial(numbers.candidates[ku], numbers.named[ku], whole.P(k, next)));
-    }
-    tally.EndDraw();
-  }
-  if (progress && !progress(100)) return std::nullopt;
-  return tally.Result();
+  const NameNumbers name = [pane, window](const HistoryView& known, const SelectorLists& lists) {
+    // The analyses read a history whose newest draw is the last one known.
+    History shorter = *known.history;
+    shorter.DrawCount = known.DrawCount;
+    return pane == Pane::PronosticoM1 ? CycleForecast(shorter, lists).named
+                                      : SummaryForecast(shorter, lists, window).named;
+  };
+  std::optional<ForecastReplay> replay = ReplayForecasts(whole, steps, name, progress);
+  if (!replay) return std::nullopt;
+  const ForecastSource source = pane == Pane::PronosticoM1 ? ForecastSource::Cycle : ForecastSource::Summary;
+  return ForecastComparison{std::move(*replay), source, draws <= 0 ? ForecastWindowDraws() : draws,
+                            ForecastWindowDraws()};
 }
 
 std::optional<TombolixApp::ChanceTexts> TombolixApp::CompareForecastWithChanceTexts(
     int pane, const ReplayProgress& progress) const {
-  const std::optional<ForecastChance> result = CompareForecastWithChance(pane, 0, progress);
+  const std::optional<ForecastComparison> result = CompareForecastWithChance(pane, 0, progress);
   if (!result) return std::nullopt;
-  const ForecastSource source = pane == Pane::PronosticoM1 ? ForecastSource::Cycle : ForecastSource::Summary;
-  return ChanceTexts{ForecastChanceSentence(*result, source), ForecastChanceTable(*result)};
+  return ChanceTexts{ForecastChanceSentence(*result), ForecastChanceTable(*result)};
 }
 
 }  // namespace tombolix

@@ -4,7 +4,9 @@
 #include "app/platform.h"
 #include "app/window_model.h"
 #include "combinations/chance_baseline.h"
+#include "combinations/fresh_draw_test.h"
 #include "combinations/forecast_chance_report.h"
+#include "combinations/forecast_replay.h"
 #include "generator/combination_generator.h"
 #include "reports/step_hooks.h"
 #include "sound/clip_player.h"
@@ -106,20 +108,33 @@ class TombolixApp : public StepHooks {
     QString table;
   };
   std::optional<ChanceTexts> CompareListWithChanceTexts(int randomLists, quint32 seed) const;
+  // Both comparisons of the back-test: the list on the draws it was tested on,
+  // and a list the generator makes from the draws before them (seeded with
+  // `listSeed`), tested on them. Nothing when CompareListWithChance gives nothing.
+  struct ListChance {
+    ChanceBaseline inSample;
+    FreshDrawTest fresh;
+  };
+  std::optional<ListChance> CompareListWithChanceTests(int randomLists, quint32 seed, quint32 listSeed) const;
+  // The generator's seed for the list of the test on fresh draws in the window:
+  // fixed, so the same history always gets the same verdict.
+  static constexpr quint32 kFreshListSeed = 1;
 
   // --- Forecasts against chance (forecast_chance.cpp) ---
   // Panes whose report names numbers for the next draw: 7 (the due values) and
   // 20 (the highlighted values).
   static bool HasForecastChance(int pane);
-  // Progress of a replay, percent done; returning false stops it.
-  using ReplayProgress = std::function<bool(int percent)>;
-  // Replays the last `draws` draws (0 or less, or more than AnalysisWindow:
-  // AnalysisWindow; never the first draw): before each, the pane's numbers are
+  // Replays the last `draws` draws (0 or less: the analysis window; never
+  // more than it, nor the first draw): before each, the pane's numbers are
   // computed from the draws known then by the pane's own analyses, on data,
-  // and weighed against random picks from the same candidates. Nothing while
-  // busy, for another pane, while the pane holds no report, or once `progress`
-  // stops it. Changes nothing in the window.
-  std::optional<ForecastChance> CompareForecastWithChance(int pane, int draws, const ReplayProgress& progress) const;
+  // and weighed against each position's own law of chance, beside the rule
+  // that names the most frequent candidates. Nothing while busy, for another
+  // pane, while the pane holds no report, or once `progress` stops it.
+  // Changes nothing in the window.
+  std::optional<ForecastComparison> CompareForecastWithChance(int pane, int draws,
+                                                              const ReplayProgress& progress) const;
+  // The draws the analysis window replays: the only count that gets a verdict.
+  int ForecastWindowDraws() const;
   // The same as the window shows it: the plain sentence and the table of figures.
   std::optional<ChanceTexts> CompareForecastWithChanceTexts(int pane, const ReplayProgress& progress) const;
 
@@ -233,6 +248,9 @@ class TombolixApp : public StepHooks {
   std::unique_ptr<CombinationGenerator> generator_;
   QRandomGenerator random_;
   std::optional<ListHandOver> listHandOver_;
+  // The grouping tags of the selectors B1..B7 as they stand.
+  SelectorTags CurrentTags() const;
+  ListOrigin listOrigin_ = ListOrigin::Saved;  // of the list the last back-test left
   WebAddresses addresses_ = Addresses();
   // The history folder REINICIAR read, waiting for the reload.
   std::optional<QString> nextHistoryFolder_;

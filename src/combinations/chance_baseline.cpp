@@ -1,6 +1,7 @@
 #include "combinations/chance_baseline.h"
 
 #include "combinations/back_test.h"
+#include "combinations/random_lists.h"
 
 #include <QRandomGenerator>
 
@@ -13,45 +14,17 @@ namespace tombolix {
 
 namespace {
 
-using Candidates = std::array<std::vector<quint8>, kMaxPositions + 1>;
-
-// The distinct values each position took in the whole history, ascending.
-Candidates HistoryValues(const HistoryView& view, int positionCount) {
+// The distinct values each position took in draws 1..knownDraws, ascending.
+Candidates HistoryValues(const HistoryView& view, int positionCount, qint32 knownDraws) {
   Candidates candidates;
   for (int k = 1; k <= positionCount; ++k) {
     std::array<bool, 256> seen{};
-    for (int d = 1; d <= view.DrawCount; ++d) seen[view.P(k, d)] = true;
+    for (int d = 1; d <= knownDraws; ++d) seen[view.P(k, d)] = true;
     for (int v = 0; v < 256; ++v) {
       if (seen[static_cast<size_t>(v)]) candidates[static_cast<size_t>(k)].push_back(static_cast<quint8>(v));
     }
   }
   return candidates;
-}
-
-// Exact chance that a random combination hits lane t, per lane: the hits are
-// a sum of independent position scores, convolved position by position.
-std::vector<double> LaneProbabilities(const HitTable& table, const Candidates& candidates) {
-  const int positionCount = table.PositionCount();
-  const int threshold = HitThreshold(positionCount);
-  constexpr int kMaxHits = kMaxPositions * kMaxPositions + 1;
-  std::vector<double> p(static_cast<size_t>(table.DrawsTested()));
-  for (int t = 0; t < table.DrawsTested(); ++t) {
-    std::array<double, kMaxHits> dist{};
-    dist[0] = 1;
-    for (int j = 1; j <= positionCount; ++j) {
-      const auto& values = candidates[static_cast<size_t>(j)];
-      if (values.empty()) continue;
-      std::array<double, kMaxHits> next{};
-      const double share = 1.0 / static_cast<double>(values.size());
-      for (const quint8 v : values) {
-        const int x = table.Row(j, v).lane[static_cast<size_t>(t)];
-        for (int s = 0; s + x < kMaxHits; ++s) next[static_cast<size_t>(s + x)] += dist[static_cast<size_t>(s)] * share;
-      }
-      dist = next;
-    }
-    p[static_cast<size_t>(t)] = std::accumulate(dist.begin() + threshold, dist.end(), 0.0);
-  }
-  return p;
 }
 
 // Nearest-rank percentile of sorted values.
@@ -61,54 +34,63 @@ int Percentile(const std::vector<int>& sorted, double fraction) {
   return sorted[std::clamp<size_t>(rank, 1, sorted.size()) - 1];
 }
 
-void Summarise(std::vector<int> values, double& mean, int& low, int& high) {
+// Mean and range: the 95 % band with enough lists, else the smallest and largest.
+void Summarise(std::vector<int> values, bool band, double& mean, int& low, int& high) {
   if (values.empty()) return;
   mean = std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
   std::sort(values.begin(), values.end());
-  low = Percentile(values, 0.025);
-  high = Percentile(values, 0.975);
+  low = band ? Percentile(values, 0.025) : values.front();
+  high = band ? Percentile(values, 0.975) : values.back();
 }
 
-ChanceFigures Simulate(const HitTable& table, const Candidates& candidates, int listSize, int randomLists,
-                       QRandomGenerator& random) {
-  const int positionCount = table.PositionCount();
+ChanceFigures Simulate(const HitTable& table, const RandomListSpace& space, int listSize, int randomLists,
+                       int ownSuccesses, QRandomGenerator& random) {
+  ChanceFigures figures;
+  figures.listSize = space.ListSize(listSize);
   CombPositions list;
-  for (int k = 1; k <= positionCount; ++k) list[static_cast<size_t>(k)].resize(static_cast<size_t>(listSize));
   std::vector<int> hitDraws;
   std::vector<int> successes;
   for (int r = 0; r < randomLists; ++r) {
-    for (int k = 1; k <= positionCount; ++k) {
-      const auto& values = candidates[static_cast<size_t>(k)];
-      const auto n = static_cast<quint32>(values.size());
-      for (quint8& x : list[static_cast<size_t>(k)]) x = n == 0 ? HitTable::kNoValue : values[random.bounded(n)];
-    }
-    const BackTestResult result = CountHits(table, list, listSize);
+    space.Draw(listSize, random, list);
+    const BackTestResult result = CountHits(table, list, figures.listSize);
     hitDraws.push_back(result.hitDraws);
     successes.push_back(result.successTotal);
+    figures.fewerSuccesses += result.successTotal < ownSuccesses ? 1 : 0;
+    figures.equalSuccesses += result.successTotal == ownSuccesses ? 1 : 0;
   }
-  ChanceFigures figures;
   for (const int hit : hitDraws) {
-    if (hit >= static_cast<int>(figures.hitDrawsHistogram.size())) figures.hitDrawsHistogram.resize(static_cast<size_t>(hit) + 1);
+    if (hit >= static_cast<int>(figures.hitDrawsHistogram.size()))
+      figures.hitDrawsHistogram.resize(static_cast<size_t>(hit) + 1);
     ++figures.hitDrawsHistogram[static_cast<size_t>(hit)];
   }
-  Summarise(std::move(hitDraws), figures.meanHitDraws, figures.lowHitDraws, figures.highHitDraws);
-  Summarise(std::move(successes), figures.meanSuccesses, figures.lowSuccesses, figures.highSuccesses);
-  for (const double p : LaneProbabilities(table, candidates)) {
-    figures.expectedSuccesses += p * listSize;
-    figures.expectedHitDraws += 1 - std::pow(1 - p, listSize);
-  }
+  const bool band = randomLists >= kMinBandLists;
+  Summarise(std::move(hitDraws), band, figures.meanHitDraws, figures.lowHitDraws, figures.highHitDraws);
+  Summarise(std::move(successes), band, figures.meanSuccesses, figures.lowSuccesses, figures.highSuccesses);
+  figures.expectedSuccesses = space.ExpectedSuccesses(listSize);
+  figures.expectedHitDraws = space.ExpectedHitDraws(listSize);
   return figures;
 }
 
 // "sorteo" or "sorteos" after a count.
 QString Draws(qint64 n) { return SpanishCount(n) + (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")); }
 
+// Percent of `part` in `whole`, to the nearest integer (halves to even).
+qint64 Percent(int part, int whole) {
+  return whole <= 0 ? 0 : static_cast<qint64>(std::nearbyint(100.0 * part / whole));
+}
+
 }  // namespace
 
+std::optional<ChanceVerdict> ChanceBaseline::Verdict() const {
+  if (!HasBand()) return std::nullopt;
+  return VerdictAgainstBand(listSuccesses, fromSelectors.lowSuccesses, fromSelectors.highSuccesses);
+}
+
 ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& CombPos, const SelectorLists& lists,
-                                 const SelectorTags& tags, int randomLists, quint32 seed) {
+                                 const SelectorTags& tags, int randomLists, quint32 seed, qint32 knownDraws) {
   const int positionCount = std::min<int>(view.PositionCount, kMaxPositions);
-  const HitTable table(view, GroupingsFromTags(tags, positionCount));
+  const Groupings groupings = GroupingsFromTags(tags, positionCount);
+  const HitTable table(view, groupings);
   ChanceBaseline baseline;
   baseline.randomLists = std::max(randomLists, 0);
   baseline.listSize = static_cast<int>(CombPos[1].size());
@@ -121,10 +103,16 @@ ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& C
 
   Candidates fromSelectors;
   for (int k = 1; k <= positionCount; ++k) fromSelectors[static_cast<size_t>(k)] = lists[static_cast<size_t>(k)];
+  const qint32 known = knownDraws > 0 ? std::min(knownDraws, view.DrawCount) : view.DrawCount;
+  // The generator that made (or would have made) the list read the draws up to `known`.
+  const ForcedRises rises = RisingPositions(HistoryView(*view.history, known));
+  const RandomListSpace selectorSpace(table, groupings, fromSelectors, rises);
+  const RandomListSpace historySpace(table, groupings, HistoryValues(view, positionCount, known), rises);
   QRandomGenerator random(seed);
-  baseline.fromSelectors = Simulate(table, fromSelectors, baseline.listSize, baseline.randomLists, random);
+  baseline.fromSelectors =
+      Simulate(table, selectorSpace, baseline.listSize, baseline.randomLists, own.successTotal, random);
   baseline.fromHistory =
-      Simulate(table, HistoryValues(view, positionCount), baseline.listSize, baseline.randomLists, random);
+      Simulate(table, historySpace, baseline.listSize, baseline.randomLists, own.successTotal, random);
   return baseline;
 }
 
@@ -138,19 +126,40 @@ QString SpanishCount(qint64 n) {
   return n < 0 ? QLatin1Char('-') + out : out;
 }
 
-QString ChanceSentence(const ChanceBaseline& baseline, const ChanceFigures& figures) {
-  const int n = baseline.randomLists;
-  QString sentence = QStringLiteral("Su lista acertó ") + Draws(baseline.listHitDraws) + QStringLiteral("; ") +
+QString RankWords(const ChanceBaseline& b) {
+  const ChanceFigures& f = b.fromSelectors;
+  if (f.equalSuccesses == 0) return QStringLiteral("mejor que el %1 %").arg(Percent(f.fewerSuccesses, b.randomLists));
+  return QStringLiteral("igual o mejor que el %1 %")
+      .arg(Percent(f.fewerSuccesses + f.equalSuccesses, b.randomLists));
+}
+
+QString ChanceSentence(const ChanceBaseline& b) {
+  const int n = b.randomLists;
+  QString sentence = QStringLiteral("Su lista logró ") + SpanishCount(b.listSuccesses) +
+                     (b.listSuccesses == 1 ? QStringLiteral(" acierto (") : QStringLiteral(" aciertos (")) +
+                     Draws(b.listHitDraws) +
+                     (b.listHitDraws == 1 ? QStringLiteral(" acertado) en ") : QStringLiteral(" acertados) en ")) +
+                     Draws(b.drawsTested) + QStringLiteral(": ") + RankWords(b) + QStringLiteral(" de ") +
                      SpanishCount(n) +
-                     (n == 1 ? QStringLiteral(" lista al azar del mismo tamaño acertó ")
-                             : QStringLiteral(" listas al azar del mismo tamaño acertaron "));
-  if (figures.lowHitDraws == figures.highHitDraws) {
-    sentence += Draws(figures.lowHitDraws);
+                     (n == 1 ? QStringLiteral(" lista al azar del mismo tamaño. ")
+                             : QStringLiteral(" listas al azar del mismo tamaño. "));
+  if (const std::optional<ChanceVerdict> verdict = b.Verdict()) {
+    QString words = VerdictWords(*verdict);
+    words[0] = words[0].toUpper();
+    sentence += words + QLatin1Char('.');
   } else {
-    sentence += QStringLiteral("entre ") + SpanishCount(figures.lowHitDraws) + QStringLiteral(" y ") +
-                SpanishCount(figures.highHitDraws);
+    sentence += QStringLiteral("Sin veredicto: hacen falta al menos %1 listas al azar.").arg(kMinBandLists);
   }
-  return sentence + QStringLiteral(" (95 %).");
+  switch (b.origin) {
+    case ListOrigin::GeneratedNow:
+      return sentence + QStringLiteral(" La lista se hizo con estos mismos sorteos: la prueba los reutiliza y la "
+                                       "favorece.");
+    case ListOrigin::Saved:
+      return sentence + QStringLiteral(" Es una lista guardada: no se sabe con qué sorteos se hizo.");
+    case ListOrigin::BuiltBefore:
+      break;
+  }
+  return sentence;
 }
 
 }  // namespace tombolix

@@ -9,56 +9,85 @@ namespace {
 // "33,2" : one decimal, with the Spanish decimal comma.
 QString OneDecimal(double value) { return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
 
-// One row: the label, then the draws-hit and successes columns.
-QString Row(const QString& label, const QString& hitDraws, const QString& successes) {
-  return QStringLiteral("%1%2%3\n").arg(label, -30).arg(hitDraws, -36).arg(successes);
+// One row: the label, then the successes and draws-hit columns.
+QString Row(const QString& label, const QString& successes, const QString& hitDraws) {
+  return QStringLiteral("%1%2%3\n").arg(label, -30).arg(successes, -36).arg(hitDraws);
 }
 
-// "95,7 (92 a 98; esperado 95,6)": mean, 95 % band and exact expectation.
+// "95,7 (92 a 98; esperado 95,6)": mean, range and exact expectation.
 QString Spread(double mean, int low, int high, double expected) {
   return QStringLiteral("%1 (%2 a %3; esperado %4)")
       .arg(OneDecimal(mean), SpanishCount(low), SpanishCount(high), OneDecimal(expected));
 }
 
 QString FiguresLine(const QString& label, const ChanceFigures& f) {
-  return Row(label, Spread(f.meanHitDraws, f.lowHitDraws, f.highHitDraws, f.expectedHitDraws),
-             Spread(f.meanSuccesses, f.lowSuccesses, f.highSuccesses, f.expectedSuccesses));
+  return Row(label, Spread(f.meanSuccesses, f.lowSuccesses, f.highSuccesses, f.expectedSuccesses),
+             Spread(f.meanHitDraws, f.lowHitDraws, f.highHitDraws, f.expectedHitDraws));
 }
 
 QJsonObject FiguresJson(const ChanceFigures& f) {
   return QJsonObject{
+      {QStringLiteral("listSize"), f.listSize},
       {QStringLiteral("meanHitDraws"), f.meanHitDraws},
       {QStringLiteral("hitDraws95"), QJsonArray{f.lowHitDraws, f.highHitDraws}},
       {QStringLiteral("expectedHitDraws"), f.expectedHitDraws},
       {QStringLiteral("meanSuccesses"), f.meanSuccesses},
       {QStringLiteral("successes95"), QJsonArray{f.lowSuccesses, f.highSuccesses}},
       {QStringLiteral("expectedSuccesses"), f.expectedSuccesses},
+      {QStringLiteral("fewerSuccesses"), f.fewerSuccesses},
+      {QStringLiteral("equalSuccesses"), f.equalSuccesses},
   };
+}
+
+QString OriginKey(ListOrigin origin) {
+  switch (origin) {
+    case ListOrigin::GeneratedNow:
+      return QStringLiteral("generatedNow");
+    case ListOrigin::BuiltBefore:
+      return QStringLiteral("builtBefore");
+    case ListOrigin::Saved:
+      break;
+  }
+  return QStringLiteral("saved");
 }
 
 }  // namespace
 
 QString ChanceTable(const ChanceBaseline& b) {
-  QString text = QStringLiteral("Comparación con el azar: %1 listas al azar de %2 combinaciones, %3 sorteos\n")
-                     .arg(SpanishCount(b.randomLists), SpanishCount(b.listSize), SpanishCount(b.drawsTested));
-  text += Row(QString(), QStringLiteral("sorteos acertados"), QStringLiteral("aciertos"));
-  text += Row(QStringLiteral("Su lista"), SpanishCount(b.listHitDraws), SpanishCount(b.listSuccesses));
+  QString text = QStringLiteral("%1 listas al azar de %2 combinaciones, %3 sorteos\n")
+                     .arg(SpanishCount(b.randomLists), SpanishCount(b.fromSelectors.listSize),
+                          SpanishCount(b.drawsTested));
+  text += Row(QString(), QStringLiteral("aciertos"), QStringLiteral("sorteos acertados"));
+  text += Row(QStringLiteral("Su lista"), SpanishCount(b.listSuccesses), SpanishCount(b.listHitDraws));
   text += FiguresLine(QStringLiteral("Azar, números de B1..B7"), b.fromSelectors);
   text += FiguresLine(QStringLiteral("Azar, números del historial"), b.fromHistory);
-  text += ChanceSentence(b, b.fromSelectors) + QLatin1Char('\n');
-  return text;
+  if (b.HasBand()) {
+    text += QStringLiteral("Franjas: el 95 % central de las listas al azar.\n");
+  } else {
+    text += QStringLiteral("Rangos: mínimo–máximo de %1 listas (sin veredicto: hacen falta al menos %2).\n")
+                .arg(SpanishCount(b.randomLists))
+                .arg(kMinBandLists);
+  }
+  text += QStringLiteral("Puesto: ") + RankWords(b) + QStringLiteral(" de las listas al azar de B1..B7");
+  if (const std::optional<ChanceVerdict> verdict = b.Verdict()) text += QStringLiteral("; ") + VerdictWords(*verdict);
+  return text + QStringLiteral(".\n");
 }
 
 QJsonObject ChanceJson(const ChanceBaseline& b) {
+  const std::optional<ChanceVerdict> verdict = b.Verdict();
   return QJsonObject{
       {QStringLiteral("randomLists"), b.randomLists},
       {QStringLiteral("listSize"), b.listSize},
       {QStringLiteral("drawsTested"), b.drawsTested},
       {QStringLiteral("listHitDraws"), b.listHitDraws},
       {QStringLiteral("listSuccesses"), b.listSuccesses},
+      {QStringLiteral("listOrigin"), OriginKey(b.origin)},
+      {QStringLiteral("band"), b.HasBand() ? QStringLiteral("95") : QStringLiteral("minmax")},
+      {QStringLiteral("rank"), RankWords(b)},
+      {QStringLiteral("verdict"), verdict ? QJsonValue(VerdictKey(*verdict)) : QJsonValue(QJsonValue::Null)},
       {QStringLiteral("fromSelectors"), FiguresJson(b.fromSelectors)},
       {QStringLiteral("fromHistory"), FiguresJson(b.fromHistory)},
-      {QStringLiteral("sentence"), ChanceSentence(b, b.fromSelectors)},
+      {QStringLiteral("sentence"), ChanceSentence(b)},
   };
 }
 

@@ -1,6 +1,7 @@
 #include "combinations/forecast_chance_report.h"
 
 #include "combinations/chance_baseline.h"
+#include "combinations/position_law.h"
 
 #include <QJsonArray>
 
@@ -25,72 +26,121 @@ QString Opening(const ForecastChance& r) {
                       : QStringLiteral("En los últimos ") + SpanishCount(r.draws) + QStringLiteral(" sorteos, ");
 }
 
-QString VerdictText(const ForecastChance& r, ForecastSource source) {
-  const QString subject =
-      source == ForecastSource::Cycle ? QStringLiteral("El pronóstico") : QStringLiteral("El resumen");
-  switch (r.Verdict()) {
-    case ChanceVerdict::Above:
-      return subject + QStringLiteral(" acertó más de lo que se espera del azar.");
-    case ChanceVerdict::Below:
-      return subject + QStringLiteral(" acertó menos de lo que se espera del azar.");
-    case ChanceVerdict::Chance:
-      break;
-  }
-  return subject + QStringLiteral(" no se distingue del azar.");
-}
-
 QString Band(const ForecastChance& r) {
   return r.low == r.high ? SpanishCount(r.low) : SpanishCount(r.low) + QStringLiteral(" a ") + SpanishCount(r.high);
 }
 
-QString VerdictKey(ChanceVerdict v) {
-  switch (v) {
-    case ChanceVerdict::Above:
-      return QStringLiteral("above");
-    case ChanceVerdict::Below:
-      return QStringLiteral("below");
-    case ChanceVerdict::Chance:
-      break;
+QString BandWords(const ForecastChance& r) {
+  return r.low == r.high ? QStringLiteral("siempre ") + SpanishCount(r.low)
+                         : QStringLiteral("entre ") + SpanishCount(r.low) + QStringLiteral(" y ") + SpanishCount(r.high);
+}
+
+QString Cautions(const ForecastComparison& c) {
+  QString text;
+  const int done = c.replay.forecast.draws;
+  if (c.Capped()) {
+    text += QStringLiteral(" Se pidieron %1 sorteos; el historial solo permite repasar %2.")
+                .arg(SpanishCount(c.requested), SpanishCount(done));
   }
-  return QStringLiteral("chance");
-}
-
-}  // namespace
-
-QString ForecastChanceSentence(const ForecastChance& r, ForecastSource source) {
-  const QString named = source == ForecastSource::Cycle ? QStringLiteral("los números pronosticados")
-                                                        : QStringLiteral("los números destacados");
-  const QString band = r.low == r.high ? QStringLiteral(" (siempre ") + SpanishCount(r.low) + QLatin1Char(')')
-                                       : QStringLiteral(" (entre ") + SpanishCount(r.low) + QStringLiteral(" y ") +
-                                             SpanishCount(r.high) + QLatin1Char(')');
-  return Opening(r) + named + QStringLiteral(" salieron ") + Times(r.hits) + QStringLiteral("; al azar se esperaban ") +
-         SpanishCount(Rounded(r.expected)) + band + QStringLiteral(". ") + VerdictText(r, source);
-}
-
-QString ForecastChanceTable(const ForecastChance& r) {
-  const auto row = [](const QString& label, const QString& value) {
-    return QStringLiteral("%1%2\n").arg(label, -26).arg(value);
-  };
-  QString text = row(QStringLiteral("Sorteos repasados"), SpanishCount(r.draws));
-  text += row(QStringLiteral("Aciertos"), SpanishCount(r.hits));
-  text += row(QStringLiteral("Esperados al azar"), Decimals(r.expected, 1));
-  text += row(QStringLiteral("Razón"), Decimals(r.Ratio(), 2));
-  text += row(QStringLiteral("Franja del 95 % al azar"), Band(r));
+  if (!c.Judged()) {
+    text += QStringLiteral(" Sin veredicto: solo se juzga la ventana de análisis (%1 sorteos); probar varias "
+                           "cantidades y quedarse con la mejor fabrica resultados «mejores que el azar».")
+                .arg(SpanishCount(c.window));
+  }
+  if (c.replay.fewDraws) {
+    text += QStringLiteral(" El azar de algunos sorteos se estimó con pocos sorteos (menos de %1 antes de los %2 "
+                           "que leen los análisis).")
+                .arg(PositionLaw::kMinDraws)
+                .arg(PositionLaw::kLeftOut);
+  }
   return text;
 }
 
-QJsonObject ForecastChanceJson(const ForecastChance& r, ForecastSource source) {
+QJsonObject RowJson(const ForecastComparison& c, const ForecastChance& r) {
+  const std::optional<ChanceVerdict> verdict = RowVerdict(c, r);
   return QJsonObject{
-      {QStringLiteral("drawsReplayed"), r.draws},
       {QStringLiteral("forecasts"), r.trials},
       {QStringLiteral("hits"), r.hits},
       {QStringLiteral("expectedHits"), r.expected},
       {QStringLiteral("variance"), r.variance},
       {QStringLiteral("ratio"), r.Ratio()},
       {QStringLiteral("hits95"), QJsonArray{r.low, r.high}},
-      {QStringLiteral("verdict"), VerdictKey(r.Verdict())},
-      {QStringLiteral("sentence"), ForecastChanceSentence(r, source)},
+      {QStringLiteral("verdict"), verdict ? QJsonValue(VerdictKey(*verdict)) : QJsonValue(QJsonValue::Null)},
   };
+}
+
+}  // namespace
+
+std::optional<ChanceVerdict> RowVerdict(const ForecastComparison& c, const ForecastChance& row) {
+  if (!c.Judged()) return std::nullopt;
+  return row.BandVerdict();
+}
+
+QString ForecastChanceSentence(const ForecastComparison& c) {
+  const ForecastChance& f = c.replay.forecast;
+  const ForecastChance& n = c.replay.naive;
+  if (f.draws == 0) return QStringLiteral("No hay sorteos que comparar.");
+  const bool cycle = c.source == ForecastSource::Cycle;
+  const QString named = cycle ? QStringLiteral("los números pronosticados") : QStringLiteral("los números destacados");
+  const QString subject = cycle ? QStringLiteral("El pronóstico") : QStringLiteral("El resumen");
+  QString text = Opening(f) + named + QStringLiteral(" salieron ") + Times(f.hits) +
+                 QStringLiteral("; al azar se esperaban ") + SpanishCount(Rounded(f.expected)) + QStringLiteral(" (") +
+                 BandWords(f) + QStringLiteral(").");
+  if (const auto verdict = RowVerdict(c, f)) text += QLatin1Char(' ') + subject + QLatin1Char(' ') + VerdictWords(*verdict) + u'.';
+  text += QStringLiteral(" Nombrar los más frecuentes de cada posición acertó ") + Times(n.hits) +
+          QStringLiteral(" (se esperaban ") + SpanishCount(Rounded(n.expected)) + QStringLiteral(", ") + BandWords(n) +
+          QStringLiteral(")");
+  if (const auto verdict = RowVerdict(c, n)) text += QStringLiteral(": ") + VerdictWords(*verdict);
+  return text + u'.' + Cautions(c);
+}
+
+QString ForecastChanceTable(const ForecastComparison& c) {
+  const auto pair = [](const QString& label, const QString& value) {
+    return QStringLiteral("%1%2\n").arg(label, -30).arg(value);
+  };
+  const auto row = [](const QString& label, const QString& hits, const QString& expected, const QString& band,
+                      const QString& ratio, const QString& verdict) {
+    return QStringLiteral("%1%2%3%4%5%6")
+               .arg(label, -30)
+               .arg(hits, -10)
+               .arg(expected, -12)
+               .arg(band, -18)
+               .arg(ratio, -8)
+               .arg(verdict)
+               .trimmed() +
+           u'\n';
+  };
+  const auto figures = [&](const QString& label, const ForecastChance& r) {
+    const std::optional<ChanceVerdict> verdict = RowVerdict(c, r);
+    return row(label, SpanishCount(r.hits), Decimals(r.expected, 1), Band(r), Decimals(r.Ratio(), 2),
+               verdict ? VerdictWords(*verdict) : QStringLiteral("sin veredicto"));
+  };
+  const ForecastReplay& r = c.replay;
+  QString text = pair(QStringLiteral("Sorteos repasados"), SpanishCount(r.forecast.draws));
+  text += pair(QStringLiteral("Posiciones con pronóstico"), SpanishCount(r.forecast.trials));
+  text += row(QString(), QStringLiteral("aciertos"), QStringLiteral("esperados"), QStringLiteral("franja del 95 %"),
+              QStringLiteral("razón"), QStringLiteral("veredicto"));
+  text += figures(QStringLiteral("Pronóstico"), r.forecast);
+  text += figures(QStringLiteral("Nombrar los más frecuentes"), r.naive);
+  text += row(QStringLiteral("Azar (otros tantos al azar)"), QStringLiteral("-"), Decimals(r.picker.expected, 1),
+              Band(r.picker), QString(), QString());
+  return text;
+}
+
+QJsonObject ForecastChanceJson(const ForecastComparison& c) {
+  const ForecastChance& f = c.replay.forecast;
+  QJsonObject json = RowJson(c, f);
+  json.insert(QStringLiteral("drawsReplayed"), f.draws);
+  json.insert(QStringLiteral("requestedDraws"), c.requested);
+  json.insert(QStringLiteral("capped"), c.Capped());
+  json.insert(QStringLiteral("judged"), c.Judged());
+  json.insert(QStringLiteral("fewDraws"), c.replay.fewDraws);
+  json.insert(QStringLiteral("naive"), RowJson(c, c.replay.naive));
+  json.insert(QStringLiteral("chance"), QJsonObject{{QStringLiteral("expectedHits"), c.replay.picker.expected},
+                                                    {QStringLiteral("hits95"),
+                                                     QJsonArray{c.replay.picker.low, c.replay.picker.high}}});
+  json.insert(QStringLiteral("sentence"), ForecastChanceSentence(c));
+  return json;
 }
 
 }  // namespace tombolix

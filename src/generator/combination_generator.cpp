@@ -2,6 +2,7 @@
 
 #include "history/prime.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tombolix {
@@ -20,6 +21,17 @@ quint8 AdmittedCounts(qint32 low, qint32 high) {
 bool IsValidPositionCount(int n) { return n >= 2 && n <= kMaxPositions; }
 
 }  // namespace
+
+ForcedRises RisingPositions(const HistoryView& view) {
+  ForcedRises rises{};
+  const int positionCount = std::min<int>(view.PositionCount, kMaxPositions);
+  if (view.history == nullptr || view.DrawCount < 1 || positionCount < 1) return rises;
+  int always = (1 << positionCount) - 1;
+  for (int d = view.WindowStart(CombinationGenerator::kPatternWindow); d <= view.DrawCount; ++d)
+    always &= TrendCode(DrawCombination(view, d).data(), positionCount);
+  for (int p = 1; p <= positionCount; ++p) rises[static_cast<size_t>(p)] = ((always >> (p - 1)) & 1) != 0;
+  return rises;
+}
 
 CombinationGenerator::CombinationGenerator(const HistoryView& view, const AcceptanceValues& acceptance)
     : positionCount(view.PositionCount),

@@ -14,6 +14,12 @@
 
 namespace tombolix {
 
+// Positions whose number rose above the one before (position 1: above 0) in
+// every draw of the generator's pattern window of `view`: the trend test then
+// accepts only candidates that rise there too. Index 0 unused.
+using ForcedRises = std::array<bool, kMaxPositions + 1>;
+ForcedRises RisingPositions(const HistoryView& view);
+
 // What one Generate call did.
 struct GenerationResult {
   bool accepted = false;        // lastCandidate is a new combination, now in Generated()

@@ -1,56 +1,18 @@
 #include "history/loader.h"
 
 #include "codec/ansi_codec.h"
+#include "history/acceptance.h"
 #include "history/date_check.h"
 #include "history/line_fields.h"
 #include "history/line_reader.h"
-#include "history/prime.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace tombolix {
 
 namespace {
-
-// Per-draw counts summed over the first 100 draws of the file.
-struct AcceptanceTotals {
-  qint32 consecutive = 0;
-  qint32 even = 0;
-  qint32 composite = 0;
-
-  void Add(const std::array<quint8, kMaxPositions>& numbers, int positionCount) {
-    for (int p = 0; p < positionCount; ++p) {
-      const int value = numbers[static_cast<size_t>(p)];
-      if (p + 1 < positionCount && std::abs(value - numbers[static_cast<size_t>(p + 1)]) == 1) ++consecutive;
-      if (value % 2 == 0) ++even;
-      if (ClasePrimo(static_cast<quint8>(value)) == u'-') ++composite;
-    }
-  }
-};
-
-// T / 100 to the nearest integer, halves to the even one.
-qint32 HundredthRoundedToEven(qint32 total) {
-  qint32 quotient = total / 100;
-  const qint32 remainder = total % 100;
-  if (remainder > 50 || (remainder == 50 && quotient % 2 != 0)) ++quotient;
-  return quotient;
-}
-
-void SetHighLow(qint32 total, qint32& high, qint32& low) {
-  high = HundredthRoundedToEven(total);
-  low = high >= 2 ? high - 1 : high;
-}
-
-AcceptanceValues ToAcceptanceValues(const AcceptanceTotals& totals) {
-  AcceptanceValues values;
-  SetHighLow(totals.consecutive, values.ConsecutivosAlto, values.ConsecutivosBajo);
-  SetHighLow(totals.even, values.ParesAlto, values.ParesBajo);
-  SetHighLow(totals.composite, values.CompuestosAlto, values.CompuestosBajo);
-  return values;
-}
 
 // Decodes the date field into `date` when it is short enough to be a date at
 // all (no accepted form is longer than 10 characters) and checks it.

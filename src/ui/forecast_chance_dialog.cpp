@@ -30,9 +30,10 @@ void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
   box.setText(texts->sentence);
   box.setInformativeText(QStringLiteral("<pre>") + texts->table.toHtmlEscaped() +
                          QStringLiteral("</pre><p>Antes de cada sorteo, los números se calculan con los sorteos "
-                                        "conocidos entonces y se comparan con otros tantos elegidos al azar entre "
-                                        "los mismos candidatos. La franja contiene el 95 % de los resultados del "
-                                        "azar.</p>"));
+                                        "conocidos entonces. El azar de cada número es su parte en su propia "
+                                        "posición, en los sorteos anteriores a los 100 que leen los análisis. "
+                                        "«Nombrar los más frecuentes» es una regla sin ninguna habilidad: sirve de "
+                                        "referencia. La franja contiene el 95 % de los resultados del azar.</p>")));
   box.addButton(QStringLiteral("Cerrar"), QMessageBox::AcceptRole);
   box.exec();
 }

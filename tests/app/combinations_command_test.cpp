@@ -120,3 +120,41 @@ TEST_F(CombinacionesTest, ADamagedListFileIsDeletedAndTheRunStops) {
 
 }  // namespace
 }  // namespace tombolix::test
+
+namespace tombolix::test {
+namespace {
+
+// Both comparisons after a back-test: the fresh-draw list is made from the
+// draws before the last 100 only, and nothing of the window changes.
+TEST_F(CombinacionesTest, FreshDrawTestReadsOnlyEarlierDrawsAndTouchesNothing) {
+  SynthOptions options;
+  options.kind = SynthOptions::Kind::Digits;
+  options.draws = 260;
+  Load(SyntheticHistory(options));
+  run.App().RunCommand(Command::Combinaciones);
+  const WindowModel before = run.Model();
+  const std::vector<Combination> generated = run.App().ListaGenerada();
+  const auto tests = run.App().CompareListWithChanceTests(200, 3, 1);
+  ASSERT_TRUE(tests);
+  EXPECT_TRUE(tests->fresh.problem.isEmpty()) << tests->fresh.problem.toStdString();
+  EXPECT_EQ(tests->fresh.knownDraws, 160);
+  EXPECT_EQ(tests->inSample.origin, ListOrigin::GeneratedNow);
+  EXPECT_TRUE(tests->fresh.baseline.Verdict().has_value());
+  EXPECT_EQ(run.App().ListaGenerada(), generated);
+  for (size_t k = 0; k <= kMaxPositions; ++k) {
+    EXPECT_EQ(run.Model().CboBal[k].items, before.CboBal[k].items);
+    EXPECT_EQ(run.Model().CboBal[k].text, before.CboBal[k].text);
+  }
+  EXPECT_EQ(run.Model().combinations.LineasComb, before.combinations.LineasComb);
+
+  History planted = run.Model().history;
+  for (int d = 161; d <= 260; ++d) planted.Pos[0][d - 1] = static_cast<quint8>((planted.P(1, d) + 3) % 10);
+  const FreshDrawTest again = TestOnFreshDraws(planted, {}, 0, 1, 3);
+  EXPECT_EQ(again.CombPos, tests->fresh.CombPos);
+
+  planted.DrawCount = 200;
+  EXPECT_TRUE(TestOnFreshDraws(planted, {}, 0, 1, 3).problem.contains(QStringLiteral("al menos 201 sorteos")));
+}
+
+}  // namespace
+}  // namespace tombolix::test

@@ -36,8 +36,10 @@ TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
     for (size_t k = 1; k <= kMaxPositions; ++k) EXPECT_EQ(run.Model().CboBal[k].items, selectors[k].items);
     const auto whole = app.CompareForecastWithChance(pane, 0, {});
     ASSERT_TRUE(whole);
-    EXPECT_EQ(whole->draws, 100);
-    EXPECT_EQ(whole->trials, 100 * run.Model().history.PositionCount);
+    EXPECT_EQ(whole->replay.forecast.draws, 100);
+    EXPECT_TRUE(whole->Judged());
+    EXPECT_EQ(whole->replay.naive.trials, 100 * run.Model().history.PositionCount);
+    EXPECT_LE(whole->replay.forecast.trials, whole->replay.naive.trials);
   }
   EXPECT_FALSE(app.CompareForecastWithChance(Pane::Frecuencia, 0, {}));
 }

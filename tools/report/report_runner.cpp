@@ -64,12 +64,36 @@ QString WithBaseline(const QString& output, const QJsonObject& baseline, const Q
 // The forecast of pane 7 or 20 replayed over the last `draws` draws, as a
 // table led by its title and followed by the plain sentence.
 QString ForecastBaseline(const TombolixApp& app, const QString& output, int pane, int draws, ExportFormat format) {
-  const std::optional<ForecastChance> result = app.CompareForecastWithChance(pane, draws, {});
+  const std::optional<ForecastComparison> result = app.CompareForecastWithChance(pane, draws, {});
   if (!result) return output;
-  const ForecastSource source = pane == Pane::PronosticoM1 ? ForecastSource::Cycle : ForecastSource::Summary;
   const QString table = QStringLiteral("Comparación con el azar\n") + ForecastChanceTable(*result) +
-                        ForecastChanceSentence(*result, source) + QLatin1Char('\n');
-  return WithBaseline(output, ForecastChanceJson(*result, source), table, format);
+                        ForecastChanceSentence(*result) + QLatin1Char('\n');
+  return WithBaseline(output, ForecastChanceJson(*result), table, format);
+}
+
+// Both comparisons of the back-tested list: on the tested draws, then on fresh
+// draws with a list made from the draws before them.
+QString ListBaseline(const TombolixApp& app, const QString& output, int lists, quint32 seed, ExportFormat format) {
+  const std::optional<TombolixApp::ListChance> tests = app.CompareListWithChanceTests(lists, seed, seed);
+  if (!tests) return output;
+  const FreshDrawTest& fresh = tests->fresh;
+  QString table = QStringLiteral("Comparación con el azar, en los sorteos de la prueba: ") +
+                  ChanceTable(tests->inSample) + ChanceSentence(tests->inSample) +
+                  QStringLiteral("\n\nComparación con el azar, en sorteos nuevos: ");
+  QJsonObject json = ChanceJson(tests->inSample);
+  QJsonObject freshJson;
+  if (fresh.problem.isEmpty()) {
+    table += ChanceTable(fresh.baseline);
+    freshJson = ChanceJson(fresh.baseline);
+    freshJson.insert(QStringLiteral("sentence"), FreshDrawSentence(fresh));
+  } else {
+    table += QLatin1Char('\n');
+    freshJson.insert(QStringLiteral("verdict"), QJsonValue(QJsonValue::Null));
+    freshJson.insert(QStringLiteral("problem"), fresh.problem);
+  }
+  freshJson.insert(QStringLiteral("knownDraws"), fresh.knownDraws);
+  json.insert(QStringLiteral("freshDraws"), freshJson);
+  return WithBaseline(output, json, table + FreshDrawSentence(fresh) + QLatin1Char('\n'), format);
 }
 
 // Writes the run's list as a list file, each line marked as it stands.
@@ -156,9 +180,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   QString output = ExportReport(report, options.pane, options.format, PaneTitle(options.pane));
   if (IsBackTestPane(options.pane) && options.baselineLists > 0) {
     const quint32 seed = options.seed ? *options.seed : 1;
-    if (const std::optional<ChanceBaseline> baseline = app.CompareListWithChance(options.baselineLists, seed)) {
-      output = WithBaseline(output, ChanceJson(*baseline), ChanceTable(*baseline), options.format);
-    }
+    output = ListBaseline(app, output, options.baselineLists, seed, options.format);
   }
   if (TombolixApp::HasForecastChance(options.pane) && options.baselineLists > 0) {
     output = ForecastBaseline(app, output, options.pane, options.baselineLists, options.format);

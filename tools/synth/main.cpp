@@ -1,5 +1,6 @@
 // tombolix-synth: writes a seeded synthetic history file to standard output.
 //   tombolix-synth --kind pick --numbers 6 --max 45 --bonus 16 --draws 1500 --seed 7 > file.txt
+//   tombolix-synth --numbers 5 --max 50 --bonus 12 --bonus2 12 --draws 4000 --seed 1 > euro.txt
 //   tombolix-synth --kind digits --positions 4 --draws 1000 --seed 3 > file.txt
 
 #include "synthetic_history.h"
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: tombolix-synth [--kind pick|digits] [--numbers K] [--max N] [--bonus M]\n"
+    "usage: tombolix-synth [--kind pick|digits] [--numbers K] [--max N] [--bonus M] [--bonus2 M2]\n"
     "                      [--positions P] [--draws D] [--seed S] [--first dd/mm/yyyy]\n";
 
 bool ParseNumber(const QString& text, long long& value) {
@@ -52,6 +53,8 @@ bool ApplyOption(tombolix::SynthOptions& options, const QString& name, const QSt
     options.max = n;
   else if (name == u"--bonus")
     options.bonus = n;
+  else if (name == u"--bonus2")
+    options.bonus2 = n;
   else if (name == u"--positions")
     options.positions = n;
   else if (name == u"--draws")

@@ -32,7 +32,10 @@ QString CheckSynthOptions(const SynthOptions& options) {
   if (options.max < 1 || options.max > 99) return QStringLiteral("max must be 1..99");
   if (options.bonus < 0 || options.bonus > 99) return QStringLiteral("bonus must be 0..99");
   if (options.numbers < 1 || options.numbers > options.max) return QStringLiteral("numbers must be 1..max");
-  const int positions = options.numbers + (options.bonus > 0 ? 1 : 0);
+  if (options.bonus2 < 0 || options.bonus2 > 99) return QStringLiteral("bonus2 must be 0..99");
+  if (options.bonus2 > 0 && options.bonus == 0) return QStringLiteral("bonus2 needs bonus");
+  if (options.bonus2 == 1 && options.bonus == 1) return QStringLiteral("two equal ranges need at least 2 numbers");
+  const int positions = options.numbers + (options.bonus > 0 ? 1 : 0) + (options.bonus2 > 0 ? 1 : 0);
   if (positions < 2 || positions > 7) return QStringLiteral("numbers plus bonus must be 2..7");
   return {};
 }
@@ -58,8 +61,19 @@ void AppendPick(QByteArray& out, SplitMix64& rng, const SynthOptions& options, s
   }
   std::sort(pool.begin(), pool.begin() + options.numbers);
   for (int i = 0; i < options.numbers; ++i) AppendTwoDigits(out, pool[static_cast<size_t>(i)]);
-  if (options.bonus > 0)
-    AppendTwoDigits(out, 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus))));
+  if (options.bonus == 0) return;
+  int first = 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus)));
+  if (options.bonus2 == 0) return AppendTwoDigits(out, first);
+  if (options.bonus2 != options.bonus) {
+    AppendTwoDigits(out, first);
+    return AppendTwoDigits(out, 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus2))));
+  }
+  // Two distinct balls of one range, ascending.
+  int second = 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus - 1)));
+  if (second >= first) ++second;
+  if (second < first) std::swap(first, second);
+  AppendTwoDigits(out, first);
+  AppendTwoDigits(out, second);
 }
 
 }  // namespace

@@ -16,6 +16,10 @@ struct SynthOptions {
   int numbers = 6;    // pick: distinct numbers per draw, drawn from 1..max
   int max = 45;       // pick: highest main number (at most 99)
   int bonus = 0;      // pick: highest bonus ball (1..bonus), 0 for none
+  // pick: highest second extra ball (1..bonus2), 0 for none; with bonus2 equal
+  // to bonus the two extra balls are distinct and ascending, like the stars of
+  // a 5 + 2 game.
+  int bonus2 = 0;
   int positions = 4;  // digits: positions per draw, each 0..9
   int draws = 100;
   std::uint64_t seed = 1;
