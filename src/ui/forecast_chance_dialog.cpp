@@ -33,7 +33,7 @@ void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
                                         "conocidos entonces. El azar de cada número es su parte en su propia "
                                         "posición, en los sorteos anteriores a los 100 que leen los análisis. "
                                         "«Nombrar los más frecuentes» es una regla sin ninguna habilidad: sirve de "
-                                        "referencia. La franja contiene el 95 % de los resultados del azar.</p>")));
+                                        "referencia. La franja contiene el 95 % de los resultados del azar.</p>"));
   box.addButton(QStringLiteral("Cerrar"), QMessageBox::AcceptRole);
   box.exec();
 }
