@@ -134,7 +134,9 @@ constexpr const char16_t* kGroupLines =
 constexpr std::array<PaneExplanation, kPaneCount> kExplanations{{
   {Pane::Start,
    u"Busca en todo el historial los sorteos parecidos a los números elegidos en B1–B7 (botón BUSCAR).",
-   kSearchLines, kSearch, kNoCodes, kPastDraws},
+   u"Al cargar una lotería muestra cuántos sorteos tiene su historial. Tras BUSCAR, arriba, una línea por número "
+   u"elegido con los códigos de ANÁLISIS iA (vea «¿Qué muestra este informe?» en ese informe). Debajo, cada sorteo "
+   u"del historial que se parece a la selección, del más reciente al más antiguo. Al final, cuántos hay.", kSearch, kNoCodes, kPastDraws},
   {Pane::HistorialAciertos,
    u"Muestra en cuáles de los últimos 100 sorteos acertaron los números candidatos de cada selector.",
    u"Una línea por sorteo, el más reciente arriba. Si los selectores no tienen todos los números, las listas se "

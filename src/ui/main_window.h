@@ -159,6 +159,7 @@ class MainWindow : public QWidget {
   QAction* importEntry_ = nullptr;
   QAction* webEntry_ = nullptr;
   QAction* readmeEntry_ = nullptr;
+  std::vector<QAction*> idleEntries_;  // the entries that follow the key table's idle rule
   QAction* highContrastEntry_ = nullptr;
   QWidget* focusSink_ = nullptr;
   QGroupBox* numbers_ = nullptr;

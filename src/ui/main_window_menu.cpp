@@ -54,11 +54,12 @@ void MainWindow::BuildMenuBar() {
   readmeEntry_ = help->addAction(QStringLiteral("Léame\tCtrl+F1"));
   // The read-me opens exactly as its key does.
   connect(readmeEntry_, &QAction::triggered, this, [this] { Forward([this] { app_.KeyDown(KeyCode::F1, kCtrl); }); });
-  connect(help->addAction(QStringLiteral("Atajos de teclado")), &QAction::triggered, this,
-          [this] { ShowKeyTablePage(this); });
+  QAction* keys = help->addAction(QStringLiteral("Atajos de teclado"));
+  connect(keys, &QAction::triggered, this, [this] { ShowKeyTablePage(this); });
   help->addSeparator();
-  connect(help->addAction(QStringLiteral("Acerca de Tombolix")), &QAction::triggered, this,
-          [this] { ShowAboutPage(this); });
+  QAction* about = help->addAction(QStringLiteral("Acerca de Tombolix"));
+  connect(about, &QAction::triggered, this, [this] { ShowAboutPage(this); });
+  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_};
 }
 
 QAction* MainWindow::AddReportEntry(QMenu* menu, const QString& text, int action) {
@@ -78,8 +79,8 @@ int MainWindow::ShownPane() const {
 
 // Each entry is enabled exactly when its twin in the context menus is: the
 // shown pane's menu for the report entries (an entry the pane's menu lacks is
-// disabled), the lottery box's menu for the import entries, the key table's
-// idle rule for the read-me.
+// disabled), the lottery box's menu for the import entries. The entries
+// without a twin follow the key table's idle rule; Salir is always there.
 void MainWindow::SyncMenuBar() {
   const int pane = ShownPane();
   const std::vector<ReportEntry> entries = pane < 0 ? std::vector<ReportEntry>{} : ReportEntries(app_, pane);
@@ -92,7 +93,8 @@ void MainWindow::SyncMenuBar() {
   }
   importEntry_->setEnabled(ImportEnabled());
   webEntry_->setEnabled(UpdateFromWebEnabled());
-  readmeEntry_->setEnabled(!model_.busy && model_.CboLoteria.enabled && !app_.Ending());
+  const bool idle = !model_.busy && model_.CboLoteria.enabled && !app_.Ending();
+  for (QAction* entry : idleEntries_) entry->setEnabled(idle);
 }
 
 void MainWindow::RunMenuReportAction(int action) {

@@ -17,6 +17,10 @@
 
 #include <memory>
 
+// Qt's own test library presses keys through the shortcut map with this.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text, bool autorep, ushort count);
+
 namespace tombolix {
 namespace {
 
@@ -138,7 +142,9 @@ TEST_F(MenuBarTest, EntriesAreEnabledExactlyAsTheirContextMenuTwins) {
   EXPECT_TRUE(BarEntry(ReportAction::Explain)->isEnabled());
   EXPECT_FALSE(BarEntry(QStringLiteral("Importar historial…"))->isEnabled());
   EXPECT_FALSE(BarEntry(QStringLiteral("Actualizar desde la web…"))->isEnabled());
-  EXPECT_FALSE(BarEntry(QStringLiteral("Léame"))->isEnabled());
+  for (const char16_t* idleOnly : {u"Léame", u"Atajos de teclado", u"Acerca de Tombolix", u"Colores de alto contraste"}) {
+    EXPECT_FALSE(BarEntry(QString::fromUtf16(idleOnly))->isEnabled());
+  }
   EXPECT_TRUE(BarEntry(QStringLiteral("Salir"))->isEnabled());
   app->Model().busy = false;
   window->Sync();
@@ -153,6 +159,18 @@ TEST_F(MenuBarTest, MenusUseFreeMnemonicsAndNoShortcut) {
   }
   EXPECT_EQ(titles, QStringList({QStringLiteral("Archi&vo"), QStringLiteral("&Informe"), QStringLiteral("Ayuda")}));
   EXPECT_EQ(BarEntry(QStringLiteral("Léame"))->text(), QStringLiteral("Léame\tCtrl+F1"));
+}
+
+// Alt and a menu's letter opens that menu; Alt and a key-table letter keeps its action.
+TEST_F(MenuBarTest, AltLettersOpenMenusOnlyWhereTheKeyTableLeavesThemFree) {
+  StartAndLoad();
+  window->activateWindow();
+  ASSERT_TRUE(WaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+  QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+  EXPECT_TRUE(qt_sendShortcutOverrideEvent(focus, 0, Qt::Key_V, Qt::AltModifier, QStringLiteral("v"), false, 1));
+  ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+  QApplication::activePopupWidget()->close();
+  EXPECT_FALSE(qt_sendShortcutOverrideEvent(focus, 0, Qt::Key_W, Qt::AltModifier, QStringLiteral("w"), false, 1));
 }
 
 TEST_F(MenuBarTest, ExplanationOpensAsAChildPageEvenForAnEmptyPane) {
