@@ -101,18 +101,19 @@ constexpr std::array kListForecast{
 };
 constexpr std::array kSummary{
     ColourKey{kRed, u"el número destacado: su paridad o su condición de primo coincide con la que el programa "
-                    u"espera para el próximo sorteo en esa posición; en un código, tercio superior"},
+                    u"espera para el próximo sorteo en esa posición. En FR, CA y PC, tercio superior; en LT, salió "
+                    u"dos veces o más"},
     ColourKey{kLightRed, u"los demás números"},
-    ColourKey{kGreen, u"tercio medio en un código; PA: número par"},
-    ColourKey{kBlue, u"tercio inferior en un código; CO, RE y PR cuando se cumplen"},
+    ColourKey{kGreen, u"en FR, CA y PC, tercio medio; en LT, salió una vez; PA cuando el número es par"},
+    ColourKey{kBlue, u"en FR, CA y PC, tercio inferior; en LT, no salió; CO, RE y PR cuando se cumplen"},
     ColourKey{kGrey, u"«--»: el código no se cumple o no tiene datos"},
 };
 constexpr std::array kSummaryCodes{
-    CodeKey{u"FR", u"Frecuencia: el tercio del número en los últimos 100 sorteos"},
+    CodeKey{u"FR", u"Frecuencia: su tercio en los últimos 100 sorteos"},
     CodeKey{u"LT", u"Ley del Tercio: cuántas veces salió en la ventana de la ley del tercio"},
-    CodeKey{u"CA", u"Ciclo de Aparición: su tercio, cuando su ciclo medio no supera el de su posición"},
-    CodeKey{u"PC", u"Pronóstico por Ciclo: el número está «debido» según su ciclo"},
-    CodeKey{u"CO", u"Consecutivos: salió junto a un vecino consecutivo en los últimos sorteos"},
+    CodeKey{u"CA", u"Ciclo de Aparición: su ciclo medio no supera el promedio de la posición; el color es su tercio"},
+    CodeKey{u"PC", u"Pronóstico por Ciclo: el número está «debido»; el color es su tercio"},
+    CodeKey{u"CO", u"Consecutivos: en los últimos 100 sorteos salió en esa posición junto a un vecino consecutivo"},
     CodeKey{u"RE", u"Repetido: salió en el último sorteo"},
     CodeKey{u"PA", u"Par: el número es par"},
     CodeKey{u"PR", u"Primo: el número es primo"},
@@ -220,8 +221,8 @@ constexpr std::array<PaneExplanation, kPaneCount> kExplanations{{
    kSearchLines, kSearch, kNoCodes, kPastDraws},
   {Pane::ResumenIA,
    u"Resume en una línea por número lo que dicen de él ocho análisis, con un código por análisis.",
-   u"Un bloque por posición (B1, B2…): cada número, una flecha y ocho códigos de dos letras seguidos de su marca. "
-   u"Las letras toman el color de la marca; «--» significa que el código no se cumple.",
+   u"Un bloque por posición (B1, B2…): cada número, una flecha y ocho códigos de dos letras, siempre en el mismo "
+   u"orden. El color de cada código dice su resultado; «--» significa que no se cumple.",
    kSummary, kSummaryCodes, kPastDraws},
   {Pane::PronosticoM2,
    u"Repasa los últimos 100 sorteos y colorea los números que están en el pronóstico por ciclo actual.",
