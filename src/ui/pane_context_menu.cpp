@@ -85,10 +85,11 @@ std::vector<ReportEntry> ReportEntries(const TombolixApp& app, int pane) {
 }
 
 void FillPaneMenu(QMenu& menu, const TombolixApp& app, int pane) {
+  // Groups: copy; the files; the chart and the comparison; the explanation.
   for (const ReportEntry& entry : ReportEntries(app, pane)) {
-    if (entry.action == ReportAction::SaveHtml || entry.action == ReportAction::Explain ||
-        (entry.action == ReportAction::Chart) ||
-        (entry.action == ReportAction::Chance && !PaneHasChart(pane))) {
+    const ReportAction a = entry.action;
+    if (a == ReportAction::SaveHtml || a == ReportAction::Chart || a == ReportAction::Explain ||
+        (a == ReportAction::Chance && !PaneHasChart(pane))) {
       menu.addSeparator();
     }
     QAction* action = menu.addAction(ContextMenuText(entry.action));

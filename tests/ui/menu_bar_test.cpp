@@ -1,3 +1,4 @@
+#include "app/pane_explanations.h"
 #include "app/program_settings.h"
 #include "support/test_files.h"
 #include "ui/event_loop_wait.h"
@@ -119,6 +120,9 @@ TEST_F(MenuBarTest, TheClientAreaKeepsItsSizeAndPlacesBelowTheBar) {
   EXPECT_EQ(window->width(), MainWindow::kClientWidth);
   EXPECT_EQ(window->Button(0)->mapTo(client, QPoint(0, 0)), QPoint(7410 / 15, 495 / 15));
   EXPECT_EQ(window->LotteryBox()->mapTo(client, QPoint(0, 0)), QPoint(7425 / 15, 1860 / 15));
+  // The analysis list explains its rows.
+  EXPECT_EQ(window->AnalysisList()->item(3)->toolTip(), AnalysisRowToolTip(3));
+  EXPECT_FALSE(window->AnalysisList()->item(3)->toolTip().isEmpty());
 }
 
 TEST_F(MenuBarTest, EntriesAreEnabledExactlyAsTheirContextMenuTwins) {
