@@ -1,5 +1,6 @@
 #include "ui/chart_window.h"
 
+#include "ui/display_colours.h"
 #include "ui/report_export_actions.h"
 
 #include <QBarCategoryAxis>
@@ -27,7 +28,7 @@ namespace tombolix {
 
 namespace {
 
-QColor ToColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToColor(Rgb c) { return DisplayColour(c); }
 
 void SavePng(QWidget* parent, QWidget* view, const QString& suggestedName) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

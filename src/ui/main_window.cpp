@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QLineEdit>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace tombolix {
 
@@ -51,9 +52,18 @@ ClickLabel* MakeLink(QWidget* parent, const QRect& place) {
 }  // namespace
 
 MainWindow::MainWindow(TombolixApp& app, QWidget* parent) : QWidget(parent), app_(app), model_(app.Model()) {
-  setFixedSize(kClientWidth, kClientHeight);
   setFocusPolicy(Qt::NoFocus);
-  focusSink_ = new QWidget(this);
+  // The controls keep their places in a fixed client area; the menu bar sits
+  // above it and the window grows by the bar's height.
+  client_ = new QWidget(this);
+  client_->setFixedSize(kClientWidth, kClientHeight);
+  client_->setFocusPolicy(Qt::NoFocus);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(client_);
+  focusSink_ = new QWidget(client_);
   focusSink_->setGeometry(0, 0, 0, 0);
   focusSink_->setFocusPolicy(Qt::NoFocus);
   BuildNumbersFrame();
@@ -62,10 +72,13 @@ MainWindow::MainWindow(TombolixApp& app, QWidget* parent) : QWidget(parent), app
   BuildLinks();
   Connect();
   WatchChildren();
+  // After WatchChildren: the menus keep their own keys.
+  BuildMenuBar();
+  layout->setMenuBar(menuBar_);
 }
 
 void MainWindow::BuildNumbersFrame() {
-  numbers_ = MakeFrame(this, QStringLiteral(" Números "), TwipsRect(150, 210, 7275, 1275));
+  numbers_ = MakeFrame(client_, QStringLiteral(" Números "), TwipsRect(150, 210, 7275, 1275));
   for (int k = 1; k <= 7; ++k) {
     selectors_[static_cast<size_t>(k)] = MakeSelector(numbers_, k);
     selectors_[static_cast<size_t>(k)]->setGeometry(TwipsRect(kSelectorLeft[k], 420, 765, 525));
@@ -89,17 +102,17 @@ QComboBox* MainWindow::MakeSelector(QWidget* parent, int k) {
 
 void MainWindow::BuildSideControls() {
   for (int i = 0; i < 8; ++i) {
-    auto* button = new QPushButton(this);
+    auto* button = new QPushButton(client_);
     button->setFont(VerdanaFont(8, true));
     button->setGeometry(TwipsRect(kButtonPlaces[i].left, kButtonPlaces[i].top, 1965, 405));
     button->setAutoDefault(false);
     button->setObjectName(QStringLiteral("CmdFuncion%1").arg(i));
     buttons_[static_cast<size_t>(i)] = button;
   }
-  selectors_[0] = MakeSelector(this, 0);
+  selectors_[0] = MakeSelector(client_, 0);
   selectors_[0]->setGeometry(TwipsRect(kSelectorLeft[0], 1305, 765, 525));
 
-  lotteries_ = new QComboBox(this);
+  lotteries_ = new QComboBox(client_);
   lotteries_->setEditable(false);
   lotteries_->setFont(LucidaFont(11));
   lotteries_->setGeometry(TwipsRect(7425, 1860, 3930, 420));
@@ -110,21 +123,18 @@ void MainWindow::BuildSideControls() {
     QMenu menu(lotteries_);
     QAction* import = menu.addAction(QStringLiteral("Importar historial…"));
     QAction* web = menu.addAction(QStringLiteral("Actualizar desde la web…"));
-    import->setEnabled(!app_.Model().busy);
-    web->setEnabled(!app_.Model().busy && !app_.Model().CboLoteria.Text().isEmpty());
+    import->setEnabled(ImportEnabled());
+    web->setEnabled(UpdateFromWebEnabled());
     QAction* chosen = menu.exec(lotteries_->mapToGlobal(at));
-    if (!chosen || app_.Model().busy) return;
-    const bool written = chosen == import ? ShowImportDialog(this, app_.Host(), app_.Model().HistoryFolder)
-                                          : UpdateFromWeb();
-    if (written) Forward([this] { app_.AdviseReloadAfterImport(); });
+    if (chosen) RunLotteryAction(chosen == web);
   });
 
-  auto* separator = new QFrame(this);
+  auto* separator = new QFrame(client_);
   separator->setFrameShape(QFrame::VLine);
   separator->setFrameShadow(QFrame::Sunken);
   separator->setGeometry(TwipsRect(11325, 1860, 120, 7155));
 
-  list_ = new QListWidget(this);
+  list_ = new QListWidget(client_);
   list_->setFont(VerdanaFont(10));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -136,7 +146,7 @@ void MainWindow::BuildSideControls() {
 }
 
 void MainWindow::BuildResultsFrame() {
-  results_ = MakeFrame(this, QStringLiteral(" Resultados "), TwipsRect(150, 1500, 7275, 7785));
+  results_ = MakeFrame(client_, QStringLiteral(" Resultados "), TwipsRect(150, 1500, 7275, 7785));
   const QRect panePlace = TwipsRect(285, 420, 6705, 7035);
   for (int i = 0; i < kPaneCount; ++i) {
     auto* pane = new ReportPaneView(results_);
@@ -180,9 +190,9 @@ void MainWindow::BuildResultsFrame() {
 }
 
 void MainWindow::BuildLinks() {
-  ayuda_ = MakeLink(this, TwipsRect(10245, 1515, 930, 225));
-  boletos_ = MakeLink(this, TwipsRect(9435, 9105, 930, 225));
-  donacion_ = MakeLink(this, TwipsRect(10500, 9105, 675, 225));
+  ayuda_ = MakeLink(client_, TwipsRect(10245, 1515, 930, 225));
+  boletos_ = MakeLink(client_, TwipsRect(9435, 9105, 930, 225));
+  donacion_ = MakeLink(client_, TwipsRect(10500, 9105, 675, 225));
 }
 
 void MainWindow::Connect() {
@@ -246,6 +256,18 @@ void MainWindow::CentreOnScreen() {
 void MainWindow::Forward(const std::function<void()>& handler) {
   handler();
   Sync();
+}
+
+bool MainWindow::ImportEnabled() const { return !app_.Model().busy; }
+
+bool MainWindow::UpdateFromWebEnabled() const {
+  return !app_.Model().busy && !app_.Model().CboLoteria.Text().isEmpty();
+}
+
+void MainWindow::RunLotteryAction(bool fromWeb) {
+  if (app_.Model().busy) return;
+  const bool written = fromWeb ? UpdateFromWeb() : ShowImportDialog(this, app_.Host(), app_.Model().HistoryFolder);
+  if (written) Forward([this] { app_.AdviseReloadAfterImport(); });
 }
 
 bool MainWindow::UpdateFromWeb() {

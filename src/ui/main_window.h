@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tombolix {
@@ -49,6 +51,10 @@ class MainWindow : public QWidget {
   QLabel* StatusLabel() const { return status_; }
   QTimer* PublicidadTimer() { return &publicidad_; }
   QTimer* GameplayTimer() { return &gameplay_; }
+  QMenuBar* MenuBar() const { return menuBar_; }
+  QWidget* ClientArea() const { return client_; }
+  // The shown report pane, -1 when none is shown.
+  int ShownPane() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +62,11 @@ class MainWindow : public QWidget {
   // lottery, the first time none), downloads it and opens the importer on it.
   // True when the history was written.
   bool UpdateFromWeb();
+  // The lottery box's "Importar historial…" (fromWeb false) and "Actualizar
+  // desde la web…", shared with the menu bar, and when each is available.
+  void RunLotteryAction(bool fromWeb);
+  bool ImportEnabled() const;
+  bool UpdateFromWebEnabled() const;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -101,6 +112,13 @@ class MainWindow : public QWidget {
   void Connect();
   void WatchChildren();
 
+  // The menu bar (main_window_menu.cpp).
+  void BuildMenuBar();
+  QAction* AddReportEntry(QMenu* menu, const QString& text, int action);
+  void SyncMenuBar();
+  void RunMenuReportAction(int action);
+  void SetHighContrast(bool on);
+
   // Drawing (main_window_sync.cpp).
   void SyncOnce();
   void SyncButtons();
@@ -135,6 +153,14 @@ class MainWindow : public QWidget {
   TombolixApp& app_;
   WindowModel& model_;
 
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  std::vector<std::pair<QAction*, int>> reportEntries_;  // menu-bar twins of the pane menu, by ReportAction
+  QAction* importEntry_ = nullptr;
+  QAction* webEntry_ = nullptr;
+  QAction* readmeEntry_ = nullptr;
+  std::vector<QAction*> idleEntries_;  // the entries that follow the key table's idle rule
+  QAction* highContrastEntry_ = nullptr;
   QWidget* focusSink_ = nullptr;
   QGroupBox* numbers_ = nullptr;
   QGroupBox* results_ = nullptr;

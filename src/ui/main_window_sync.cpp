@@ -1,3 +1,4 @@
+#include "app/pane_explanations.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -35,6 +36,7 @@ void MainWindow::SyncOnce() {
   SyncList();
   SyncLabels();
   SyncPanes();
+  SyncMenuBar();
   SyncTimers();
   SyncFocus();
 }
@@ -107,6 +109,7 @@ void MainWindow::SyncList() {
   if (!drawn || drawn->items != state.items) {
     list_->clear();
     list_->addItems(state.items);
+    for (int row = 0; row < list_->count(); ++row) list_->item(row)->setToolTip(AnalysisRowToolTip(row));
     list_->setCurrentRow(state.selectedRow);
   } else if (drawn->row != state.selectedRow) {
     list_->setCurrentRow(state.selectedRow);

@@ -7,6 +7,7 @@
 #include "ui/chance_dialog.h"
 #include "ui/chart_window.h"
 #include "ui/forecast_chance_dialog.h"
+#include "ui/help_pages.h"
 #include "ui/report_export_actions.h"
 #include "ui/report_pane_view.h"
 
@@ -36,52 +37,111 @@ void OpenChart(const TombolixApp& app, QWidget* parent, int pane) {
   QApplication::restoreOverrideCursor();
 }
 
+void Copy(const ReportText& report, const ReportPaneView& view) {
+  const QTextCursor selection = view.textCursor();
+  if (selection.hasSelection()) {
+    const int from = view.ReportOffset(selection.selectionStart());
+    CopyReportPart(report, from, view.ReportOffset(selection.selectionEnd()) - from);
+  } else {
+    CopyReportPart(report, 0, report.Length());
+  }
+}
+
+QString ContextMenuText(ReportAction action) {
+  switch (action) {
+    case ReportAction::Copy:
+      return QStringLiteral("Copiar");
+    case ReportAction::SaveHtml:
+      return QStringLiteral("Guardar como HTML…");
+    case ReportAction::SavePdf:
+      return QStringLiteral("Guardar como PDF…");
+    case ReportAction::Print:
+      return QStringLiteral("Imprimir…");
+    case ReportAction::Chart:
+      return QStringLiteral("Ver gráfico…");
+    case ReportAction::Chance:
+      return QStringLiteral("Comparar con el azar…");
+    case ReportAction::Explain:
+      return QStringLiteral("¿Qué muestra este informe?");
+  }
+  return {};
+}
+
 }  // namespace
 
-void RunPaneContextMenu(TombolixApp& app, ReportPaneView& view, int pane, const QPoint& globalPos) {
+std::vector<ReportEntry> ReportEntries(const TombolixApp& app, int pane) {
   const ReportText& report = app.Model().RtfReporte[static_cast<size_t>(pane)].report;
   const bool usable = !app.Model().busy && !report.Text().isEmpty() && !report.IsEmptyMarker();
+  std::vector<ReportEntry> entries{{ReportAction::Copy, usable},
+                                   {ReportAction::SaveHtml, usable},
+                                   {ReportAction::SavePdf, usable},
+                                   {ReportAction::Print, usable}};
+  if (PaneHasChart(pane)) entries.push_back({ReportAction::Chart, usable});
+  if (pane == Pane::GeneradorM1 || TombolixApp::HasForecastChance(pane)) {
+    entries.push_back({ReportAction::Chance, usable});
+  }
+  entries.push_back({ReportAction::Explain, true});
+  return entries;
+}
+
+void FillPaneMenu(QMenu& menu, const TombolixApp& app, int pane) {
+  // Groups: copy; the files; the chart and the comparison; the explanation.
+  for (const ReportEntry& entry : ReportEntries(app, pane)) {
+    const ReportAction a = entry.action;
+    if (a == ReportAction::SaveHtml || a == ReportAction::Chart || a == ReportAction::Explain ||
+        (a == ReportAction::Chance && !PaneHasChart(pane))) {
+      menu.addSeparator();
+    }
+    QAction* action = menu.addAction(ContextMenuText(entry.action));
+    action->setData(static_cast<int>(entry.action));
+    action->setEnabled(entry.enabled);
+  }
+}
+
+void RunReportAction(TombolixApp& app, ReportPaneView& view, int pane, ReportAction action) {
+  if (action == ReportAction::Explain) {
+    ShowExplanationPage(view.window(), pane);
+    return;
+  }
+  // The window may have become busy while a menu was open.
+  if (app.Model().busy) return;
+  const ReportText& report = app.Model().RtfReporte[static_cast<size_t>(pane)].report;
   const QString title = PaneTitle(pane);
   const QString lottery = app.Model().CboLoteria.Text();
-
-  QMenu menu(&view);
-  QAction* copy = menu.addAction(QStringLiteral("Copiar"));
-  menu.addSeparator();
-  QAction* html = menu.addAction(QStringLiteral("Guardar como HTML…"));
-  QAction* pdf = menu.addAction(QStringLiteral("Guardar como PDF…"));
-  QAction* print = menu.addAction(QStringLiteral("Imprimir…"));
-  QAction* chart = nullptr;
-  QAction* chance = nullptr;
-  const bool comparable = pane == Pane::GeneradorM1 || app.HasForecastChance(pane);
-  if (PaneHasChart(pane) || comparable) menu.addSeparator();
-  if (PaneHasChart(pane)) chart = menu.addAction(QStringLiteral("Ver gráfico…"));
-  if (comparable) chance = menu.addAction(QStringLiteral("Comparar con el azar…"));
-  for (QAction* action : menu.actions()) action->setEnabled(usable);
-
-  QAction* chosen = menu.exec(globalPos);
-  // The window may have become busy while the menu was open.
-  if (chosen == nullptr || app.Model().busy) return;
-  if (chosen == copy) {
-    const QTextCursor selection = view.textCursor();
-    if (selection.hasSelection()) {
-      const int from = view.ReportOffset(selection.selectionStart());
-      CopyReportPart(report, from, view.ReportOffset(selection.selectionEnd()) - from);
-    } else {
-      CopyReportPart(report, 0, report.Length());
-    }
-  } else if (chosen == html) {
-    SaveReportAsHtml(&view, report, title, ReportFileName(lottery, pane, u"html"));
-  } else if (chosen == pdf) {
-    SaveReportAsPdf(&view, report, title, ReportFileName(lottery, pane, u"pdf"));
-  } else if (chosen == print) {
-    PrintReport(&view, report, title);
-  } else if (chosen == chart) {
-    OpenChart(app, &view, pane);
-  } else if (chosen == chance && pane == Pane::GeneradorM1) {
-    CompareBackTestWithChance(app, &view);
-  } else if (chosen == chance) {
-    ShowForecastChance(view.window(), app, pane);
+  switch (action) {
+    case ReportAction::Copy:
+      Copy(report, view);
+      break;
+    case ReportAction::SaveHtml:
+      SaveReportAsHtml(&view, report, title, ReportFileName(lottery, pane, u"html"));
+      break;
+    case ReportAction::SavePdf:
+      SaveReportAsPdf(&view, report, title, ReportFileName(lottery, pane, u"pdf"));
+      break;
+    case ReportAction::Print:
+      PrintReport(&view, report, title);
+      break;
+    case ReportAction::Chart:
+      OpenChart(app, &view, pane);
+      break;
+    case ReportAction::Chance:
+      if (pane == Pane::GeneradorM1) {
+        CompareBackTestWithChance(app, &view);
+      } else {
+        ShowForecastChance(view.window(), app, pane);
+      }
+      break;
+    case ReportAction::Explain:
+      break;
   }
+}
+
+void RunPaneContextMenu(TombolixApp& app, ReportPaneView& view, int pane, const QPoint& globalPos) {
+  QMenu menu(&view);
+  FillPaneMenu(menu, app, pane);
+  const QAction* chosen = menu.exec(globalPos);
+  if (chosen == nullptr || !chosen->isEnabled()) return;
+  RunReportAction(app, view, pane, static_cast<ReportAction>(chosen->data().toInt()));
 }
 
 }  // namespace tombolix

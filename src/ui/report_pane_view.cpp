@@ -1,5 +1,6 @@
 #include "ui/report_pane_view.h"
 
+#include "ui/display_colours.h"
 #include "ui/fonts.h"
 
 #include <QMouseEvent>
@@ -163,10 +164,15 @@ const QTextCharFormat& ReportPaneView::FormatFor(const CharStyle& style) {
     if (known == style) return format;
   }
   QTextCharFormat format;
-  format.setForeground(QColor(RedOf(style.colour), GreenOf(style.colour), BlueOf(style.colour)));
+  format.setForeground(DisplayColour(style.colour));
   if (style.bold) format.setFontWeight(QFont::Bold);
   formats_.emplace_back(style, format);
   return formats_.back().second;
+}
+
+void ReportPaneView::Repaint() {
+  formats_.clear();
+  drawn_ = false;
 }
 
 void ReportPaneView::mousePressEvent(QMouseEvent* event) {

@@ -26,6 +26,10 @@ class ReportPaneView : public QPlainTextEdit {
   // Brings the widget up to date with `report` and marks the report drawn.
   void Draw(ReportText& report);
 
+  // Forgets what was drawn, so the next Draw paints the whole report again
+  // (after the display colours changed).
+  void Repaint();
+
   // The document position of a character offset of the report text.
   int DocumentPosition(int reportOffset) const;
   // The report-text offset of a document position (its inverse).
