@@ -247,7 +247,10 @@ ImportAnalysis AnalyseImport(QByteArray bytes, const ImportOptions& options, con
     }
   }
   out.drawCount = out.draws.size();
-  if (!out.HasErrors() && !out.draws.isEmpty()) {
+  if (!out.HasErrors() && out.draws.isEmpty()) {
+    Fail(out, QStringLiteral("El archivo no tiene ningún sorteo con números: no hay nada que importar."));
+  }
+  if (!out.HasErrors()) {
     out.historyText = HistoryText(out.draws);
     if (!LoadsBack(out.historyText, out.draws)) {
       Fail(out, QStringLiteral("El historial preparado no se lee igual con el programa: no se escribe."));

@@ -96,6 +96,7 @@ const Case kCases[] = {
     {"a whole row repeated is dropped", "13/01/2023,5,12\n20/01/2023,6,13\n20/01/2023,6,13\n",
      "13/01/2023,05,12\r\n20/01/2023,06,13\r\n", -1, ""},
     {"same date and numbers, another prize", "Fecha,B1,B2,Premio\n13/01/2023,5,12,100\n13/01/2023,5,12,200\n", {}, 3, "línea 2"},
+    {"only a draw not yet held", "Fecha;B1;B2\n13/01/2023;0;0\n", {}, 0, "ningún sorteo"},
     {"a last draw not yet held", "Fecha;B1;B2\n13/01/2023;5;12\n20/01/2023;;\n", "13/01/2023,05,12\r\n", -1, ""},
     // Bad input.
     {"empty", "", {}, 0, "vacío"},
