@@ -1,3 +1,4 @@
+#include "app/program_log.h"
 #include "app/tombolix_app.h"
 #include "texts/messages.h"
 
@@ -19,6 +20,7 @@ bool TombolixApp::QueryClose() {
   }
   // A computation that is still running returns at its next step.
   model_.closingConfirmed = true;
+  LogProgramEnd(QStringLiteral("ventana cerrada por el usuario"));
   return true;
 }
 

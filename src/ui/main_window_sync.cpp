@@ -1,3 +1,4 @@
+#include "ui/chart_window.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -36,6 +37,11 @@ void MainWindow::SyncOnce() {
   SyncLabels();
   SyncPanes();
   SyncTimers();
+  // Charts of a history just dropped close before the new one shows.
+  if (drawnHistoryGeneration_ != model_.historyGeneration) {
+    CloseStaleChartWindows(this, model_.historyGeneration);
+    drawnHistoryGeneration_ = model_.historyGeneration;
+  }
   SyncFocus();
 }
 
@@ -183,6 +189,7 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state, DrawnTimer& d
 void MainWindow::SyncTimers() {
   SyncTimer(publicidad_, model_.TmrPublicidad, drawnPublicidad_);
   SyncTimer(gameplay_, model_.TmrGameplay, drawnGameplay_);
+  SyncTimer(advertencia_, model_.TmrAdvertencia, drawnAdvertencia_);
 }
 
 QWidget* MainWindow::FocusWidget(const Focus& focus) const {

@@ -41,7 +41,7 @@ void OpenChart(const TombolixApp& app, QWidget* parent, int pane) {
 void RunPaneContextMenu(TombolixApp& app, ReportPaneView& view, int pane, const QPoint& globalPos) {
   const ReportText& report = app.Model().RtfReporte[static_cast<size_t>(pane)].report;
   const bool usable = !app.Model().busy && !report.Text().isEmpty() && !report.IsEmptyMarker();
-  const QString title = PaneTitle(pane);
+  const QString title = ReportHeading(app.Model(), pane);
   const QString lottery = app.Model().CboLoteria.Text();
 
   QMenu menu(&view);
