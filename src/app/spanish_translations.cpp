@@ -22,6 +22,10 @@ constexpr Supplement kSupplement[] = {
     {"QAbstractFileIconProvider", "File", "Archivo"},
     {"QAbstractFileIconProvider", "%1 File", "Archivo %1"},
     {"QAbstractFileIconProvider", "Unknown", "Desconocido"},
+    {"QCommandLineParser", "Displays help on commandline options.", "Muestra la ayuda de las opciones."},
+    {"QCommandLineParser", "Displays help including Qt specific options.",
+     "Muestra la ayuda con las opciones propias de Qt."},
+    {"QCommandLineParser", "Displays version information.", "Muestra la versión."},
 };
 
 }  // namespace

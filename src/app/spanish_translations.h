@@ -5,7 +5,8 @@
 namespace tombolix {
 
 // The words Qt 6.4's Spanish translation lacks: the file dialog's type column
-// ("Folder", "Drive"...) comes from a context it does not cover.
+// ("Folder", "Drive"...) comes from a context it does not cover, and the
+// command line's help option has no Spanish text.
 class SpanishSupplement : public QTranslator {
  public:
   using QTranslator::QTranslator;

@@ -28,7 +28,7 @@ TEST(ReportExportActions, ExportDocumentHasNoMarkCharacter) {
   for (int mark : {2, 14, 26}) report.SetColour(mark, 1, kWhite);
   const QString text = ReportDocument(report, QStringLiteral("Tombolix - Frecuencia"), 500)->toPlainText();
   EXPECT_TRUE(text.contains(QStringLiteral("07  -->  3\n12  -->  1\n33  -->  2")));
-  for (QChar mark : {u'%', u'#', u'$'}) EXPECT_FALSE(text.contains(mark)) << mark.unicode();
+  for (QChar mark : {u'%', u'#', u'$'}) EXPECT_FALSE(text.contains(mark)) << int{mark.unicode()};
 }
 
 TEST(ReportExportActions, PdfOfALongReportAndWholeFileWrites) {
