@@ -20,7 +20,8 @@ bool TombolixApp::QueryClose() {
   }
   // A computation that is still running returns at its next step.
   model_.closingConfirmed = true;
-  LogProgramEnd(QStringLiteral("ventana cerrada por el usuario"));
+  // An end the program chose was logged with its own reason.
+  if (!model_.quitting) LogProgramEnd(QStringLiteral("ventana cerrada por el usuario"));
   return true;
 }
 
