@@ -20,7 +20,8 @@ QString ReportFileName(const QString& lottery, int pane, QStringView extension) 
 QString ReportHeading(const QString& lottery, int pane, const QString& lastDrawDate) {
   QString heading = PaneTitle(pane);
   if (!lottery.trimmed().isEmpty()) heading += QStringLiteral(" - ") + lottery.trimmed();
-  if (!lastDrawDate.trimmed().isEmpty()) heading += QString::fromUtf8(" (último sorteo: %1)").arg(lastDrawDate.trimmed());
+  if (!lastDrawDate.trimmed().isEmpty())
+    heading += QString::fromUtf8(" (último sorteo: %1)").arg(lastDrawDate.trimmed());
   return heading;
 }
 

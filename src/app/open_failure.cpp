@@ -15,18 +15,21 @@ void TombolixApp::OpenFailed(OpenTarget target, const QString& what) {
   QString text;
   switch (target) {
     case OpenTarget::File:
-      text = QStringLiteral("El escritorio no pudo abrir el archivo:\n\n%1\n\n"
-                            "Ábralo a mano con un editor de texto, desde esa carpeta.")
+      text = QStringLiteral(
+                 "El escritorio no pudo abrir el archivo:\n\n%1\n\n"
+                 "Ábralo a mano con un editor de texto, desde esa carpeta.")
                  .arg(QDir::toNativeSeparators(what));
       break;
     case OpenTarget::Folder:
-      text = QStringLiteral("El escritorio no pudo abrir la carpeta:\n\n%1\n\n"
-                            "Ábrala a mano con el gestor de archivos.")
+      text = QStringLiteral(
+                 "El escritorio no pudo abrir la carpeta:\n\n%1\n\n"
+                 "Ábrala a mano con el gestor de archivos.")
                  .arg(QDir::toNativeSeparators(what));
       break;
     case OpenTarget::Page:
-      text = QStringLiteral("El escritorio no pudo abrir la página:\n\n%1\n\n"
-                            "Copie la dirección en su navegador.")
+      text = QStringLiteral(
+                 "El escritorio no pudo abrir la página:\n\n%1\n\n"
+                 "Copie la dirección en su navegador.")
                  .arg(what);
       break;
   }

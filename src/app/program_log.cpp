@@ -73,8 +73,8 @@ void Handler(QtMsgType type, const QMessageLogContext& context, const QString& m
     state.writing = true;
     QFile file(state.path);
     if (!state.path.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-      const QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + u' ' +
-                           QLatin1String(LevelName(type)) + QStringLiteral(": ") + message + u'\n';
+      const QString line = QDateTime::currentDateTime().toString(Qt::ISODate) + u' ' + QLatin1String(LevelName(type)) +
+                           QStringLiteral(": ") + message + u'\n';
       file.write(line.toUtf8());
       file.close();
       if (++state.linesSinceTrim >= kLinesBetweenTrims) {
@@ -133,9 +133,7 @@ void InstallProgramLog(const QString& programFolder) {
   state.previous = qInstallMessageHandler(Handler);
 }
 
-void LogProgramEnd(const QString& reason) {
-  qCWarning(lcCommands).noquote() << "fin del programa:" << reason;
-}
+void LogProgramEnd(const QString& reason) { qCWarning(lcCommands).noquote() << "fin del programa:" << reason; }
 
 void LogEndSignals() {
 #ifdef Q_OS_UNIX

@@ -114,8 +114,8 @@ QWidget* OpenChartWindow(QWidget* parent, const PaneChart& chart, const QString&
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     QWidget* view = MakeChartView(tab, page);
-    static_cast<QChartView*>(view)->chart()->setTitle(chart.tabs.size() > 1 ? chart.title + QStringLiteral(" - ") + tab.name
-                                                                          : chart.title);
+    static_cast<QChartView*>(view)->chart()->setTitle(
+        chart.tabs.size() > 1 ? chart.title + QStringLiteral(" - ") + tab.name : chart.title);
     layout->addWidget(view, 1);
     if (!tab.note.isEmpty()) {
       auto* note = new QLabel(tab.note, page);

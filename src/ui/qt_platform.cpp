@@ -60,9 +60,7 @@ void EndProcessNow() {
 
 }  // namespace
 
-QtPlatform::QtPlatform()
-    : leaveLoop_([] { QCoreApplication::exit(0); }),
-      endProcess_(EndProcessNow) {
+QtPlatform::QtPlatform() : leaveLoop_([] { QCoreApplication::exit(0); }), endProcess_(EndProcessNow) {
   clock_.start();
   sinceYield_.start();
 }
@@ -183,13 +181,15 @@ void QtPlatform::Open(const QUrl& url, OpenTarget target, const QString& shown) 
                      process->deleteLater();
                      if (status != QProcess::NormalExit || exitCode != 0) OpenFailedNow(target, shown);
                    });
-  QObject::connect(process, &QProcess::errorOccurred, process, [this, process, target, shown](QProcess::ProcessError error) {
-    if (error != QProcess::FailedToStart) return;
-    process->deleteLater();
-    OpenFailedNow(target, shown);
-  });
+  QObject::connect(process, &QProcess::errorOccurred, process,
+                   [this, process, target, shown](QProcess::ProcessError error) {
+                     if (error != QProcess::FailedToStart) return;
+                     process->deleteLater();
+                     OpenFailedNow(target, shown);
+                   });
   process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process->start(QStringLiteral("xdg-open"), {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+  process->start(QStringLiteral("xdg-open"),
+                 {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
 #else
   if (!QDesktopServices::openUrl(url)) OpenFailedNow(target, shown);
 #endif

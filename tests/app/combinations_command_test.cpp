@@ -105,8 +105,7 @@ TEST_F(CombinacionesTest, WarningAfterMapTwoStaysUntilTimerClickOrKey) {
   run.App().SetWebAddresses(pages);
   run.App().RunCommand(Command::Combinaciones);
   const std::function<void()> hides[] = {
-      [&] { run.App().TmrAdvertencia_Timer(); },
-      [&] { run.App().RtfFondo_Click(); },
+      [&] { run.App().TmrAdvertencia_Timer(); }, [&] { run.App().RtfFondo_Click(); },
       [&] { run.App().KeyDown(KeyCode::F1 + 7, 0); },  // F8 is REINICIAR
   };
   run.App().LblMapas_Click(1);  // computes map M2 the first time

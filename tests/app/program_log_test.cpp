@@ -1,5 +1,5 @@
-#include "app/command_log.h"
 #include "app/program_log.h"
+#include "app/command_log.h"
 #include "app/spanish_translations.h"
 #include "support/test_files.h"
 

@@ -81,7 +81,8 @@ TEST(ReportExport, HtmlIsAStandalonePageWithEscapedText) {
   EXPECT_FALSE(html.contains(QLatin1Char('\r')));
   // The hidden mark is a space, as in a copy.
   EXPECT_FALSE(html.contains(QLatin1Char('%')));
-  QString page = ExportHtml(TwoLines(), QString()).section(QStringLiteral("<pre>"), 1).section(QStringLiteral("</pre>"), 0, 0);
+  QString page =
+      ExportHtml(TwoLines(), QString()).section(QStringLiteral("<pre>"), 1).section(QStringLiteral("</pre>"), 0, 0);
   page.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
   EXPECT_EQ(page, QStringLiteral("07  --&gt;  3\n12  --&gt;  1\n"));
 }

@@ -1,8 +1,8 @@
 #include "ui/main_window.h"
 #include "app/pane_charts.h"
-#include "ui/chart_window.h"
 #include "support/test_files.h"
 #include "texts/messages.h"
+#include "ui/chart_window.h"
 #include "ui/event_loop_wait.h"
 #include "ui/qt_platform.h"
 

@@ -152,8 +152,8 @@ TEST(QtPlatformTest, PagesAndFilesOpenAsAddressesNeverThroughAShell) {
 TEST(QtPlatformTest, XdgOpenFailureIsReported) {
   TempFolder temp;
   const QString argumentsFile = temp.FilePath(QStringLiteral("argumentos"));
-  const QString script = temp.Write(QStringLiteral("bin/xdg-open"),
-                                    "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" + argumentsFile.toUtf8() + "'\nexit 4\n");
+  const QString script = temp.Write(QStringLiteral("bin/xdg-open"), "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" +
+                                                                        argumentsFile.toUtf8() + "'\nexit 4\n");
   QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
   const QByteArray path = qgetenv("PATH");
   for (const QString& searched : {temp.FilePath(QStringLiteral("bin")), temp.FilePath(QStringLiteral("vacia"))}) {

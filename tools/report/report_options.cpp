@@ -15,10 +15,12 @@ constexpr int kBaselineMaxDraws = 100;
 
 struct Options {
   QCommandLineOption format{QStringLiteral("format"), QStringLiteral("raw, ansi, html o json"), QStringLiteral("F")};
-  QCommandLineOption select{QStringLiteral("select"), QStringLiteral("textos de las casillas"), QStringLiteral("S1,...,S7")};
-  QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("archivo de lista"), QStringLiteral("F")};
-  QCommandLineOption saveCombinations{QStringLiteral("save-combinations"), QStringLiteral("archivo de lista que escribir"),
-                                      QStringLiteral("F")};
+  QCommandLineOption select{QStringLiteral("select"), QStringLiteral("textos de las casillas"),
+                            QStringLiteral("S1,...,S7")};
+  QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("archivo de lista"),
+                                  QStringLiteral("F")};
+  QCommandLineOption saveCombinations{QStringLiteral("save-combinations"),
+                                      QStringLiteral("archivo de lista que escribir"), QStringLiteral("F")};
   QCommandLineOption baseline{
       QStringLiteral("baseline"),
       QString::fromUtf8("comparar con el azar: N listas al azar (panel 14) o N sorteos repetidos (paneles 7 y 20)"),
@@ -45,7 +47,8 @@ QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportTo
   }
   if (parser.isSet(o.saveCombinations)) {
     options.saveCombinationsFile = parser.value(o.saveCombinations);
-    if (options.saveCombinationsFile.isEmpty()) return QStringLiteral("--save-combinations necesita un nombre de archivo");
+    if (options.saveCombinationsFile.isEmpty())
+      return QStringLiteral("--save-combinations necesita un nombre de archivo");
   }
   if (parser.isSet(o.baseline)) {
     bool ok = false;
@@ -92,7 +95,8 @@ std::optional<SelectorArguments> ParseSelection(const QString& value, QString* e
     }
     const QString& text = items[k - 1];
     if (!item.match(text).hasMatch()) {
-      *error = QStringLiteral("el elemento %1 de --select, «%2», no es de una o dos cifras, vacío, «--» ni una etiqueta «Bk»")
+      *error = QStringLiteral(
+                   "el elemento %1 de --select, «%2», no es de una o dos cifras, vacío, «--» ni una etiqueta «Bk»")
                    .arg(k)
                    .arg(text);
       return std::nullopt;
@@ -124,7 +128,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   if (!parsed.error.isEmpty()) return parsed;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
-    parsed.error = QStringLiteral("se esperaban HISTORIAL e INFORME; se recibieron %1 argumento(s)").arg(positional.size());
+    parsed.error =
+        QStringLiteral("se esperaban HISTORIAL e INFORME; se recibieron %1 argumento(s)").arg(positional.size());
     return parsed;
   }
   parsed.options.historyFile = positional[0];
@@ -136,8 +141,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   parsed.options.pane = *pane;
   const bool replaysDraws = *pane == Pane::PronosticoM1 || *pane == Pane::ResumenIA;
   if (replaysDraws && parsed.options.baselineLists > kBaselineMaxDraws) {
-    parsed.error =
-        QStringLiteral("--baseline en los informes 7 y 20 necesita un número de sorteos de 1 a %1").arg(kBaselineMaxDraws);
+    parsed.error = QStringLiteral("--baseline en los informes 7 y 20 necesita un número de sorteos de 1 a %1")
+                       .arg(kBaselineMaxDraws);
   }
   return parsed;
 }

@@ -42,7 +42,8 @@ std::optional<ReportOutcome> CheckListFile(const QString& path, int positionCoun
     err << QStringLiteral("tombolix-report: no se puede leer el archivo de lista «%1»").arg(path) << Qt::endl;
     return ReportOutcome{kExitNoInput, QString()};
   }
-  err << QStringLiteral("tombolix-report: el archivo de lista «%1» fue rechazado: %2").arg(path, load.reason) << Qt::endl;
+  err << QStringLiteral("tombolix-report: el archivo de lista «%1» fue rechazado: %2").arg(path, load.reason)
+      << Qt::endl;
   return ReportOutcome{kExitListRejected, QString()};
 }
 
@@ -114,8 +115,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   app.LoadForReport(file.absoluteFilePath());
   WindowModel& model = app.Model();
   if (host.QuitCount() > 0) {
-    err << QStringLiteral("tombolix-report: no se pudo cargar el historial «%1»").arg(options.historyFile)
-        << Qt::endl;
+    err << QStringLiteral("tombolix-report: no se pudo cargar el historial «%1»").arg(options.historyFile) << Qt::endl;
     return {kExitNoInput, QString()};
   }
   if (model.ReloadPending()) {  // rejected: pane 0 tells why
