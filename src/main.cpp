@@ -1,4 +1,6 @@
 #include "app/program_folder.h"
+#include "app/program_log.h"
+#include "app/spanish_translations.h"
 #include "app/tombolix_app.h"
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
@@ -7,8 +9,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -50,13 +50,8 @@ int main(int argc, char* argv[]) {
   int status = 0;
   if (WriteIconRequested(status)) return status;
   QApplication::setWindowIcon(tombolix::ProgramIcon());
-  // The program speaks Spanish, so Qt's own dialogs (files, printing) do too
-  // when Qt's Spanish translation is installed.
-  QTranslator qtSpanish;
-  if (qtSpanish.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtSpanish);
-  }
+  // The program speaks Spanish, so Qt's own dialogs (files, printing) do too.
+  tombolix::InstallSpanishTranslations();
 
   // A portable program works in its own folder: the current directory, which
   // its launcher sets. An installed one works in the user's data folder, made
@@ -65,11 +60,17 @@ int main(int argc, char* argv[]) {
       tombolix::ChooseProgramPlace(QCoreApplication::applicationDirPath(), QDir::currentPath(),
                                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   if (place.installed) tombolix::SeedDataFolder(place.sharedData, place.folder);
+  QDir(place.folder).mkpath(QStringLiteral("Recursos"));
+  tombolix::InstallProgramLog(place.folder);
+  tombolix::LogEndSignals();
   tombolix::QtPlatform platform;
   tombolix::TombolixApp app(platform, place.folder, place.installed);
   tombolix::MainWindow window(app);
   platform.AttachWindow(&window, [&window] { window.Sync(); });
+  platform.SetOpenFailureHandler(
+      [&app](tombolix::OpenTarget target, const QString& what) { app.OpenFailed(target, what); });
 
+  // Start() logs why it ends the program when it does.
   if (!app.Start() || platform.QuitRequested()) return 0;
   window.Sync();
   window.CentreOnScreen();

@@ -72,11 +72,22 @@ void TombolixApp::LblMapas_Click(int index) {
 }
 
 // The history files are the user's to find: the download page opens in the
-// browser with the window minimised. A build without that page only clears.
+// browser with the window minimised. A build without that page says so and
+// points to the importer.
 void TombolixApp::BuscarHistoriales() {
   Pause(1);
   RunCommand(Command::Limpiar);
-  if (addresses_.historyDownloads.isEmpty() || Ending()) return;
+  if (Ending()) return;
+  if (addresses_.historyDownloads.isEmpty()) {
+    platform_.ShowMessage(
+        QString::fromUtf8("Esta versión de Tombolix no tiene una página de descarga de historiales.\n\n"
+                          "Descargue los resultados de su lotería (un archivo CSV o de hoja de cálculo) desde la "
+                          "página oficial del sorteo y añádalos con «Importar historial…»: menú Archivo, o clic "
+                          "derecho en la lista de loterías."),
+        QStringLiteral("Tombolix - Buscar Historiales"), MessageIcon::Information, MessageButtons::Ok,
+        MessageAnswer::Ok);
+    return;
+  }
   qCInfo(lcCommands) << "link opened:" << addresses_.historyDownloads;
   platform_.Minimise();
   platform_.OpenUrl(addresses_.historyDownloads);

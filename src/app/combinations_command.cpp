@@ -16,7 +16,6 @@ namespace tombolix {
 namespace {
 
 constexpr int kWarningBanner = 2;
-constexpr int kProductBanner = 1;
 
 }  // namespace
 
@@ -215,6 +214,7 @@ SelectorTags TombolixApp::CurrentTags() const {
 // warning behind the panes while it runs. It does not stop.
 void TombolixApp::MapaCombinacionesRun() {
   WindowModel& m = model_;
+  HideWarning();
   ShowBanner(kWarningBanner);
   EnableControls(false);
   ReportText& report = m.RtfReporte[Pane::GeneradorM2].report;
@@ -230,7 +230,7 @@ void TombolixApp::MapaCombinacionesRun() {
   report.SetCaret(0);
   m.caption = savedCaption_;
   EnableControls(true);
-  ShowBanner(kProductBanner);
+  KeepWarningShown();
 }
 
 }  // namespace tombolix

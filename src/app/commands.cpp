@@ -15,6 +15,7 @@ void TombolixApp::RunCommand(int index) {
 
 void TombolixApp::RunCommand(Command command) {
   if (Ending()) return;
+  HideWarning();
   qCInfo(lcCommands).noquote() << "command" << Index(command) << model_.Cmd(command).caption;
   switch (command) {
     case Command::Buscar:

@@ -27,7 +27,7 @@ void TombolixApp::LoadHistory() {
   if (Ending()) return;
   const QString path = HistoryFilePath();
   if (model_.CboLoteria.currentIndex < 0 || !QFileInfo(path).isFile()) {
-    EndProgram();
+    EndProgram(QStringLiteral("falta el historial de la lotería elegida: ") + QDir::toNativeSeparators(path));
     return;
   }
   LoadedHistory loaded = ReadHistoryFile(path);

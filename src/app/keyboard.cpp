@@ -65,6 +65,11 @@ const char* ActionName(KeyAction action) {
 // the key table acts; while a computation runs, Escape asks it to stop.
 KeyEffect TombolixApp::KeyDown(int keyCode, int modifiers) {
   if (Ending()) return {};
+  // A key pressed over the warning only hides it.
+  if (WarningShown() && !model_.busy) {
+    HideWarning();
+    return {};
+  }
   KeyEffect effect;
   const bool idle = !model_.busy && model_.CboLoteria.enabled;
   if (const KeyRow* row = idle ? FindKey(keyCode, modifiers) : nullptr; row && ControlEnabled(model_, *row)) {

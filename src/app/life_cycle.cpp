@@ -1,3 +1,4 @@
+#include "app/program_log.h"
 #include "app/tombolix_app.h"
 #include "texts/messages.h"
 
@@ -19,6 +20,8 @@ bool TombolixApp::QueryClose() {
   }
   // A computation that is still running returns at its next step.
   model_.closingConfirmed = true;
+  // An end the program chose was logged with its own reason.
+  if (!model_.quitting) LogProgramEnd(QStringLiteral("ventana cerrada por el usuario"));
   return true;
 }
 

@@ -55,6 +55,7 @@ void TombolixApp::ClearForReload() {
   m.CboLoteria.fileNames.clear();
   m.CboLoteria.currentIndex = -1;
   m.history = History();
+  ++m.historyGeneration;
   m.arrays.Reset();
   // The generated list and the generator's tests belong to the history just dropped.
   generator_.reset();

@@ -1,4 +1,5 @@
 #include "app/control_colours.h"
+#include "app/program_settings.h"
 #include "app/tombolix_app.h"
 #include "history/catalogue.h"
 #include "texts/messages.h"
@@ -7,6 +8,14 @@
 #include <QFileInfo>
 
 namespace tombolix {
+
+namespace {
+
+// The settings key of the selected lottery's name. The selection file keeps
+// only a position, which a lottery added or removed before it shifts.
+const QString kSelectedLotteryKey = QStringLiteral("Seleccion/Loteria");
+
+}  // namespace
 
 QString TombolixApp::SelectionFilePath() const {
   return QDir(programFolder_).filePath(QStringLiteral("Recursos/Tombolix.LTR"));
@@ -27,6 +36,14 @@ void TombolixApp::RestoreLotterySelection() {
   const QString selectionFile = SelectionFilePath();
   int saved = 0;
   if (QFileInfo(selectionFile).isFile()) saved = ReadSelectionIndex(selectionFile).value_or(0);
+  // The lottery chosen last is found by its name first; its saved position
+  // follows it when files added or removed have moved it.
+  const QString savedName = ProgramSettings(programFolder_).Value(kSelectedLotteryKey).toString();
+  const qsizetype named = savedName.isEmpty() ? -1 : box.items.indexOf(savedName);
+  if (named >= 0 && QFileInfo(QDir(model_.HistoryFolder).filePath(box.fileNames.value(named))).isFile()) {
+    if (named != saved) WriteSelectionIndex(selectionFile, static_cast<qint16>(named));
+    saved = static_cast<int>(named);
+  }
   // An index beyond the list leaves the box without a valid selection.
   if (saved >= 0 && saved < box.items.size()) {
     SelectLottery(saved);
@@ -43,7 +60,7 @@ void TombolixApp::RestoreLotterySelection() {
   platform_.ShowMessage(Msg(TxtSinHistoriales) + QDir::toNativeSeparators(model_.HistoryFolder) + QLatin1Char('\''),
                         MessageTitle(TxtImposibleContinuar), MessageIcon::Critical, MessageButtons::Ok,
                         MessageAnswer::Ok);
-  EndProgram();
+  EndProgram(QStringLiteral("no hay ningún historial en ") + QDir::toNativeSeparators(model_.HistoryFolder));
 }
 
 // Setting the selection from code raises the selection event, as a pick by
@@ -54,7 +71,9 @@ void TombolixApp::SelectLottery(int index) {
 }
 
 void TombolixApp::SaveLotterySelection() {
-  WriteSelectionIndex(SelectionFilePath(), static_cast<qint16>(model_.CboLoteria.currentIndex));
+  const LotteryBoxState& box = model_.CboLoteria;
+  WriteSelectionIndex(SelectionFilePath(), static_cast<qint16>(box.currentIndex));
+  ProgramSettings(programFolder_).SetValue(kSelectedLotteryKey, box.Text());
 }
 
 void TombolixApp::CboLoteria_Click(int index) {

@@ -2,6 +2,7 @@
 
 #include "analyses/ciclo_aparicion.h"
 #include "analyses/frequency.h"
+#include "app/export_names.h"
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "combinations/chance_baseline.h"
@@ -24,7 +25,7 @@ Rgb MarkColour(int pane, QChar mark) {
 using LinesOf = std::vector<ValueLine> (*)(const HistoryView&, const SelectorLists&, int);
 
 PaneChart ValueChart(const WindowModel& m, int pane, LinesOf linesOf, const QString& yTitle) {
-  PaneChart chart{PaneTitle(pane), {}};
+  PaneChart chart;
   const HistoryView view(m.history);
   const SelectorLists lists = m.SelectorValues();
   for (int k = 1; k <= view.PositionCount; ++k) {
@@ -60,13 +61,8 @@ ChartTab BaselineTab(const ChanceBaseline& baseline, const ChanceFigures& figure
   return tab;
 }
 
-}  // namespace
-
-bool PaneHasChart(int pane) {
-  return pane == Pane::Frecuencia || pane == Pane::CicloAparicion || pane == Pane::GeneradorM1;
-}
-
-std::optional<PaneChart> ChartOfPane(const TombolixApp& app, int pane, int randomLists, quint32 seed) {
+// The chart's bars, from the same computations the report was written from.
+std::optional<PaneChart> ChartOfPaneData(const TombolixApp& app, int pane, int randomLists, quint32 seed) {
   const WindowModel& m = app.Model();
   if (m.busy || !PaneHasChart(pane) || m.history.DrawCount <= 0) return std::nullopt;
   const ReportText& report = m.RtfReporte[static_cast<size_t>(pane)].report;
@@ -77,9 +73,24 @@ std::optional<PaneChart> ChartOfPane(const TombolixApp& app, int pane, int rando
   if (pane == Pane::CicloAparicion) return ValueChart(m, pane, CycleLines, QStringLiteral("Ciclo medio (sorteos)"));
   const std::optional<ChanceBaseline> baseline = app.CompareListWithChance(randomLists, seed);
   if (!baseline) return std::nullopt;
-  PaneChart chart{PaneTitle(pane), {}};
+  PaneChart chart;
   chart.tabs.push_back(BaselineTab(*baseline, baseline->fromSelectors, QStringLiteral("Al azar desde las casillas")));
   chart.tabs.push_back(BaselineTab(*baseline, baseline->fromHistory, QStringLiteral("Al azar desde el historial")));
+  return chart;
+}
+
+}  // namespace
+
+bool PaneHasChart(int pane) {
+  return pane == Pane::Frecuencia || pane == Pane::CicloAparicion || pane == Pane::GeneradorM1;
+}
+
+std::optional<PaneChart> ChartOfPane(const TombolixApp& app, int pane, int randomLists, quint32 seed) {
+  std::optional<PaneChart> chart = ChartOfPaneData(app, pane, randomLists, seed);
+  if (chart) {
+    chart->title = ReportHeading(app.Model(), pane);
+    chart->historyGeneration = app.Model().historyGeneration;
+  }
   return chart;
 }
 

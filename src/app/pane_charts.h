@@ -29,7 +29,9 @@ struct ChartTab {
 };
 
 struct PaneChart {
-  QString title;
+  QString title;              // names the report, the lottery and its last draw
+  int historyGeneration = 0;  // the history it was drawn from
+
   std::vector<ChartTab> tabs;
 };
 

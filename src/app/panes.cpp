@@ -8,6 +8,7 @@ namespace tombolix {
 
 void TombolixApp::ShowReportPane(int pane) {
   if (!IsPaneIndex(pane)) return;
+  HideWarning();
   qCInfo(lcCommands) << "pane" << pane << "shown";
   for (int i = 0; i < kPaneCount; ++i) model_.RtfReporte[static_cast<size_t>(i)].visible = (i == pane);
   model_.visiblePane = pane;
@@ -31,6 +32,8 @@ void TombolixApp::ShowReportPane(int pane) {
 
 void TombolixApp::EnableControls(bool enabled) {
   WindowModel& m = model_;
+  // Whatever the window does next, the warning after map M2 has had its time.
+  HideWarning();
   if (!enabled) {
     for (int k = 1; k <= kMaxPositions; ++k) m.CboBal[static_cast<size_t>(k)].enabled = false;
     for (int i : {0, 1, 2, 3, 4, 5, 7}) m.CmdFuncion[static_cast<size_t>(i)].enabled = false;

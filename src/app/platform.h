@@ -22,6 +22,9 @@ struct DownloadOutcome {
 
 // Everything the program asks of the outside world. The Qt view implements it
 // for real; tests use a fake that records calls and answers from a script.
+// What the desktop was asked to open.
+enum class OpenTarget { File, Folder, Page };
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -50,6 +53,7 @@ class Platform {
   virtual void KeepOnTop() = 0;
 
   // Opens a file in the text editor, a folder in the file manager, a page in the browser.
+  // The desktop answers later; a failure comes back as TombolixApp::OpenFailed.
   virtual void OpenFile(const QString& path) = 0;
   virtual void OpenFolder(const QString& path) = 0;
   virtual void OpenUrl(const QString& address) = 0;

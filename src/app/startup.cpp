@@ -24,7 +24,7 @@ void EnsureFolder(const QString& path) {
 bool TombolixApp::Start() {
   Messages();
   if (!platform_.AcquireSingleInstance(programFolder_)) {
-    EndProgram();
+    EndProgram(QStringLiteral("ya hay otra copia de Tombolix abierta en ") + QDir::toNativeSeparators(programFolder_));
     return false;
   }
   const QDir folder(programFolder_);
@@ -57,7 +57,7 @@ void TombolixApp::ShowFolderUnwritable() {
   platform_.ShowMessage(Msg(TxtCarpetaInicio) + QDir::toNativeSeparators(programFolder_) + Msg(TxtCarpetaProtegida),
                         MessageTitle(TxtImposibleContinuar), MessageIcon::Critical, MessageButtons::Ok,
                         MessageAnswer::Ok);
-  EndProgram();
+  EndProgram(QStringLiteral("no se puede escribir en la carpeta ") + QDir::toNativeSeparators(programFolder_));
 }
 
 // Makes the desktop launcher when it is missing and welcomes the user, but

@@ -1,6 +1,7 @@
 #include "app/tombolix_app.h"
 
 #include "app/control_colours.h"
+#include "app/program_log.h"
 #include "texts/messages.h"
 
 #include <QDateTime>
@@ -68,7 +69,8 @@ void TombolixApp::SetDesignState() {
   savedCaption_ = ProgramCaption();
 }
 
-void TombolixApp::EndProgram() {
+void TombolixApp::EndProgram(const QString& reason) {
+  LogProgramEnd(reason);
   model_.quitting = true;
   model_.AnalysisWindow = 0;
   platform_.Quit();

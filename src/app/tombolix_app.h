@@ -151,6 +151,9 @@ class TombolixApp : public StepHooks {
   void Reiniciar();
   void OpenConfigurationFile();
   void OpenReadme();
+  // The desktop could not open `what` (a path or an address): the window,
+  // minimised to make room, comes back and a message names it and what to do.
+  void OpenFailed(OpenTarget target, const QString& what);
 
   // --- Auto-scroll (auto_scroll.cpp) ---
   void StartAutoScroll();
@@ -201,6 +204,15 @@ class TombolixApp : public StepHooks {
   void OpenLink(WebLink link);
   // The background pane RtfFondo: 1 the start banner, 2 the warning.
   void ShowBanner(int mode);
+
+  // --- The warning after map M2 (warning_banner.cpp) ---
+  // Leaves the warning shown over the idle window until its timer ticks, a
+  // click on it or a key press.
+  void KeepWarningShown();
+  bool WarningShown() const;
+  void HideWarning();
+  void TmrAdvertencia_Timer();
+  void RtfFondo_Click();
   // LlenarListaAnalisis: fills the analysis list when empty, selects row 22.
   void LlenarListaAnalisis();
   // Looks for history files on the web (key U, row "Buscar Historiales").
@@ -215,8 +227,8 @@ class TombolixApp : public StepHooks {
 
  private:
   void SetDesignState();
-  // Ends the program without the closing question.
-  void EndProgram();
+  // Ends the program without its closing question; `reason` goes to the log.
+  void EndProgram(const QString& reason);
   void ShowFolderUnwritable();
   void CreateDesktopShortcut();
   // Steps of the reload branch of Limpiar before the lottery list is refilled.

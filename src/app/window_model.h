@@ -95,9 +95,13 @@ struct WindowModel {
   LabelState LblDonacion;
   TimerState TmrPublicidad;
   TimerState TmrGameplay;
+  // Runs while the warning after map M2 stays shown; its tick hides it.
+  TimerState TmrAdvertencia;
   QString caption;
   Focus focus;
   int visiblePane = -1;  // tracked here; never asked of a widget
+  // Counts the history reloads: what was drawn from an earlier one is stale.
+  int historyGeneration = 0;
 
   // Shared program state.
   History history;

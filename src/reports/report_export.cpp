@@ -78,7 +78,7 @@ QString ExportAnsi(const ReportText& report) {
 }
 
 QString ExportHtml(const ReportText& report, const QString& title) {
-  const LfReport lf = ToLfReport(report);
+  const LfReport lf = ToLfReport(BlankHiddenMarks(report, 0, report.Length()));
   QString out = QStringLiteral(
                     "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
                     "<style>\nbody { background: #ffffff; margin: 1em; }\n"
@@ -105,7 +105,7 @@ QString ExportJson(const ReportText& report, int pane) {
   return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
 }
 
-ReportCopy CopyReport(const ReportText& report, int start, int length) {
+ReportText BlankHiddenMarks(const ReportText& report, int start, int length) {
   start = std::clamp(start, 0, report.Length());
   length = std::clamp(length, 0, report.Length() - start);
   const std::vector<StyleRun> runs = report.Runs(start, length);
@@ -121,7 +121,11 @@ ReportCopy CopyReport(const ReportText& report, int start, int length) {
   for (const StyleRun& run : runs) {
     if (run.style.colour != kWhite) blanked.SetStyle(run.start, run.length, run.style);
   }
-  const LfReport lf = ToLfReport(blanked);
+  return blanked;
+}
+
+ReportCopy CopyReport(const ReportText& report, int start, int length) {
+  const LfReport lf = ToLfReport(BlankHiddenMarks(report, start, length));
   ReportCopy copy;
   copy.plain = lf.text;
   for (QChar& c : copy.plain) c = Printable(c);

@@ -27,9 +27,15 @@ QString ExportRaw(const ReportText& report);
 // Control characters other than line feed and tab print as U+FFFD, so text
 // read from a file cannot drive the terminal.
 QString ExportAnsi(const ReportText& report);
+// [start, start + length) of a report (clipped) with every hidden mark (a
+// character painted white) turned into a space; line breaks and the colours
+// of the rest stay. Whatever leaves the program as a document is made from
+// this, so text copied out of it carries no stray mark.
+ReportText BlankHiddenMarks(const ReportText& report, int start, int length);
+
 // A complete page: the text in a <pre> in a bold monospace font on white, one
-// <span> per run, text escaped (control characters as in ExportAnsi), marks
-// white as in the pane. `title` names the page.
+// <span> per run, text escaped (control characters as in ExportAnsi), hidden
+// marks as spaces. `title` names the page.
 QString ExportHtml(const ReportText& report, const QString& title);
 // {"pane": N, "text": ..., "runs": [{"start", "length", "color": [r, g, b], "bold"}]}:
 // offsets count the UTF-16 characters of the LF text; the runs cover the whole

@@ -42,10 +42,13 @@ void SavePng(QWidget* parent, QWidget* view, const QString& suggestedName) {
   const QString error =
       view->grab().save(&buffer, "PNG") ? WriteWholeFile(path, bytes) : QStringLiteral("no se pudo preparar la imagen");
   if (error.isEmpty()) return;
-  QMessageBox::warning(parent, QStringLiteral("Tombolix"),
+  QMessageBox::warning(parent, QStringLiteral("Tombolix - No se pudo guardar"),
                        QStringLiteral("No se pudo guardar «%1»: %2.\nNo se ha escrito nada.")
                            .arg(QDir::toNativeSeparators(path), error));
 }
+
+constexpr char kGenerationProperty[] = "tombolixHistoryGeneration";
+const QString kChartWindowName = QStringLiteral("ChartWindow");
 
 }  // namespace
 
@@ -104,12 +107,17 @@ QWidget* MakeChartView(const ChartTab& tab, QWidget* parent) {
 QWidget* OpenChartWindow(QWidget* parent, const PaneChart& chart, const QString& suggestedPngName) {
   auto* window = new QDialog(parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setObjectName(kChartWindowName);
+  window->setProperty(kGenerationProperty, chart.historyGeneration);
   window->setWindowTitle(chart.title);
   auto* tabs = new QTabWidget(window);
   for (const ChartTab& tab : chart.tabs) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(MakeChartView(tab, page), 1);
+    QWidget* view = MakeChartView(tab, page);
+    static_cast<QChartView*>(view)->chart()->setTitle(
+        chart.tabs.size() > 1 ? chart.title + QStringLiteral(" - ") + tab.name : chart.title);
+    layout->addWidget(view, 1);
     if (!tab.note.isEmpty()) {
       auto* note = new QLabel(tab.note, page);
       note->setWordWrap(true);
@@ -141,6 +149,13 @@ QWidget* OpenChartWindow(QWidget* parent, const PaneChart& chart, const QString&
   window->resize(760, 480);
   window->show();
   return window;
+}
+
+void CloseStaleChartWindows(QWidget* parent, int historyGeneration) {
+  if (parent == nullptr) return;
+  for (QDialog* window : parent->findChildren<QDialog*>(kChartWindowName, Qt::FindDirectChildrenOnly)) {
+    if (window->property(kGenerationProperty).toInt() != historyGeneration) window->close();
+  }
 }
 
 }  // namespace tombolix

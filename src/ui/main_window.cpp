@@ -229,13 +229,14 @@ void MainWindow::Connect() {
   ayuda_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::HelpVideo); }); };
   boletos_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::Tickets); }); };
   donacion_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::Donation); }); };
-  fondo_->onClick = [this] { Forward([this] { app_.OpenLink(WebLink::Product); }); };
+  fondo_->onClick = [this] { Forward([this] { app_.RtfFondo_Click(); }); };
 
   connect(&publicidad_, &QTimer::timeout, this, [this] {
     Forward([this] { app_.TmrPublicidad_Timer(); });
     if (afterPublicidadTick) afterPublicidadTick();
   });
   connect(&gameplay_, &QTimer::timeout, this, [this] { Forward([this] { app_.TmrGameplay_Timer(); }); });
+  connect(&advertencia_, &QTimer::timeout, this, [this] { Forward([this] { app_.TmrAdvertencia_Timer(); }); });
 }
 
 // The window sees the keys, focus changes and list clicks of its controls

@@ -177,6 +177,7 @@ class MainWindow : public QWidget {
   QListWidget* list_ = nullptr;
   QTimer publicidad_;
   QTimer gameplay_;
+  QTimer advertencia_;
 
   std::array<std::optional<DrawnButton>, 8> drawnButtons_;
   std::array<std::optional<DrawnSelector>, 8> drawnSelectors_;
@@ -186,7 +187,8 @@ class MainWindow : public QWidget {
   std::optional<DrawnLabel> drawnStatus_, drawnAyuda_, drawnBoletos_, drawnDonacion_;
   std::array<bool, kPaneCount> drawnPaneVisible_{};
   std::optional<bool> drawnFondoVisible_;
-  DrawnTimer drawnPublicidad_, drawnGameplay_;
+  DrawnTimer drawnPublicidad_, drawnGameplay_, drawnAdvertencia_;
+  int drawnHistoryGeneration_ = 0;
   std::optional<QString> drawnCaption_;
   std::optional<Focus> drawnFocus_;
 

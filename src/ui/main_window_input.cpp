@@ -77,8 +77,10 @@ bool MainWindow::HandleKeyPress(QObject* watched, QKeyEvent* event) {
 
   const QPointer<QObject> target(watched);
   const VirtualKey key = ToVirtualKey(*event);
+  // A key that only hid the warning goes no further.
+  const bool warned = app_.WarningShown() && !model_.busy;
   if (key.code != 0) Forward([this, key] { app_.KeyDown(key.code, key.modifiers); });
-  if (!target) return true;
+  if (!target || (warned && key.code != 0)) return true;
   const auto* widget = static_cast<QWidget*>(target.data());
   // The key's control may have been disabled by what the key did.
   if (!widget->isEnabled() || !widget->isVisible()) return true;

@@ -1,4 +1,5 @@
 #include "app/pane_explanations.h"
+#include "ui/chart_window.h"
 #include "ui/control_style.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -38,6 +39,11 @@ void MainWindow::SyncOnce() {
   SyncPanes();
   SyncMenuBar();
   SyncTimers();
+  // Charts of a history just dropped close before the new one shows.
+  if (drawnHistoryGeneration_ != model_.historyGeneration) {
+    CloseStaleChartWindows(this, model_.historyGeneration);
+    drawnHistoryGeneration_ = model_.historyGeneration;
+  }
   SyncFocus();
 }
 
@@ -186,6 +192,7 @@ void MainWindow::SyncTimer(QTimer& timer, const TimerState& state, DrawnTimer& d
 void MainWindow::SyncTimers() {
   SyncTimer(publicidad_, model_.TmrPublicidad, drawnPublicidad_);
   SyncTimer(gameplay_, model_.TmrGameplay, drawnGameplay_);
+  SyncTimer(advertencia_, model_.TmrAdvertencia, drawnAdvertencia_);
 }
 
 QWidget* MainWindow::FocusWidget(const Focus& focus) const {

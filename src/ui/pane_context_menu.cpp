@@ -106,7 +106,7 @@ void RunReportAction(TombolixApp& app, ReportPaneView& view, int pane, ReportAct
   // The window may have become busy while a menu was open.
   if (app.Model().busy) return;
   const ReportText& report = app.Model().RtfReporte[static_cast<size_t>(pane)].report;
-  const QString title = PaneTitle(pane);
+  const QString title = ReportHeading(app.Model(), pane);
   const QString lottery = app.Model().CboLoteria.Text();
   switch (action) {
     case ReportAction::Copy:

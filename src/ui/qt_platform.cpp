@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -59,10 +60,7 @@ void EndProcessNow() {
 
 }  // namespace
 
-QtPlatform::QtPlatform()
-    : openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      leaveLoop_([] { QCoreApplication::exit(0); }),
-      endProcess_(EndProcessNow) {
+QtPlatform::QtPlatform() : leaveLoop_([] { QCoreApplication::exit(0); }), endProcess_(EndProcessNow) {
   clock_.start();
   sinceYield_.start();
 }
@@ -168,21 +166,59 @@ void QtPlatform::KeepOnTop() {
 }
 
 // The desktop opens files, folders and pages in the user's own programs; no
-// shell and no command line is ever built from a name. A failure is only noted.
-void QtPlatform::Open(const QUrl& url) {
-  if (!openUrl_(url)) qCWarning(lcCommands) << "the desktop could not open" << url.toDisplayString();
+// shell and no command line is ever built from a name. On Linux xdg-open runs
+// with the address as its one argument: QDesktopServices answers as soon as
+// it starts, while its exit status tells whether anything was opened.
+void QtPlatform::Open(const QUrl& url, OpenTarget target, const QString& shown) {
+  if (openUrl_) {
+    if (!openUrl_(url)) OpenFailedNow(target, shown);
+    return;
+  }
+#ifdef Q_OS_LINUX
+  auto* process = new QProcess(QCoreApplication::instance());
+  QObject::connect(process, &QProcess::finished, process,
+                   [this, process, target, shown](int exitCode, QProcess::ExitStatus status) {
+                     process->deleteLater();
+                     if (status != QProcess::NormalExit || exitCode != 0) OpenFailedNow(target, shown);
+                   });
+  QObject::connect(process, &QProcess::errorOccurred, process,
+                   [this, process, target, shown](QProcess::ProcessError error) {
+                     if (error != QProcess::FailedToStart) return;
+                     process->deleteLater();
+                     OpenFailedNow(target, shown);
+                   });
+  process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process->start(QStringLiteral("xdg-open"),
+                 {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+#else
+  if (!QDesktopServices::openUrl(url)) OpenFailedNow(target, shown);
+#endif
 }
 
-void QtPlatform::OpenFile(const QString& path) { Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
+void QtPlatform::OpenFailedNow(OpenTarget target, const QString& shown) {
+  if (openFailed_) {
+    openFailed_(target, shown);
+  } else {
+    qCWarning(lcCommands) << "the desktop could not open" << shown;
+  }
+}
 
-void QtPlatform::OpenFolder(const QString& path) { Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())); }
+void QtPlatform::OpenFile(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  Open(QUrl::fromLocalFile(absolute), OpenTarget::File, absolute);
+}
+
+void QtPlatform::OpenFolder(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  Open(QUrl::fromLocalFile(absolute), OpenTarget::Folder, absolute);
+}
 
 void QtPlatform::OpenUrl(const QString& address) {
   if (address.trimmed().isEmpty()) return;
   QUrl url(address.trimmed(), QUrl::StrictMode);
   if (!url.isValid() || url.scheme().isEmpty()) url = QUrl::fromUserInput(address.trimmed());
   if (url.isValid()) {
-    Open(url);
+    Open(url, OpenTarget::Page, address.trimmed());
   } else {
     qCWarning(lcCommands) << "not a web address:" << address;
   }

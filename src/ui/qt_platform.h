@@ -30,6 +30,10 @@ class QtPlatform : public Platform {
   // Tests keep the launcher, web pages and the end of the process to themselves.
   void SetDesktopFolder(const QString& folder) { desktopFolder_ = folder; }
   void SetUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+  // Told when the desktop could not open a file, folder or page; it may be
+  // called later, from the event loop, once the opener has answered.
+  using OpenFailure = std::function<void(OpenTarget, const QString&)>;
+  void SetOpenFailureHandler(OpenFailure handler) { openFailed_ = std::move(handler); }
   // leaveLoop: how Quit leaves the event loop; endNow: how a yield after Quit ends the process.
   void SetQuitActions(std::function<void()> leaveLoop, std::function<void()> endNow) {
     leaveLoop_ = std::move(leaveLoop);
@@ -66,11 +70,13 @@ class QtPlatform : public Platform {
 
  private:
   void EndIfQuitting();
-  void Open(const QUrl& url);
+  void Open(const QUrl& url, OpenTarget target, const QString& shown);
+  void OpenFailedNow(OpenTarget target, const QString& shown);
 
   QPointer<QWidget> window_;
   std::function<void()> sync_;
   std::function<bool(const QUrl&)> openUrl_;
+  OpenFailure openFailed_;
   std::function<void()> leaveLoop_;
   std::function<void()> endProcess_;
   QElapsedTimer clock_;

@@ -35,10 +35,10 @@ int WidestLine(const QString& text) {
   return widest;
 }
 
-// A paged document of the report: its text and colours in the pane's bold
-// monospace font, at a size that keeps the widest line within `pageWidthPt`.
+}  // namespace
+
 std::unique_ptr<QTextDocument> ReportDocument(const ReportText& report, const QString& title, qreal pageWidthPt) {
-  const LfReport lf = ToLfReport(report);
+  const LfReport lf = ToLfReport(BlankHiddenMarks(report, 0, report.Length()));
   auto doc = std::make_unique<QTextDocument>();
   doc->setMetaInformation(QTextDocument::DocumentTitle, title);
   // Courier's characters are 0.6 em wide; 10 pt unless the columns need less.
@@ -65,6 +65,8 @@ std::unique_ptr<QTextDocument> ReportDocument(const ReportText& report, const QS
   return doc;
 }
 
+namespace {
+
 QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
@@ -75,7 +77,7 @@ void SaveOrTell(QWidget* parent, const QString& path, const QByteArray& bytes) {
   const QString error =
       bytes.isEmpty() ? QStringLiteral("no se pudo preparar el documento") : WriteWholeFile(path, bytes);
   if (error.isEmpty()) return;
-  QMessageBox::warning(parent, QStringLiteral("Tombolix"),
+  QMessageBox::warning(parent, QStringLiteral("Tombolix - No se pudo guardar"),
                        QStringLiteral("No se pudo guardar «%1»: %2.\nNo se ha escrito nada.")
                            .arg(QDir::toNativeSeparators(path), error));
 }
@@ -136,7 +138,7 @@ void SaveReportAsPdf(QWidget* parent, const ReportText& report, const QString& t
 
 void PrintReport(QWidget* parent, const ReportText& report, const QString& title) {
   if (QPrinterInfo::availablePrinters().isEmpty()) {
-    QMessageBox::information(parent, QStringLiteral("Tombolix"),
+    QMessageBox::information(parent, QStringLiteral("Tombolix - Imprimir"),
                              QStringLiteral("No hay ninguna impresora instalada.\n"
                                             "Puede guardar el informe con «Guardar como PDF…» e imprimirlo después."));
     return;

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
+class QTextDocument;
 class QWidget;
 
 namespace tombolix {
@@ -25,6 +28,11 @@ void SaveReportAsPdf(QWidget* parent, const ReportText& report, const QString& t
 // Shows a print preview whose Print button opens the print dialog; without a
 // printer installed it says so and offers nothing to print to.
 void PrintReport(QWidget* parent, const ReportText& report, const QString& title);
+
+// A paged document of the report, as printed and saved as PDF: the title
+// heading it, then its text and colours (hidden marks as spaces) in the pane's
+// bold monospace font, at a size that keeps the widest line within `pageWidthPt`.
+std::unique_ptr<QTextDocument> ReportDocument(const ReportText& report, const QString& title, qreal pageWidthPt);
 
 // The PDF bytes of a report: A4, the report's font at a size that keeps its
 // columns on the page. Empty when the PDF could not be made.

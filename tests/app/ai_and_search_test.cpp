@@ -107,8 +107,8 @@ TEST_F(AiAndSearchTest, AnalisisIaOwnRunThenShownAtOnce) {
 // ANÁLISIS iA computes its sources even on a history the list rows refuse.
 TEST_F(AiAndSearchTest, ShortHistoriesStillGetTheirSummaryAndLastDrawSearch) {
   run.AddHistory(QStringLiteral("Corta"), SixNumberHistory(40));
-  run.App().CboLoteria_Click(0);  // "Corta" sorts first
-  run.App().RunCommand(Command::Limpiar);
+  run.App().Reiniciar();  // the lottery box lists it
+  run.App().CboLoteria_Click(static_cast<int>(run.Model().CboLoteria.items.indexOf(QStringLiteral("Corta"))));
   ASSERT_EQ(run.Model().history.DrawCount, 40);
   const int messages = run.Host().MessageCount();
   run.App().LstFormula_Click(18);  // "Patrón del Último Sorteo"

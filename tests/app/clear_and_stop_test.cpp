@@ -1,5 +1,6 @@
 #include "reports/start_pane.h"
 #include "support/fake_platform.h"
+#include "support/log_capture.h"
 #include "texts/messages.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,9 @@ TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_FALSE(PaneText(2).IsEmptyMarker());
 
   run.Host().QueueAnswer(MessageAnswer::Yes);
+  LogCapture log;
   EXPECT_TRUE(run.App().QueryClose());
+  EXPECT_EQ(log.Matching(QStringLiteral("fin del programa: ventana cerrada por el usuario")).size(), 1);
   EXPECT_EQ(run.Model().AnalysisWindow, 0);
   EXPECT_TRUE(run.Model().closingConfirmed);
 }

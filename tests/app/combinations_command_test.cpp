@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace tombolix::test {
@@ -91,6 +93,38 @@ TEST_F(CombinacionesTest, SavesTheListThenReusesItUntilTheUserDeletesIt) {
   // M1 ran again on a new list (the new one may or may not hit the same draws).
   EXPECT_EQ(m.visiblePane, Pane::GeneradorM1);
   EXPECT_TRUE(Report(Pane::GeneradorM1).Text().contains(QStringLiteral(" sorteos acertados")));
+}
+
+// After map M2 the warning stays over the idle window until its timer, a
+// click on it or a key hides it; none of these opens a page or runs a command.
+TEST_F(CombinacionesTest, WarningAfterMapTwoStaysUntilTimerClickOrKey) {
+  Load(SixNumberHistory(150));
+  WindowModel& m = run.Model();
+  WebAddresses pages;
+  pages.productPage = QStringLiteral("https://producto.invalid/");
+  run.App().SetWebAddresses(pages);
+  run.App().RunCommand(Command::Combinaciones);
+  const std::function<void()> hides[] = {
+      [&] { run.App().TmrAdvertencia_Timer(); }, [&] { run.App().RtfFondo_Click(); },
+      [&] { run.App().KeyDown(KeyCode::F1 + 7, 0); },  // F8 is REINICIAR
+  };
+  run.App().LblMapas_Click(1);  // computes map M2 the first time
+  for (const auto& hide : hides) {
+    if (!m.TmrAdvertencia.enabled) run.App().MapaCombinacionesRun();  // the map drawn again
+    ASSERT_TRUE(m.RtfFondo.visible);
+    EXPECT_TRUE(m.RtfFondo.report.Text().contains(QStringLiteral("ADVERTENCIA")));
+    EXPECT_TRUE(m.TmrAdvertencia.enabled);
+    EXPECT_EQ(m.TmrAdvertencia.intervalMs, 4000);
+    EXPECT_FALSE(m.busy);
+    EXPECT_TRUE(m.LstFormula.enabled && m.Cmd(Command::Buscar).enabled && m.CboLoteria.enabled);
+    hide();
+    EXPECT_FALSE(m.RtfFondo.visible);
+    EXPECT_FALSE(m.TmrAdvertencia.enabled);
+    EXPECT_FALSE(m.RtfFondo.report.Text().contains(QStringLiteral("ADVERTENCIA")));
+    EXPECT_FALSE(m.ReloadPending());
+    EXPECT_EQ(m.visiblePane, Pane::GeneradorM2);
+  }
+  EXPECT_TRUE(run.Host().openedUrls.isEmpty());
 }
 
 // Escape while the list is generated: no heading, no file, the Clear command has run.

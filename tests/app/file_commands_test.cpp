@@ -194,6 +194,9 @@ TEST(NoWebAddressesTest, NothingOpensAndLinksAreDisabled) {
   LogCapture log;
   run.App().KeyDown('U', 0);
   EXPECT_FALSE(log.Matching(QStringLiteral("command 3 LIMPIAR")).isEmpty());
+  // Without a download page, U says so and points to the importer.
+  EXPECT_EQ(run.Host().LastMessage().title, QStringLiteral("Tombolix - Buscar Historiales"));
+  EXPECT_TRUE(run.Host().LastMessage().text.contains(QString::fromUtf8("«Importar historial…»")));
   EXPECT_TRUE(run.Host().openedUrls.isEmpty());
   EXPECT_EQ(run.Host().minimiseCount, 0);
 
@@ -203,6 +206,26 @@ TEST(NoWebAddressesTest, NothingOpensAndLinksAreDisabled) {
   run.App().OpenLink(WebLink::Tickets);
   EXPECT_EQ(run.Host().openedUrls, QStringList{SomeWebAddresses().ticketsPage});
   EXPECT_EQ(run.Host().minimiseCount, 1);
+}
+
+// What the desktop could not open is named, with what to do, over the
+// window brought back from the minimised state the command left it in.
+TEST_F(FileCommandsTest, ADesktopThatCannotOpenIsToldWithThePath) {
+  struct Case {
+    OpenTarget target;
+    QString what;
+    const char* advice;
+  };
+  for (const Case& c : {Case{OpenTarget::File, QStringLiteral("/carpeta/Tombolix.INI"), "editor de texto"},
+                        Case{OpenTarget::Folder, QStringLiteral("/carpeta/Historiales"), "gestor de archivos"},
+                        Case{OpenTarget::Page, QStringLiteral("https://resultados.invalid/"), "navegador"}}) {
+    run.Host().Minimise();
+    run.App().OpenFailed(c.target, c.what);
+    EXPECT_FALSE(run.Host().IsMinimised());
+    EXPECT_EQ(run.Host().LastMessage().title, QStringLiteral("Tombolix - No se pudo abrir"));
+    EXPECT_TRUE(run.Host().LastMessage().text.contains(QDir::toNativeSeparators(c.what)));
+    EXPECT_TRUE(run.Host().LastMessage().text.contains(QLatin1String(c.advice)));
+  }
 }
 
 }  // namespace

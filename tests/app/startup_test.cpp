@@ -1,4 +1,5 @@
 #include "support/fake_platform.h"
+#include "support/log_capture.h"
 #include "texts/messages.h"
 #include "texts/readme_text.h"
 
@@ -54,7 +55,9 @@ TEST(StartupTest, FirstStartPreparesTheFolderAndWelcomesOnlyWhenTheLauncherIsNew
 TEST(StartupTest, SecondInstanceEndsSilentlyBeforeTouchingTheFolder) {
   ProgramRun run;
   run.Host().anotherInstanceRunning = true;
+  LogCapture log;
   EXPECT_FALSE(run.App().Start());
+  EXPECT_EQ(log.Matching(QStringLiteral("fin del programa: ya hay otra copia de Tombolix abierta")).size(), 1);
   EXPECT_EQ(run.Host().MessageCount(), 0);
   EXPECT_EQ(run.Host().quitCount, 1);
   EXPECT_FALSE(QFileInfo::exists(run.InProgram(QStringLiteral("Recursos"))));

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace tombolix {
 namespace {
@@ -78,6 +79,12 @@ TEST(ReportExport, HtmlIsAStandalonePageWithEscapedText) {
   EXPECT_TRUE(html.contains(QStringLiteral("&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt; ")));
   EXPECT_TRUE(html.contains(QStringLiteral("<span style=\"color: #ff0000\">07</span>")));
   EXPECT_FALSE(html.contains(QLatin1Char('\r')));
+  // The hidden mark is a space, as in a copy.
+  EXPECT_FALSE(html.contains(QLatin1Char('%')));
+  QString page =
+      ExportHtml(TwoLines(), QString()).section(QStringLiteral("<pre>"), 1).section(QStringLiteral("</pre>"), 0, 0);
+  page.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+  EXPECT_EQ(page, QStringLiteral("07  --&gt;  3\n12  --&gt;  1\n"));
 }
 
 // A copy hides the marks as spaces in both forms, keeps the colours of what it

@@ -148,7 +148,7 @@ TEST_F(ReportToolRun, BackTestListsAreSeededSavedOnRequestAndNeverWrittenBesideT
   EXPECT_TRUE(first.output.contains(QStringLiteral(" sorteos acertados\n\n\n")));
   EXPECT_EQ(run({QStringLiteral("--seed=9")}).output, first.output);
   run({});
-  EXPECT_TRUE(errors.startsWith(QStringLiteral("seed "))) << errors.toStdString();
+  EXPECT_TRUE(errors.startsWith(QStringLiteral("semilla "))) << errors.toStdString();
   EXPECT_EQ(run({QStringLiteral("--combinations"), saved}).output, first.output);
 
   // A damaged list is refused and left where it is.

@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
+#include "app/pane_charts.h"
 #include "support/test_files.h"
 #include "texts/messages.h"
+#include "ui/chart_window.h"
 #include "ui/event_loop_wait.h"
 #include "ui/qt_platform.h"
 
@@ -11,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -121,6 +124,37 @@ TEST_F(MainWindowTest, FirstTimerTickLoadsTheFirstLotteryAndDrawsIt) {
   Model().CmdFuncion[4].backColour = MakeRgb(0, 255, 0);
   window->Sync();
   EXPECT_EQ(window->Button(4)->grab().toImage().pixelColor(4, 4), QColor(0, 255, 0));
+}
+
+// A chart names its report and lottery, and closes when the lottery changes:
+// it never shows the old data under the new lottery.
+TEST_F(MainWindowTest, ChartWindowClosesWhenTheLotteryChanges) {
+  StartAndLoad();
+  app->ShowReportPane(Pane::Frecuencia);
+  app->ComputePane(Pane::Frecuencia);
+  window->Sync();
+  const std::optional<PaneChart> chart = ChartOfPane(*app, Pane::Frecuencia, kChartRandomLists, 1);
+  ASSERT_TRUE(chart.has_value());
+  const QPointer<QWidget> chartWindow = OpenChartWindow(window.get(), *chart, QStringLiteral("x.png"));
+  EXPECT_TRUE(chartWindow->windowTitle().contains(QStringLiteral("Frecuencia - Chance Ejemplo 4 cifras")));
+  EXPECT_TRUE(chartWindow->windowTitle().contains(QString::fromUtf8("último sorteo: ")));
+
+  app->ShowReportPane(Pane::Start);  // a pane shown again keeps the chart
+  window->Sync();
+  EXPECT_TRUE(chartWindow && chartWindow->isVisible());
+
+  bool shownDuringReload = false;
+  platform.AttachWindow(window.get(), [&] {
+    window->Sync();
+    const bool stale = Model().historyGeneration != chart->historyGeneration;
+    shownDuringReload |= stale && chartWindow && chartWindow->isVisible();
+  });
+  app->CboLoteria_Click(1);
+  window->Sync();
+  EXPECT_EQ(Model().CboLoteria.Text(), QStringLiteral("Loto Ejemplo 6-45"));
+  EXPECT_FALSE(shownDuringReload);
+  EXPECT_TRUE(!chartWindow || !chartWindow->isVisible());
+  EXPECT_TRUE(WaitFor([&] { return chartWindow.isNull(); }));
 }
 
 TEST_F(MainWindowTest, SelectorsTakeOnlyTheCharactersTheProgramAccepts) {

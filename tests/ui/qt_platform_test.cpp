@@ -13,6 +13,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <optional>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace tombolix {
@@ -142,6 +145,33 @@ TEST(QtPlatformTest, PagesAndFilesOpenAsAddressesNeverThroughAShell) {
   platform.OpenUrl(QStringLiteral("https://tombolix.test/"));
   EXPECT_EQ(log.Matching(QStringLiteral("could not open")).size(), 3);
 }
+
+#ifdef Q_OS_LINUX
+// xdg-open runs with the path as its one argument; a non-zero exit, or no
+// xdg-open at all, comes back as a failure naming what was asked for.
+TEST(QtPlatformTest, XdgOpenFailureIsReported) {
+  TempFolder temp;
+  const QString argumentsFile = temp.FilePath(QStringLiteral("argumentos"));
+  const QString script = temp.Write(QStringLiteral("bin/xdg-open"), "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" +
+                                                                        argumentsFile.toUtf8() + "'\nexit 4\n");
+  QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+  const QByteArray path = qgetenv("PATH");
+  for (const QString& searched : {temp.FilePath(QStringLiteral("bin")), temp.FilePath(QStringLiteral("vacia"))}) {
+    qputenv("PATH", QFile::encodeName(searched));
+    QtPlatform platform;
+    std::optional<std::pair<OpenTarget, QString>> failed;
+    platform.SetOpenFailureHandler([&](OpenTarget target, const QString& what) { failed.emplace(target, what); });
+    platform.OpenFile(QStringLiteral("/tmp/Loto; rm -rf x.txt"));
+    EXPECT_TRUE(test::WaitFor([&] { return failed.has_value(); })) << searched.toStdString();
+    if (failed) {
+      EXPECT_EQ(failed->first, OpenTarget::File);
+      EXPECT_EQ(failed->second, QStringLiteral("/tmp/Loto; rm -rf x.txt"));
+    }
+  }
+  qputenv("PATH", path);
+  EXPECT_EQ(test::ReadFile(argumentsFile), "1\n/tmp/Loto; rm -rf x.txt\n");
+}
+#endif
 
 }  // namespace
 }  // namespace tombolix

@@ -3,6 +3,7 @@
 #include "ui/report_pane_view.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,15 @@ TEST(ReportExportActions, SelectionMapsBackToReportOffsets) {
     if (offset > 0 && report.Text().at(offset - 1) == u'\r') continue;  // inside a CR LF
     EXPECT_EQ(pane.ReportOffset(pane.DocumentPosition(offset)), offset) << offset;
   }
+}
+
+// The document printed and saved as PDF shows the hidden marks as spaces.
+TEST(ReportExportActions, ExportDocumentHasNoMarkCharacter) {
+  ReportText report(QStringLiteral("07% -->  3\r\n12# -->  1\r\n33$ -->  2\r\n"));
+  for (int mark : {2, 14, 26}) report.SetColour(mark, 1, kWhite);
+  const QString text = ReportDocument(report, QStringLiteral("Tombolix - Frecuencia"), 500)->toPlainText();
+  EXPECT_TRUE(text.contains(QStringLiteral("07  -->  3\n12  -->  1\n33  -->  2")));
+  for (QChar mark : {u'%', u'#', u'$'}) EXPECT_FALSE(text.contains(mark)) << int{mark.unicode()};
 }
 
 TEST(ReportExportActions, PdfOfALongReportAndWholeFileWrites) {

@@ -4,6 +4,8 @@
 #include "report_options.h"
 #include "report_runner.h"
 
+#include "app/spanish_translations.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -11,11 +13,12 @@
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
+  tombolix::InstallSpanishTranslations();
   QTextStream err(stderr);
   const tombolix::ParsedCommandLine parsed = tombolix::ParseCommandLine(QCoreApplication::arguments().mid(1));
   if (!parsed.error.isEmpty()) {
     err << QLatin1String("tombolix-report: ") << parsed.error << Qt::endl
-        << tombolix::UsageLine() << QLatin1String("Try 'tombolix-report --help'.") << Qt::endl;
+        << tombolix::UsageLine() << QStringLiteral("Pruebe «tombolix-report --help».") << Qt::endl;
     return tombolix::kExitUsage;
   }
   QString output;
@@ -31,7 +34,7 @@ int main(int argc, char* argv[]) {
   if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
           static_cast<size_t>(bytes.size()) ||
       std::fflush(stdout) != 0) {
-    err << QLatin1String("tombolix-report: cannot write the report") << Qt::endl;
+    err << QStringLiteral("tombolix-report: no se puede escribir el informe") << Qt::endl;
     return 74;  // EX_IOERR
   }
   return exitCode;

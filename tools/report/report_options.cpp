@@ -14,24 +14,26 @@ namespace {
 constexpr int kBaselineMaxDraws = 100;
 
 struct Options {
-  QCommandLineOption format{QStringLiteral("format"), QStringLiteral("raw, ansi, html or json"), QStringLiteral("F")};
-  QCommandLineOption select{QStringLiteral("select"), QStringLiteral("selector texts"), QStringLiteral("S1,...,S7")};
-  QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("list file"), QStringLiteral("F")};
-  QCommandLineOption saveCombinations{QStringLiteral("save-combinations"), QStringLiteral("list file to write"),
-                                      QStringLiteral("F")};
+  QCommandLineOption format{QStringLiteral("format"), QStringLiteral("raw, ansi, html o json"), QStringLiteral("F")};
+  QCommandLineOption select{QStringLiteral("select"), QStringLiteral("textos de las casillas"),
+                            QStringLiteral("S1,...,S7")};
+  QCommandLineOption combinations{QStringLiteral("combinations"), QStringLiteral("archivo de lista"),
+                                  QStringLiteral("F")};
+  QCommandLineOption saveCombinations{QStringLiteral("save-combinations"),
+                                      QStringLiteral("archivo de lista que escribir"), QStringLiteral("F")};
   QCommandLineOption baseline{
       QStringLiteral("baseline"),
-      QStringLiteral("compare with chance: N random lists (pane 14) or N replayed draws (panes 7 and 20)"),
+      QString::fromUtf8("comparar con el azar: N listas al azar (panel 14) o N sorteos repetidos (paneles 7 y 20)"),
       QStringLiteral("N")};
-  QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("generator seed"), QStringLiteral("N")};
-  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this text")};
+  QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("semilla del generador"), QStringLiteral("N")};
+  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("este texto")};
 };
 
 QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportToolOptions& options) {
   if (parser.isSet(o.format)) {
     const QString value = parser.value(o.format);
     const std::optional<ExportFormat> format = ParseExportFormat(value);
-    if (!format) return QStringLiteral("unknown format \"%1\" (raw, ansi, html or json)").arg(value);
+    if (!format) return QStringLiteral("formato desconocido «%1» (raw, ansi, html o json)").arg(value);
     options.format = *format;
   }
   if (parser.isSet(o.select)) {
@@ -41,24 +43,25 @@ QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportTo
   }
   if (parser.isSet(o.combinations)) {
     options.combinationsFile = parser.value(o.combinations);
-    if (options.combinationsFile.isEmpty()) return QStringLiteral("--combinations needs a file name");
+    if (options.combinationsFile.isEmpty()) return QStringLiteral("--combinations necesita un nombre de archivo");
   }
   if (parser.isSet(o.saveCombinations)) {
     options.saveCombinationsFile = parser.value(o.saveCombinations);
-    if (options.saveCombinationsFile.isEmpty()) return QStringLiteral("--save-combinations needs a file name");
+    if (options.saveCombinationsFile.isEmpty())
+      return QStringLiteral("--save-combinations necesita un nombre de archivo");
   }
   if (parser.isSet(o.baseline)) {
     bool ok = false;
     options.baselineLists = parser.value(o.baseline).toInt(&ok);
     if (!ok || options.baselineLists < 1 || options.baselineLists > 100000) {
-      return QStringLiteral("--baseline needs a number from 1 to 100000");
+      return QStringLiteral("--baseline necesita un número de 1 a 100000");
     }
   }
   if (parser.isSet(o.seed)) {
     const QString value = parser.value(o.seed);
     bool ok = false;
     const uint seed = value.toUInt(&ok);
-    if (!ok) return QStringLiteral("--seed needs a whole number from 0 to 4294967295, got \"%1\"").arg(value);
+    if (!ok) return QStringLiteral("--seed necesita un número entero de 0 a 4294967295, no «%1»").arg(value);
     options.seed = seed;
   }
   return QString();
@@ -80,7 +83,7 @@ std::optional<SelectorArguments> ParseSelection(const QString& value, QString* e
   static const QRegularExpression item(QStringLiteral("^([0-9]{1,2}|--|B[1-7]|)$"));
   const QStringList items = value.split(QLatin1Char(','));
   if (items.size() > kSelectorCount) {
-    *error = QStringLiteral("--select takes at most 7 items, got %1").arg(items.size());
+    *error = QStringLiteral("--select admite como mucho 7 elementos, no %1").arg(items.size());
     return std::nullopt;
   }
   SelectorArguments texts;
@@ -92,7 +95,8 @@ std::optional<SelectorArguments> ParseSelection(const QString& value, QString* e
     }
     const QString& text = items[k - 1];
     if (!item.match(text).hasMatch()) {
-      *error = QStringLiteral("--select item %1 \"%2\" is not one or two digits, empty, \"--\" or a label \"Bk\"")
+      *error = QStringLiteral(
+                   "el elemento %1 de --select, «%2», no es de una o dos cifras, vacío, «--» ni una etiqueta «Bk»")
                    .arg(k)
                    .arg(text);
       return std::nullopt;
@@ -124,67 +128,68 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   if (!parsed.error.isEmpty()) return parsed;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
-    parsed.error = QStringLiteral("expected HISTORY_FILE and REPORT, got %1 argument(s)").arg(positional.size());
+    parsed.error =
+        QStringLiteral("se esperaban HISTORIAL e INFORME; se recibieron %1 argumento(s)").arg(positional.size());
     return parsed;
   }
   parsed.options.historyFile = positional[0];
   const std::optional<int> pane = ResolveReport(positional[1]);
   if (!pane) {
-    parsed.error = QStringLiteral("unknown report \"%1\" (see --help)").arg(positional[1]);
+    parsed.error = QStringLiteral("informe desconocido «%1» (vea --help)").arg(positional[1]);
     return parsed;
   }
   parsed.options.pane = *pane;
   const bool replaysDraws = *pane == Pane::PronosticoM1 || *pane == Pane::ResumenIA;
   if (replaysDraws && parsed.options.baselineLists > kBaselineMaxDraws) {
-    parsed.error =
-        QStringLiteral("--baseline on reports 7 and 20 needs a number of draws from 1 to %1").arg(kBaselineMaxDraws);
+    parsed.error = QStringLiteral("--baseline en los informes 7 y 20 necesita un número de sorteos de 1 a %1")
+                       .arg(kBaselineMaxDraws);
   }
   return parsed;
 }
 
 QString UsageLine() {
   return QStringLiteral(
-      "usage: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations FILE.CMB] "
-      "[--save-combinations FILE.CMB] [--baseline N] [--seed N] HISTORY_FILE REPORT\n");
+      "Uso: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations ARCHIVO.CMB] "
+      "[--save-combinations ARCHIVO.CMB] [--baseline N] [--seed N] HISTORIAL INFORME\n");
 }
 
 QString HelpText() {
   QString help = UsageLine();
   help += QStringLiteral(
-      "\nLoads HISTORY_FILE as Tombolix does, performs what computes the report in the program\n"
-      "(with what the program runs before it) and prints the report. It writes no file.\n"
-      "\nOptions:\n"
-      "  --format F          raw: the text, marks included (default); ansi: coloured for a terminal,\n"
-      "                      marks hidden; html: a standalone page; json: text and colour runs\n"
-      "  --select S1,...,S7  the texts of the selectors B1..B7: one or two digits for a chosen number,\n"
-      "                      an empty item for an emptied selector, \"--\", \"Bk\" or a missing item for\n"
-      "                      one still showing its label; with report 0 it runs the BUSCAR search\n"
-      "  --combinations F    the combination list the back-test replays (panes 14 and 15); without\n"
-      "                      it a new list is generated\n"
-      "  --save-combinations F  writes the list of the run (panes 14 and 15) as a list file, marked\n"
-      "                      as it stands, so it can be tested again with --combinations\n"
-      "  --baseline N        after a back-test (panes 14 and 15): what N random lists of the same\n"
-      "                      size score on the same draws (a \"baseline\" object in JSON, a table\n"
-      "                      after the report otherwise); 1000 gives a meaningful band.\n"
-      "                      On reports 7 and 20: replays the last N draws (1 to 100, the draws\n"
-      "                      the analyses read) and weighs the numbers the report named before\n"
-      "                      each against as many random picks from the same candidates\n"
-      "  --seed N            seed of the generator (without it, one from the clock, printed on\n"
-      "                      standard error): the same seed gives the same list on every platform\n"
-      "  -h, --help          this text\n"
-      "\nREPORT is a pane number or a name:\n");
+      "\nCarga HISTORIAL como lo hace Tombolix, hace lo que calcula el informe en el programa\n"
+      "(con lo que el programa ejecuta antes) e imprime el informe. No escribe ningún archivo.\n"
+      "\nOpciones:\n"
+      "  --format F          raw: el texto, con las marcas (por omisión); ansi: en color para una\n"
+      "                      terminal, sin marcas; html: una página completa; json: texto y tramos de color\n"
+      "  --select S1,...,S7  los textos de las casillas B1..B7: una o dos cifras para un número elegido,\n"
+      "                      un elemento vacío para una casilla vaciada, «--», «Bk» o un elemento que\n"
+      "                      falta para una que aún muestra su etiqueta; con el informe 0 hace la búsqueda BUSCAR\n"
+      "  --combinations F    la lista de combinaciones que repite la prueba (paneles 14 y 15); sin\n"
+      "                      ella se genera una lista nueva\n"
+      "  --save-combinations F  escribe la lista de la ejecución (paneles 14 y 15) como archivo de lista,\n"
+      "                      marcada como está, para volver a probarla con --combinations\n"
+      "  --baseline N        tras una prueba (paneles 14 y 15): lo que aciertan N listas al azar del mismo\n"
+      "                      tamaño en los mismos sorteos (un objeto \"baseline\" en JSON, una tabla tras\n"
+      "                      el informe en los demás formatos); 1000 da una banda con sentido.\n"
+      "                      En los informes 7 y 20: repite los últimos N sorteos (de 1 a 100, los que\n"
+      "                      leen los análisis) y compara los números que el informe nombraba antes de\n"
+      "                      cada uno con otras tantas elecciones al azar entre los mismos candidatos\n"
+      "  --seed N            semilla del generador (sin ella, una del reloj, escrita en la salida de\n"
+      "                      errores): la misma semilla da la misma lista en todas las plataformas\n"
+      "  -h, --help          este texto\n"
+      "\nINFORME es un número de panel o un nombre:\n");
   for (const PaneRow& row : PaneTable()) {
     help += QStringLiteral("  %1  %2\n").arg(row.pane, 2).arg(QLatin1String(row.toolName));
   }
   help += QStringLiteral(
-      "\nExit status:\n"
-      "   0  the report was printed\n"
-      "   2  a precondition of the program failed (its message goes to standard error)\n"
-      "   3  the history was rejected (pane 0, the reason, is printed)\n"
-      "   4  the combination list file was rejected\n"
-      "  64  a bad command line\n"
-      "  66  a file that cannot be read\n"
-      "  69  the report is not available in this build\n");
+      "\nCódigos de salida:\n"
+      "   0  el informe se imprimió\n"
+      "   2  falló una condición previa del programa (su mensaje va a la salida de errores)\n"
+      "   3  el historial fue rechazado (se imprime el panel 0, con el motivo)\n"
+      "   4  el archivo de lista de combinaciones fue rechazado\n"
+      "  64  línea de órdenes incorrecta\n"
+      "  66  un archivo que no se puede leer\n"
+      "  69  el informe no está disponible en esta versión\n");
   return help;
 }
 

@@ -24,7 +24,7 @@ namespace tombolix {
 namespace {
 
 ReportOutcome Unavailable(int pane, QTextStream& err) {
-  err << QStringLiteral("tombolix-report: the report \"%1\" (pane %2) is not available yet")
+  err << QStringLiteral("tombolix-report: el informe «%1» (panel %2) aún no está disponible")
              .arg(QLatin1String(PaneInfo(pane).toolName))
              .arg(pane)
       << Qt::endl;
@@ -39,10 +39,11 @@ std::optional<ReportOutcome> CheckListFile(const QString& path, int positionCoun
   const ListFileLoad load = CargarListaCmb(path, positionCount);
   if (load.status == ListFileStatus::Loaded) return std::nullopt;
   if (load.status == ListFileStatus::Unreadable) {
-    err << QStringLiteral("tombolix-report: cannot read the list file \"%1\"").arg(path) << Qt::endl;
+    err << QStringLiteral("tombolix-report: no se puede leer el archivo de lista «%1»").arg(path) << Qt::endl;
     return ReportOutcome{kExitNoInput, QString()};
   }
-  err << QStringLiteral("tombolix-report: the list file \"%1\" was rejected: %2").arg(path, load.reason) << Qt::endl;
+  err << QStringLiteral("tombolix-report: el archivo de lista «%1» fue rechazado: %2").arg(path, load.reason)
+      << Qt::endl;
   return ReportOutcome{kExitListRejected, QString()};
 }
 
@@ -101,7 +102,7 @@ bool SaveRunList(const WindowModel& model, const QString& path, QTextStream& err
   if (GuardarListaCmb(path, CleanCombinationLines(model.combinations.LineasComb), model.history.PositionCount)) {
     return true;
   }
-  err << QStringLiteral("tombolix-report: cannot write the list file \"%1\"").arg(path) << Qt::endl;
+  err << QStringLiteral("tombolix-report: no se puede escribir el archivo de lista «%1»").arg(path) << Qt::endl;
   return false;
 }
 
@@ -127,7 +128,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   const QFileInfo file(options.historyFile);
   QFile probe(options.historyFile);
   if (!file.isFile() || !probe.open(QIODevice::ReadOnly)) {
-    err << QStringLiteral("tombolix-report: cannot read the history file \"%1\"").arg(options.historyFile) << Qt::endl;
+    err << QStringLiteral("tombolix-report: no se puede leer el historial «%1»").arg(options.historyFile) << Qt::endl;
     return {kExitNoInput, QString()};
   }
   probe.close();
@@ -138,8 +139,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
   app.LoadForReport(file.absoluteFilePath());
   WindowModel& model = app.Model();
   if (host.QuitCount() > 0) {
-    err << QStringLiteral("tombolix-report: the history file \"%1\" could not be loaded").arg(options.historyFile)
-        << Qt::endl;
+    err << QStringLiteral("tombolix-report: no se pudo cargar el historial «%1»").arg(options.historyFile) << Qt::endl;
     return {kExitNoInput, QString()};
   }
   if (model.ReloadPending()) {  // rejected: pane 0 tells why
@@ -155,7 +155,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     // comes from --combinations or is generated, and nothing is saved there.
     app.SetListHandOver({options.combinationsFile, false});
     const quint32 seed = options.seed ? *options.seed : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
-    if (!options.seed && options.combinationsFile.isEmpty()) err << QStringLiteral("seed %1").arg(seed) << Qt::endl;
+    if (!options.seed && options.combinationsFile.isEmpty()) err << QStringLiteral("semilla %1").arg(seed) << Qt::endl;
     app.SeedGenerator(seed);
   }
 
