@@ -56,7 +56,8 @@ void AddOptions(QCommandLineParser& parser) {
       {QStringLiteral("number-columns"), QStringLiteral("Columnas de los números, p. ej. 2,3,4,5,6,7."),
        QStringLiteral("lista")},
       {QStringLiteral("date-order"),
-       QStringLiteral("Orden de las fechas cuando no se puede deducir: dmy (día/mes/año) o mdy (mes/día/año)."),
+       QStringLiteral("Orden de las fechas cuando no se puede deducir: dmy (día/mes/año), mdy (mes/día/año) o ymd "
+                      "(año/mes/día)."),
        QStringLiteral("orden")},
       {QStringLiteral("name"), QStringLiteral("Nombre de la lotería (por omisión, el del archivo)."),
        QStringLiteral("nombre")},
