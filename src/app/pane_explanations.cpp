@@ -1,6 +1,7 @@
 #include "app/pane_explanations.h"
 
 #include "app/pane_table.h"
+#include "reports/report_colours.h"
 #include "texts/messages.h"
 
 #include <array>
@@ -9,13 +10,7 @@ namespace tombolix {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kGreen = MakeRgb(0, 192, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kGrey = MakeRgb(128, 128, 128);
-constexpr Rgb kLightGrey = MakeRgb(224, 224, 224);
-constexpr Rgb kLightRed = MakeRgb(255, 128, 128);
-constexpr Rgb kLightBlue = MakeRgb(128, 128, 255);
+using namespace report_colours;
 
 // The honest limit of every method that reads past draws.
 constexpr const char16_t* kPastDraws =

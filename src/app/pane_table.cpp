@@ -13,6 +13,7 @@
 #include "analyses/winning_history.h"
 #include "app/tombolix_app.h"
 #include "app/window_model.h"
+#include "reports/report_colours.h"
 #include "texts/messages.h"
 
 #include <algorithm>
@@ -22,13 +23,7 @@ namespace tombolix {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kGreen = MakeRgb(0, 192, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kGrey = MakeRgb(128, 128, 128);
-constexpr Rgb kLightGrey = MakeRgb(224, 224, 224);
-constexpr Rgb kLightRed = MakeRgb(255, 128, 128);
-constexpr Rgb kLightBlue = MakeRgb(128, 128, 255);
+using namespace report_colours;
 
 constexpr MarkPass Pass(char16_t mark, Rgb colour) { return MarkPass{QChar(mark), colour}; }
 

@@ -295,17 +295,12 @@ int WeekdayOfKey(int key) {
   return (days + 2) % 7 + 1;  // 1 March of year 0 was a Wednesday
 }
 
-bool IsFutureKey(int key, QDate today) {
-  // Asked once per row of large files: the calendar work is done once per day.
-  thread_local QDate cachedToday;
-  thread_local int cachedLast = 0;
-  if (today != cachedToday) {
-    const QDate last = today.addDays(7);
-    cachedLast = last.year() * 10000 + last.month() * 100 + last.day();
-    cachedToday = today;
-  }
-  return key > cachedLast;
+int LastPastDrawKey(QDate today) {
+  const QDate last = today.addDays(7);
+  return last.year() * 10000 + last.month() * 100 + last.day();
 }
+
+bool IsFutureKey(int key, QDate today) { return key > LastPastDrawKey(today); }
 
 QString DateOrderName(DateOrder order) {
   switch (order) {

@@ -46,6 +46,9 @@ QString KeyText(int key);                // "dd/mm/yyyy"
 
 // Whether a yyyymmdd key is later than a week after `today`: no past draw.
 bool IsFutureKey(int key, QDate today = QDate::currentDate());
+// The last yyyymmdd key a past draw may have: a week after `today`. Readers of
+// many rows work it out once and compare keys with it.
+int LastPastDrawKey(QDate today);
 
 // Decides over a whole file, fed one reading per row in file order, whether
 // its numeric dates are day first, year first or month first. A form is out
@@ -88,7 +91,7 @@ class DateOrderVote {
     int futureKey = 0;
   };
   std::array<Form, 3> forms;  // indexed by the index of the DateOrder bit
-  QDate today;
+  int lastPastKey_;
   qsizetype dates = 0;
   qsizetype namedDates = 0;
   qsizetype shortYearFirst = 0;          // dates year first reads with a two-digit year

@@ -56,7 +56,7 @@ QString DateAt(qsizetype line, const DateReading& reading) {
 
 }  // namespace
 
-DateOrderVote::DateOrderVote(QDate today_) : today(today_) {}
+DateOrderVote::DateOrderVote(QDate today) : lastPastKey_(LastPastDrawKey(today)) {}
 
 void DateOrderVote::Add(const DateReading& reading, qsizetype line) {
   if (reading.orders == 0) return;
@@ -100,7 +100,7 @@ void DateOrderVote::Add(const DateReading& reading, qsizetype line) {
       form.contradicted = true;
       form.contradictLine = line;
     }
-    if (IsFutureKey(key, today) && form.future++ == 0) {
+    if (key > lastPastKey_ && form.future++ == 0) {
       form.futureLine = line;
       form.futureKey = key;
     }

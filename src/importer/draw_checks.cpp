@@ -38,7 +38,7 @@ struct Reader {
   QVector<qsizetype> empty;  // rows without any number: index into the table's rows
   RowFields fields;
   QByteArray scratch;
-  QDate today = QDate::currentDate();  // asked once: the clock and time zone cost a system call
+  int lastPastKey = LastPastDrawKey(QDate::currentDate());  // the clock asked once, not once a row
 
   void Error(qsizetype line, const QString& reason) { out.problems.append({line, reason, true}); }
   void Warn(qsizetype line, const QString& reason) { out.problems.append({line, reason, false}); }
@@ -141,7 +141,7 @@ bool Reader::ReadRow(qsizetype r) {
     empty.append(r);
     return true;
   }
-  if (IsFutureKey(draw.key, today)) {
+  if (draw.key > lastPastKey) {
     Error(row.line, QStringLiteral("la fecha %1 es posterior a hoy: ningún sorteo celebrado la tiene (¿un error en el año?)")
                         .arg(KeyText(draw.key)));
     return false;
@@ -179,7 +179,8 @@ QByteArray TagKey(const Reader& reader, qsizetype r) {
     key.append('\x1f');
   }
   const int date = reader.out.dateColumn;
-  if (date < fields.size() && MinutesIn(fields[date]) >= 0) key.append(QByteArray::number(MinutesIn(fields[date])));
+  const int minutes = date < fields.size() ? MinutesIn(fields[date]) : -1;
+  if (minutes >= 0) key.append(QByteArray::number(minutes));
   return key;
 }
 
@@ -396,7 +397,7 @@ void CheckRange(Reader& reader) {
 }  // namespace
 
 bool ReadDraws(ImportAnalysis& out, const ImportTable& table, const FoundLayout& found, const ImportProgress& progress) {
-  Reader reader{out, table, found, {}, -1, -1, {}, {}, {}, {}, {}, {}, QDate::currentDate()};
+  Reader reader{out, table, found, {}, -1, -1, {}, {}, {}, {}, {}, {}, LastPastDrawKey(QDate::currentDate())};
   FindTags(reader);
   const TableLayout& layout = found.layout;
   reader.draws.reserve(layout.endRow - layout.firstRow);
