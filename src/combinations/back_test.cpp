@@ -118,4 +118,16 @@ BackTestResult CountHits(const HitTable& table, const CombPositions& CombPos, in
   return result;
 }
 
+std::array<int, kLanes> SuccessesPerDraw(const HitTable& table, const CombPositions& CombPos, int count) {
+  const int positionCount = table.PositionCount();
+  const auto threshold = static_cast<quint8>(HitThreshold(positionCount));
+  DrawLanes hits;
+  std::array<int, kLanes> successes{};
+  for (int c = 0; c < count; ++c) {
+    table.Hits(ValuesOf(CombPos, positionCount, c), hits);
+    for (size_t t = 0; t < kLanes; ++t) successes[t] += hits.lane[t] >= threshold ? 1 : 0;
+  }
+  return successes;
+}
+
 }  // namespace tombolix

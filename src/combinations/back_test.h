@@ -42,5 +42,7 @@ AnalysisOutcome BackTestList(const HistoryView& view, const CombPositions& CombP
 // The same count without any text, hooks or line rewriting: what the chance
 // baseline runs on its random lists.
 BackTestResult CountHits(const HitTable& table, const CombPositions& CombPos, int count);
+// Successes of the first `count` combinations against each lane of `table`.
+std::array<int, kLanes> SuccessesPerDraw(const HitTable& table, const CombPositions& CombPos, int count);
 
 }  // namespace tombolix

@@ -27,6 +27,12 @@ Candidates HistoryValues(const HistoryView& view, int positionCount, qint32 know
   return candidates;
 }
 
+Candidates SelectorCandidates(const SelectorLists& lists, int positionCount) {
+  Candidates candidates;
+  for (int k = 1; k <= positionCount; ++k) candidates[static_cast<size_t>(k)] = lists[static_cast<size_t>(k)];
+  return candidates;
+}
+
 // Nearest-rank percentile of sorted values.
 int Percentile(const std::vector<int>& sorted, double fraction) {
   if (sorted.empty()) return 0;
@@ -35,9 +41,14 @@ int Percentile(const std::vector<int>& sorted, double fraction) {
 }
 
 // Mean and range: the 95 % band with enough lists, else the smallest and largest.
-void Summarise(std::vector<int> values, bool band, double& mean, int& low, int& high) {
+void Summarise(std::vector<int> values, bool band, double& mean, int& low, int& high, double* sd = nullptr) {
   if (values.empty()) return;
   mean = std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+  if (sd != nullptr && values.size() > 1) {
+    double squares = 0;
+    for (const int v : values) squares += (v - mean) * (v - mean);
+    *sd = std::sqrt(squares / static_cast<double>(values.size() - 1));
+  }
   std::sort(values.begin(), values.end());
   low = band ? Percentile(values, 0.025) : values.front();
   high = band ? Percentile(values, 0.975) : values.back();
@@ -65,7 +76,8 @@ ChanceFigures Simulate(const HitTable& table, const RandomListSpace& space, int 
   }
   const bool band = randomLists >= kMinBandLists;
   Summarise(std::move(hitDraws), band, figures.meanHitDraws, figures.lowHitDraws, figures.highHitDraws);
-  Summarise(std::move(successes), band, figures.meanSuccesses, figures.lowSuccesses, figures.highSuccesses);
+  Summarise(std::move(successes), band, figures.meanSuccesses, figures.lowSuccesses, figures.highSuccesses,
+            &figures.sdSuccesses);
   figures.expectedSuccesses = space.ExpectedSuccesses(listSize);
   figures.expectedHitDraws = space.ExpectedHitDraws(listSize);
   return figures;
@@ -81,9 +93,21 @@ qint64 Percent(int part, int whole) {
 
 }  // namespace
 
+int ChanceBaseline::VerdictLow() const {
+  const ChanceFigures& f = fromSelectors;
+  if (!Widened()) return f.lowSuccesses;
+  return std::max(0, static_cast<int>(std::floor(f.meanSuccesses - (f.meanSuccesses - f.lowSuccesses) * spreadRatio)));
+}
+
+int ChanceBaseline::VerdictHigh() const {
+  const ChanceFigures& f = fromSelectors;
+  if (!Widened()) return f.highSuccesses;
+  return static_cast<int>(std::ceil(f.meanSuccesses + (f.highSuccesses - f.meanSuccesses) * spreadRatio));
+}
+
 std::optional<ChanceVerdict> ChanceBaseline::Verdict() const {
   if (!HasBand()) return std::nullopt;
-  return VerdictAgainstBand(listSuccesses, fromSelectors.lowSuccesses, fromSelectors.highSuccesses);
+  return VerdictAgainstBand(listSuccesses, VerdictLow(), VerdictHigh());
 }
 
 ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& CombPos, const SelectorLists& lists,
@@ -101,8 +125,7 @@ ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& C
   baseline.listHitDraws = own.hitDraws;
   baseline.listSuccesses = own.successTotal;
 
-  Candidates fromSelectors;
-  for (int k = 1; k <= positionCount; ++k) fromSelectors[static_cast<size_t>(k)] = lists[static_cast<size_t>(k)];
+  const Candidates fromSelectors = SelectorCandidates(lists, positionCount);
   const qint32 known = knownDraws > 0 ? std::min(knownDraws, view.DrawCount) : view.DrawCount;
   // The generator that made (or would have made) the list read the draws up to `known`.
   const ForcedRises rises = RisingPositions(HistoryView(*view.history, known));
@@ -114,6 +137,39 @@ ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& C
   baseline.fromHistory =
       Simulate(table, historySpace, baseline.listSize, baseline.randomLists, own.successTotal, random);
   return baseline;
+}
+
+void MeasureOwnSpread(const History& history, const CombPositions& CombPos, const SelectorLists& lists,
+                      const SelectorTags& tags, qint32 firstDraw, qint32 lastDraw, ChanceBaseline& baseline) {
+  constexpr int kMaxSpreadBlocks = 20;
+  const int positionCount = std::min<int>(history.PositionCount, kMaxPositions);
+  const Groupings groupings = GroupingsFromTags(tags, positionCount);
+  const Candidates candidates = SelectorCandidates(lists, positionCount);
+  const ForcedRises rises = RisingPositions(HistoryView(history, std::min(lastDraw, history.DrawCount)));
+  firstDraw = std::max<qint32>(firstDraw, 1);
+  // Running mean and sum of squared deviations (Welford): the differences
+  // are read block by block, newest first.
+  int n = 0;
+  double mean = 0, squares = 0;
+  for (qint32 end = std::min(lastDraw, history.DrawCount), blocks = 0;
+       end - kTestLength + 1 >= firstDraw && blocks < kMaxSpreadBlocks; end -= kTestLength, ++blocks) {
+    const HitTable table(HistoryView(history, end), groupings);
+    const RandomListSpace space(table, groupings, candidates, rises);
+    if (space.Count() <= 0) return;
+    const int listSize = space.ListSize(baseline.listSize);
+    const std::array<int, kLanes> successes = SuccessesPerDraw(table, CombPos, baseline.listSize);
+    for (int t = 0; t < table.DrawsTested(); ++t) {
+      const double difference = successes[static_cast<size_t>(t)] - listSize * space.Hitting(t) / space.Count();
+      ++n;
+      const double step = difference - mean;
+      mean += step / n;
+      squares += step * (difference - mean);
+    }
+  }
+  if (n < kMinSpreadDraws || baseline.fromSelectors.sdSuccesses <= 0) return;
+  const double ownSpread = std::sqrt(kTestLength * squares / (n - 1));
+  baseline.spreadDraws = n;
+  baseline.spreadRatio = std::max(1.0, ownSpread / baseline.fromSelectors.sdSuccesses);
 }
 
 QString SpanishCount(qint64 n) {
@@ -129,20 +185,26 @@ QString SpanishCount(qint64 n) {
 QString RankWords(const ChanceBaseline& b) {
   const ChanceFigures& f = b.fromSelectors;
   if (f.equalSuccesses == 0) return QStringLiteral("mejor que el %1 %").arg(Percent(f.fewerSuccesses, b.randomLists));
-  return QStringLiteral("igual o mejor que el %1 %")
-      .arg(Percent(f.fewerSuccesses + f.equalSuccesses, b.randomLists));
+  return QStringLiteral("igual o mejor que el %1 %").arg(Percent(f.fewerSuccesses + f.equalSuccesses, b.randomLists));
 }
 
 QString ChanceSentence(const ChanceBaseline& b) {
   const int n = b.randomLists;
-  QString sentence = QStringLiteral("Su lista logró ") + SpanishCount(b.listSuccesses) +
-                     (b.listSuccesses == 1 ? QStringLiteral(" acierto (") : QStringLiteral(" aciertos (")) +
-                     Draws(b.listHitDraws) +
-                     (b.listHitDraws == 1 ? QStringLiteral(" acertado) en ") : QStringLiteral(" acertados) en ")) +
-                     Draws(b.drawsTested) + QStringLiteral(": ") + RankWords(b) + QStringLiteral(" de ") +
-                     SpanishCount(n) +
-                     (n == 1 ? QStringLiteral(" lista al azar del mismo tamaño. ")
-                             : QStringLiteral(" listas al azar del mismo tamaño. "));
+  QString sentence =
+      QStringLiteral("Su lista logró ") + SpanishCount(b.listSuccesses) +
+      (b.listSuccesses == 1 ? QStringLiteral(" acierto (") : QStringLiteral(" aciertos (")) + Draws(b.listHitDraws) +
+      (b.listHitDraws == 1 ? QStringLiteral(" acertado) en ") : QStringLiteral(" acertados) en ")) +
+      Draws(b.drawsTested) + QStringLiteral(": ") + RankWords(b) + QStringLiteral(" de ") + SpanishCount(n) +
+      (n == 1 ? QStringLiteral(" lista al azar del mismo tamaño. ")
+              : QStringLiteral(" listas al azar del mismo tamaño. "));
+  if (b.Widened()) {
+    sentence += QStringLiteral(
+                    "Sus combinaciones se parecen entre sí, así que sus aciertos varían de unos sorteos a "
+                    "otros %1 veces lo que los de una lista al azar (medido en %2 sorteos anteriores que "
+                    "no usó); el veredicto lo tiene en cuenta: franja de %3 a %4 aciertos. ")
+                    .arg(QString::number(b.spreadRatio, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')),
+                         SpanishCount(b.spreadDraws), SpanishCount(b.VerdictLow()), SpanishCount(b.VerdictHigh()));
+  }
   if (const std::optional<ChanceVerdict> verdict = b.Verdict()) {
     QString words = VerdictWords(*verdict);
     words[0] = words[0].toUpper();
@@ -152,8 +214,9 @@ QString ChanceSentence(const ChanceBaseline& b) {
   }
   switch (b.origin) {
     case ListOrigin::GeneratedNow:
-      return sentence + QStringLiteral(" La lista se hizo con estos mismos sorteos: la prueba los reutiliza y la "
-                                       "favorece.");
+      return sentence + QStringLiteral(
+                            " La lista se hizo con estos mismos sorteos: la prueba los reutiliza y la "
+                            "favorece.");
     case ListOrigin::Saved:
       return sentence + QStringLiteral(" Es una lista guardada: no se sabe con qué sorteos se hizo.");
     case ListOrigin::BuiltBefore:

@@ -26,6 +26,7 @@ struct ChanceFigures {
   double meanSuccesses = 0;
   int lowSuccesses = 0;
   int highSuccesses = 0;
+  double sdSuccesses = 0;        // standard deviation of the random lists' successes
   double expectedHitDraws = 0;   // exact expectation for a random list without repeats
   double expectedSuccesses = 0;  // exact expectation for a random list
   int fewerSuccesses = 0;        // random lists that scored fewer successes than the tested list
@@ -55,8 +56,21 @@ struct ChanceBaseline {
   // draws the list could know.
   ChanceFigures fromHistory;
 
+  // A list whose combinations lean on the same numbers wins or loses many
+  // successes together, so its score varies more from one set of draws to
+  // another than a random list's does, skill or none. Where that spread was
+  // measured on earlier draws the list owes nothing (see MeasureOwnSpread),
+  // the verdict's band is widened about the random lists' mean by
+  // spreadRatio, the list's spread over theirs; it is never narrowed.
+  double spreadRatio = 1;
+  int spreadDraws = 0;  // draws the spread was measured on; 0: not measured
+
   bool HasBand() const { return randomLists >= kMinBandLists; }
-  // Successes against the band of lists from the selectors; nothing without a band.
+  bool Widened() const { return HasBand() && spreadRatio > 1; }
+  // The band the verdict reads: the random lists' 95 % band of successes, widened when Widened().
+  int VerdictLow() const;
+  int VerdictHigh() const;
+  // Successes against the verdict's band; nothing without a band.
   std::optional<ChanceVerdict> Verdict() const;
 };
 
@@ -67,6 +81,20 @@ struct ChanceBaseline {
 // `view` when 0).
 ChanceBaseline CompareWithChance(const HistoryView& view, const CombPositions& CombPos, const SelectorLists& lists,
                                  const SelectorTags& tags, int randomLists, quint32 seed, qint32 knownDraws = 0);
+
+// Fewest earlier draws the list's own spread is measured on.
+inline constexpr int kMinSpreadDraws = 100;
+
+// Measures how the successes of the list vary over sets of kTestLength draws
+// it was not made from: draw by draw on the draws firstDraw..lastDraw of
+// `history` (at most the newest 2,000 of them, in whole blocks), as its
+// successes less what a random list from `lists` expects on that draw. With
+// independent draws, kTestLength times their variance is the variance of the
+// list's score on kTestLength draws that owe it nothing. Sets spreadRatio and
+// spreadDraws of `baseline` (which CompareWithChance filled) when at least
+// kMinSpreadDraws were read.
+void MeasureOwnSpread(const History& history, const CombPositions& CombPos, const SelectorLists& lists,
+                      const SelectorTags& tags, qint32 firstDraw, qint32 lastDraw, ChanceBaseline& baseline);
 
 // "1.000": a count with "." between groups of three digits.
 QString SpanishCount(qint64 n);

@@ -54,11 +54,14 @@ QString OriginKey(ListOrigin origin) {
 }  // namespace
 
 QString ChanceTable(const ChanceBaseline& b) {
-  QString text = QStringLiteral("%1 listas al azar de %2 combinaciones, %3 sorteos\n")
-                     .arg(SpanishCount(b.randomLists), SpanishCount(b.fromSelectors.listSize),
-                          SpanishCount(b.drawsTested));
+  QString text =
+      QStringLiteral("%1 listas al azar de %2 combinaciones, %3 sorteos\n")
+          .arg(SpanishCount(b.randomLists), SpanishCount(b.fromSelectors.listSize), SpanishCount(b.drawsTested));
   text += Row(QString(), QStringLiteral("aciertos"), QStringLiteral("sorteos acertados"));
-  text += Row(QStringLiteral("Su lista"), SpanishCount(b.listSuccesses), SpanishCount(b.listHitDraws));
+  // On fresh draws the list is the generator's own, not the one the user holds.
+  const QString listLabel =
+      b.origin == ListOrigin::BuiltBefore ? QStringLiteral("Lista del generador") : QStringLiteral("Su lista");
+  text += Row(listLabel, SpanishCount(b.listSuccesses), SpanishCount(b.listHitDraws));
   text += FiguresLine(QStringLiteral("Azar, números de B1..B7"), b.fromSelectors);
   text += FiguresLine(QStringLiteral("Azar, números del historial"), b.fromHistory);
   if (b.HasBand()) {
@@ -67,6 +70,11 @@ QString ChanceTable(const ChanceBaseline& b) {
     text += QStringLiteral("Rangos: mínimo–máximo de %1 listas (sin veredicto: hacen falta al menos %2).\n")
                 .arg(SpanishCount(b.randomLists))
                 .arg(kMinBandLists);
+  }
+  if (b.Widened()) {
+    text +=
+        QStringLiteral("Franja del veredicto, ensanchada por la dispersión propia de la lista (%1 veces): %2 a %3.\n")
+            .arg(OneDecimal(b.spreadRatio), SpanishCount(b.VerdictLow()), SpanishCount(b.VerdictHigh()));
   }
   text += QStringLiteral("Puesto: ") + RankWords(b) + QStringLiteral(" de las listas al azar de B1..B7");
   if (const std::optional<ChanceVerdict> verdict = b.Verdict()) text += QStringLiteral("; ") + VerdictWords(*verdict);
@@ -84,6 +92,10 @@ QJsonObject ChanceJson(const ChanceBaseline& b) {
       {QStringLiteral("listOrigin"), OriginKey(b.origin)},
       {QStringLiteral("band"), b.HasBand() ? QStringLiteral("95") : QStringLiteral("minmax")},
       {QStringLiteral("rank"), RankWords(b)},
+      {QStringLiteral("verdictBand"),
+       b.HasBand() ? QJsonValue(QJsonArray{b.VerdictLow(), b.VerdictHigh()}) : QJsonValue(QJsonValue::Null)},
+      {QStringLiteral("spreadRatio"), b.spreadDraws > 0 ? QJsonValue(b.spreadRatio) : QJsonValue(QJsonValue::Null)},
+      {QStringLiteral("spreadDraws"), b.spreadDraws},
       {QStringLiteral("verdict"), verdict ? QJsonValue(VerdictKey(*verdict)) : QJsonValue(QJsonValue::Null)},
       {QStringLiteral("fromSelectors"), FiguresJson(b.fromSelectors)},
       {QStringLiteral("fromHistory"), FiguresJson(b.fromHistory)},

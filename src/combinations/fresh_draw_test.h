@@ -15,10 +15,10 @@ namespace tombolix {
 // from the same earlier selectors. It judges the method, whatever list the
 // user holds.
 struct FreshDrawTest {
-  QString problem;           // not empty: no test was made, and why (in Spanish)
-  qint32 knownDraws = 0;     // the list was made from draws 1..knownDraws
-  CombPositions CombPos;     // the list made
-  ChanceBaseline baseline;   // that list against chance on the newest draws
+  QString problem;          // not empty: no test was made, and why (in Spanish)
+  qint32 knownDraws = 0;    // the list was made from draws 1..knownDraws
+  CombPositions CombPos;    // the list made
+  ChanceBaseline baseline;  // that list against chance on the newest draws
 };
 
 // Fewest draws the test needs: the earlier history must be one the

@@ -1,11 +1,12 @@
-#include "combinations/back_test.h"
 #include "combinations/chance_baseline.h"
+#include "combinations/back_test.h"
 #include "combinations/chance_report.h"
 #include "combinations/random_lists.h"
 
 #include "combination_fixtures.h"
 
 #include <QJsonValue>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -166,6 +167,52 @@ TEST(ChanceBaseline, RankTiesVerdictAndTheTwoHundredListRule) {
                                               "que el 12 % de 1.000 listas al azar del mismo tamaño. Peor que el "
                                               "azar. La lista se hizo con estos mismos sorteos: la prueba los "
                                               "reutiliza y la favorece."));
+}
+
+// A list whose combinations share four numbers wins its successes in bursts:
+// its spread, measured on draws it was not tested on, widens the verdict's band
+// about the random lists' mean. A list of independent random combinations
+// keeps about the random lists' spread.
+TEST(ChanceBaseline, AListThatWinsInBurstsWidensTheVerdictBand) {
+  QRandomGenerator random(5);
+  auto sixOfTwenty = [&random] {
+    std::set<int> numbers;
+    while (numbers.size() < 6) numbers.insert(1 + static_cast<int>(random.bounded(20u)));
+    return std::vector<int>(numbers.begin(), numbers.end());
+  };
+  std::vector<std::vector<int>> draws(1000), independent(1000), clustered;
+  for (auto& draw : draws) draw = sixOfTwenty();
+  for (auto& combination : independent) combination = sixOfTwenty();
+  for (int a = 5; a <= 20; ++a) {
+    for (int b = a + 1; b <= 20; ++b) clustered.push_back({1, 2, 3, 4, a, b});
+  }
+  const History h = MakeHistory(6, draws);
+  SelectorLists lists;
+  for (size_t k = 1; k <= 6; ++k) {
+    for (quint8 v = 1; v <= 20; ++v) lists[k].push_back(v);
+  }
+  const SelectorTags tags = Tags("0 0 0 0 0 0");
+  struct Case {
+    std::vector<std::vector<int>> combinations;
+    double lowRatio, highRatio;
+  } cases[] = {{independent, 1.0, 1.3}, {clustered, 3.0, 100.0}};
+  for (const Case& c : cases) {
+    const test::TestList list = MakeList(6, c.combinations);
+    ChanceBaseline b = CompareWithChance(HistoryView(h), list.CombPos, lists, tags, 400, 9);
+    const int low = b.fromSelectors.lowSuccesses, high = b.fromSelectors.highSuccesses;
+    MeasureOwnSpread(h, list.CombPos, lists, tags, 1, h.DrawCount - kTestLength, b);
+    EXPECT_EQ(b.spreadDraws, 900);
+    EXPECT_GE(b.spreadRatio, c.lowRatio);
+    EXPECT_LE(b.spreadRatio, c.highRatio);
+    EXPECT_LE(b.VerdictLow(), low);
+    EXPECT_GE(b.VerdictHigh(), high);
+    if (b.Widened()) {
+      EXPECT_NEAR(b.VerdictHigh() - b.fromSelectors.meanSuccesses,
+                  (high - b.fromSelectors.meanSuccesses) * b.spreadRatio, 1.0);
+      EXPECT_TRUE(ChanceSentence(b).contains(QStringLiteral("franja de %1 a %2 aciertos")
+                                                 .arg(SpanishCount(b.VerdictLow()), SpanishCount(b.VerdictHigh()))));
+    }
+  }
 }
 
 }  // namespace
