@@ -2,6 +2,7 @@
 
 #include "combinations/list_codec.h"
 #include "files/file_io.h"
+#include "history/two_digits.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,8 +70,7 @@ QString ReadRecord(QByteArrayView record, qint32 r, int positionCount, std::arra
   }
   for (int k = 0; k < positionCount; ++k) {
     const qsizetype at = 13 + 3 * k;  // 0-based start of the number of position k + 1
-    numbers[static_cast<size_t>(k)] =
-        static_cast<quint8>((plain[at].unicode() - u'0') * 10 + plain[at + 1].unicode() - u'0');
+    numbers[static_cast<size_t>(k)] = static_cast<quint8>(TwoDigitValueAt(plain, at));
   }
   return QString();
 }
