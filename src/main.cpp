@@ -2,6 +2,7 @@
 #include "app/program_log.h"
 #include "app/spanish_translations.h"
 #include "app/tombolix_app.h"
+#include "files/program_paths.h"
 #include "ui/main_window.h"
 #include "ui/program_icon.h"
 #include "ui/qt_platform.h"
@@ -60,7 +61,7 @@ int main(int argc, char* argv[]) {
       tombolix::ChooseProgramPlace(QCoreApplication::applicationDirPath(), QDir::currentPath(),
                                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   if (place.installed) tombolix::SeedDataFolder(place.sharedData, place.folder);
-  QDir(place.folder).mkpath(QStringLiteral("Recursos"));
+  QDir(place.folder).mkpath(tombolix::program_paths::kResources);
   tombolix::InstallProgramLog(place.folder);
   tombolix::LogEndSignals();
   tombolix::QtPlatform platform;

@@ -34,7 +34,7 @@ QChar ForecastMark(const QStringList& elements, quint8 x) {
   const int filled = FilledCount(elements);
   for (int i = 0; i < filled; ++i) {
     const QString& e = elements[i];
-    if (e.size() >= 3 && QStringView(e).left(2).toInt() == x) return e.at(2);
+    if (e.size() >= 3 && TwoDigitValueAt(e, 0) == x) return e.at(2);
   }
   return u'&';
 }

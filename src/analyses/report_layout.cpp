@@ -10,14 +10,6 @@ int LabelPosition(QStringView text) {
   return digit >= u'1' && digit <= u'0' + kMaxPositions ? digit - u'0' : 0;
 }
 
-int TwoDigitValueAt(QStringView line, int index) {
-  if (index < 0 || index + 1 >= line.size()) return -1;
-  const char16_t tens = line[index].unicode();
-  const char16_t units = line[index + 1].unicode();
-  if (tens < u'0' || tens > u'9' || units < u'0' || units > u'9') return -1;
-  return (tens - u'0') * 10 + (units - u'0');
-}
-
 int LeadingNumber(QStringView text) {
   qsizetype i = 0;
   while (i < text.size() && text[i] == u' ') ++i;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyses/report_lines.h"
+#include "history/two_digits.h"
 
 #include <QChar>
 #include <QLatin1String>
@@ -28,10 +29,6 @@ int LabelPosition(QStringView text);
 // position label in front, every index moves on by kLabelWidth.
 inline constexpr int kValueLineMarkIndex = 2;
 inline constexpr int kValueLineNumberIndex = kValueLineMarkIndex + 1 + static_cast<int>(kArrow.size());
-
-// The value of two decimal digits at `index` of `line`; -1 when they are not
-// two digits (or the line is too short).
-int TwoDigitValueAt(QStringView line, int index);
 
 // The number a text starts with (leading spaces skipped, then decimal digits),
 // 0 when it starts with none: how a count or cycle is read back from a report.

@@ -9,15 +9,6 @@ QChar RankClass(int r, int n) {
   return u'#';
 }
 
-void AppendTwoDigits(QString& out, int v) {
-  if (v < 0 || v > 99) {
-    out.append(QString::number(v));
-    return;
-  }
-  out.append(QChar(static_cast<char16_t>(u'0' + v / 10)));
-  out.append(QChar(static_cast<char16_t>(u'0' + v % 10)));
-}
-
 void AppendValueLine(QString& out, int value, QChar mark, int number) {
   AppendTwoDigits(out, value);
   out.append(mark);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/history.h"
+#include "history/two_digits.h"
 #include "reports/report_text.h"
 
 #include <QChar>
@@ -22,9 +23,6 @@ inline constexpr int kRecentDraws = 100;
 // Class of the candidate at rank r (1-based) of a ranking of n: with t = n / 3,
 // "%" for ranks 1..t, "$" for t + 1..2t and "#" for the rest.
 QChar RankClass(int r, int n);
-
-// Appends v with at least two digits ("07"; values of 100 and more in full).
-void AppendTwoDigits(QString& out, int v);
 
 // Appends a value line: the value as two digits, its mark, " -->  " and a number ("07% -->  14").
 void AppendValueLine(QString& out, int value, QChar mark, int number);

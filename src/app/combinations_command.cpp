@@ -6,9 +6,12 @@
 #include "combinations/index_colours.h"
 #include "combinations/list_file.h"
 #include "combinations/mapa_combinaciones.h"
+#include "history/two_digits.h"
 #include "texts/messages.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 #include <QRandomGenerator>
 
 namespace tombolix {
@@ -104,7 +107,7 @@ AnalysisOutcome TombolixApp::GenerateList() {
     const QString& item = items[i - 1];
     for (int k = 1; k <= positions; ++k) {
       m.combinations.CombPos[static_cast<size_t>(k)][static_cast<size_t>(i - 1)] =
-          static_cast<quint8>(item.mid(13 + 3 * (k - 1), 2).toInt());
+          static_cast<quint8>(std::max(0, TwoDigitValueAt(item, 13 + 3 * (k - 1))));
     }
     m.combinations.LineasComb[i - 1] = CombinationLine(i, m.combinations.CombPos, positions);
   }

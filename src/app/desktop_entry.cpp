@@ -1,9 +1,11 @@
 #include "app/desktop_entry.h"
 
+#include "files/file_io.h"
+#include "files/program_paths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace tombolix {
@@ -47,16 +49,15 @@ QString ExecArgument(const QString& argument) {
   return EntryString(quoted);
 }
 
-QString IconPath(const QString& programFolder) { return programFolder + QStringLiteral("/Recursos/Tombolix.png"); }
-
 }  // namespace
 
-QString DesktopLauncherFileName() {
-#ifdef Q_OS_WIN
-  return QStringLiteral("Tombolix.url");
-#else
-  return QStringLiteral("Tombolix.desktop");
-#endif
+QString DesktopLauncherFileName(LauncherKind kind) {
+  return kind == LauncherKind::InternetShortcut ? QStringLiteral("Tombolix.url") : QStringLiteral("Tombolix.desktop");
+}
+
+QString LauncherIconPath(LauncherKind kind, const QString& programFolder) {
+  return program_paths::Icon(programFolder,
+                             kind == LauncherKind::InternetShortcut ? QStringLiteral("ico") : QStringLiteral("png"));
 }
 
 QString DesktopEntryText(const QString& executable, const QString& programFolder) {
@@ -67,7 +68,8 @@ QString DesktopEntryText(const QString& executable, const QString& programFolder
   text += QStringLiteral("Comment=Análisis de loterías, chance y quiniela\n");
   text += QStringLiteral("Exec=") + ExecArgument(executable) + QLatin1Char('\n');
   text += QStringLiteral("Path=") + EntryString(programFolder) + QLatin1Char('\n');
-  text += QStringLiteral("Icon=") + EntryString(IconPath(programFolder)) + QLatin1Char('\n');
+  text += QStringLiteral("Icon=") + EntryString(LauncherIconPath(LauncherKind::DesktopEntry, programFolder)) +
+          QLatin1Char('\n');
   text += QStringLiteral("Terminal=false\n");
   text += QStringLiteral("Categories=Utility;\n");
   return text;
@@ -79,26 +81,24 @@ QString InternetShortcutText(const QString& executable, const QString& programFo
       QStringLiteral("URL=") + QUrl::fromLocalFile(executable).toString(QUrl::FullyEncoded) + QStringLiteral("\r\n");
   text += QStringLiteral("WorkingDirectory=") + QDir::toNativeSeparators(programFolder) + QStringLiteral("\r\n");
   text += QStringLiteral("IconFile=") +
-          QDir::toNativeSeparators(programFolder + QStringLiteral("/Recursos/Tombolix.ico")) + QStringLiteral("\r\n");
+          QDir::toNativeSeparators(LauncherIconPath(LauncherKind::InternetShortcut, programFolder)) +
+          QStringLiteral("\r\n");
   text += QStringLiteral("IconIndex=0\r\n");
   return text;
 }
 
-bool WriteDesktopLauncher(const QString& launcherPath, const QString& executable, const QString& programFolder) {
-  const QFileInfo info(launcherPath);
-  if (!QDir().mkpath(info.absolutePath())) return false;
-  QSaveFile file(launcherPath);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-#ifdef Q_OS_WIN
-  file.write(InternetShortcutText(executable, programFolder).toUtf8());
-#else
-  file.write(DesktopEntryText(executable, programFolder).toUtf8());
-#endif
-  if (!file.commit()) return false;
-#ifndef Q_OS_WIN
-  QFile::setPermissions(launcherPath, QFile::permissions(launcherPath) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                                          QFileDevice::ExeOther);
-#endif
+bool WriteDesktopLauncher(LauncherKind kind, const QString& launcherPath, const QString& executable,
+                          const QString& programFolder) {
+  if (!QDir().mkpath(QFileInfo(launcherPath).absolutePath())) return false;
+  const bool shortcut = kind == LauncherKind::InternetShortcut;
+  const QString text =
+      shortcut ? InternetShortcutText(executable, programFolder) : DesktopEntryText(executable, programFolder);
+  // A launcher that is already there is the user's: it is never written over.
+  if (!WriteWhole(launcherPath, text.toUtf8(), WriteMode::NewOnly).isEmpty()) return false;
+  if (!shortcut) {
+    QFile::setPermissions(launcherPath, QFile::permissions(launcherPath) | QFileDevice::ExeOwner |
+                                            QFileDevice::ExeGroup | QFileDevice::ExeOther);
+  }
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include "app/key_codes.h"
 #include "app/tombolix_app.h"
 #include "config/configuration.h"
+#include "files/program_paths.h"
 #include "texts/readme_text.h"
 
 #include <QDir>
@@ -74,14 +75,14 @@ void TombolixApp::OpenConfigurationFile() {
   model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
   model_.focus = Focus{FocusTarget::LstFormula, 0};
   platform_.Minimise();
-  const QString path = QDir(programFolder_).filePath(QStringLiteral("Recursos/Tombolix.INI"));
+  const QString path = program_paths::Configuration(programFolder_);
   Note("opening file", path);
   platform_.OpenFile(path);
 }
 
 // Ctrl+F1: the read-me in the text editor, when it is there.
 void TombolixApp::OpenReadme() {
-  const QString path = QDir(programFolder_).filePath(kReadmeFileName);
+  const QString path = program_paths::Readme(programFolder_);
   if (!QFileInfo(path).isFile()) return;
   model_.focus = Focus{FocusTarget::LstFormula, 0};
   platform_.Minimise();

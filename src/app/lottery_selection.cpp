@@ -1,6 +1,7 @@
 #include "app/control_colours.h"
 #include "app/program_settings.h"
 #include "app/tombolix_app.h"
+#include "files/program_paths.h"
 #include "history/catalogue.h"
 #include "texts/messages.h"
 
@@ -17,9 +18,7 @@ const QString kSelectedLotteryKey = QStringLiteral("Seleccion/Loteria");
 
 }  // namespace
 
-QString TombolixApp::SelectionFilePath() const {
-  return QDir(programFolder_).filePath(QStringLiteral("Recursos/Tombolix.LTR"));
-}
+QString TombolixApp::SelectionFilePath() const { return program_paths::Selection(programFolder_); }
 
 // Adds the history folder's lotteries to the lottery box (callers clear it
 // first when refilling) and selects the saved one.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codec/ansi_codec.h"
 #include "sound/clip_player.h"
 
 #include <QByteArray>
@@ -71,6 +72,9 @@ class Platform {
   virtual QString DesktopLauncherPath() const = 0;
   // Writes the launcher; false when it could not be written.
   virtual bool CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) = 0;
+
+  // How text files meant for the user's text editor are encoded.
+  virtual TextEncoding EditorEncoding() const { return TextEncoding::Utf8; }
 
   virtual MediaDevice& Media() = 0;
 };

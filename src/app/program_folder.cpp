@@ -1,14 +1,20 @@
 #include "app/program_folder.h"
 
+#include "files/file_io.h"
+#include "files/program_paths.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace tombolix {
 
 namespace {
 
-// Copies every file of `from` that `to` lacks; existing files are left alone.
+// The shared files are sample histories and voice clips, all far smaller.
+constexpr qint64 kSharedFileByteLimit = qint64{64} << 20;
+
+// Copies every file of `from` that `to` lacks; existing files are left alone,
+// as is one that appears while it is copied. The copies are the user's to edit.
 bool CopyMissingFiles(const QString& from, const QString& to) {
   if (!QDir().mkpath(to)) return false;
   bool ok = true;
@@ -17,12 +23,9 @@ bool CopyMissingFiles(const QString& from, const QString& to) {
   for (const QString& name : source.entryList(QDir::Files)) {
     const QString destination = target.filePath(name);
     if (QFileInfo::exists(destination)) continue;
-    if (!QFile::copy(source.filePath(name), destination)) {
-      ok = false;
-      continue;
-    }
-    // Shared files are read-only; the user's copies are the user's to edit.
-    QFile::setPermissions(destination, QFile::permissions(destination) | QFileDevice::WriteOwner);
+    const ReadOutcome read = ReadAtMost(source.filePath(name), kSharedFileByteLimit);
+    const bool copied = read.error.isEmpty() && WriteWhole(destination, read.bytes, WriteMode::NewOnly).isEmpty();
+    ok = (copied || QFileInfo::exists(destination)) && ok;
   }
   return ok;
 }
@@ -49,10 +52,10 @@ ProgramPlace ChooseProgramPlace(const QString& executableFolder, const QString& 
 bool SeedDataFolder(const QString& sharedData, const QString& dataFolder) {
   const QDir shared(sharedData);
   const QDir data(dataFolder);
-  bool ok = CopyMissingFiles(shared.filePath(QStringLiteral("KiRVA")), data.filePath(QStringLiteral("KiRVA")));
-  const QString lotteries = data.filePath(QStringLiteral("Historiales"));
+  bool ok = CopyMissingFiles(shared.filePath(program_paths::kClips), data.filePath(program_paths::kClips));
+  const QString lotteries = program_paths::DefaultHistories(dataFolder);
   if (!QFileInfo::exists(lotteries)) {
-    ok = CopyMissingFiles(shared.filePath(QStringLiteral("Historiales")), lotteries) && ok;
+    ok = CopyMissingFiles(shared.filePath(program_paths::kHistories), lotteries) && ok;
   }
   return ok;
 }

@@ -2,6 +2,7 @@
 
 #include "app/command_log.h"
 #include "files/file_io.h"
+#include "files/program_paths.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -105,9 +106,7 @@ void OnEndSignal(int signalNumber) {
 
 }  // namespace
 
-QString ProgramLogPath(const QString& programFolder) {
-  return QDir(programFolder).filePath(QStringLiteral("Recursos/Tombolix.log"));
-}
+QString ProgramLogPath(const QString& programFolder) { return program_paths::Log(programFolder); }
 
 bool TrimLogFile(const QString& path, int keepLines) {
   if (!QFile::exists(path)) return true;

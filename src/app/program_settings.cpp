@@ -1,4 +1,5 @@
 #include "app/program_settings.h"
+#include "files/program_paths.h"
 
 #include <QDir>
 #include <QSettings>
@@ -25,9 +26,7 @@ QString AddressKey(const QString& lottery) {
 
 }  // namespace
 
-QString ProgramSettingsPath(const QString& programFolder) {
-  return QDir(programFolder).filePath(QStringLiteral("Recursos/Tombolix.ajustes"));
-}
+QString ProgramSettingsPath(const QString& programFolder) { return program_paths::Settings(programFolder); }
 
 ProgramSettings::ProgramSettings(const QString& programFolder)
     : settings_(std::make_unique<QSettings>(ProgramSettingsPath(programFolder), QSettings::IniFormat)) {}

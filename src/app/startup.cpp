@@ -1,5 +1,6 @@
 #include "app/tombolix_app.h"
 #include "config/configuration.h"
+#include "files/program_paths.h"
 #include "texts/messages.h"
 #include "texts/readme_text.h"
 
@@ -28,10 +29,11 @@ bool TombolixApp::Start() {
     return false;
   }
   const QDir folder(programFolder_);
-  for (const char* name : {"KiRVA", "Historiales", "Recursos"}) EnsureFolder(folder.filePath(QLatin1String(name)));
+  for (const QString& name : {program_paths::kClips, program_paths::kHistories, program_paths::kResources})
+    EnsureFolder(folder.filePath(name));
   ShowBanner(1);
   LlenarListaAnalisis();
-  if (EscribirLeame(programFolder_, addresses_) == ReadmeStatus::Unwritable) {
+  if (EscribirLeame(programFolder_, addresses_, platform_.EditorEncoding()) == ReadmeStatus::Unwritable) {
     ShowFolderUnwritable();
     return false;
   }

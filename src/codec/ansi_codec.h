@@ -15,4 +15,11 @@ QChar DecodeByte(unsigned char b);
 QByteArray Encode(QStringView text);
 }  // namespace AnsiCodec
 
+// How text meant for the user's own text editor is stored: the system's 8-bit
+// code page (Windows-1252) or UTF-8. The platform says which.
+enum class TextEncoding { Utf8, Ansi };
+inline QByteArray EncodeText(QStringView text, TextEncoding encoding) {
+  return encoding == TextEncoding::Ansi ? AnsiCodec::Encode(text) : text.toUtf8();
+}
+
 }  // namespace tombolix

@@ -1,15 +1,8 @@
 #include "combinations/combination_list.h"
 
+#include "history/two_digits.h"
+
 namespace tombolix {
-
-namespace {
-
-void AppendTwoDigits(QString& line, int value) {
-  line += QChar(static_cast<char16_t>(u'0' + value / 10 % 10));
-  line += QChar(static_cast<char16_t>(u'0' + value % 10));
-}
-
-}  // namespace
 
 CombinationList CombinationList::Empty() {
   CombinationList list;
@@ -22,13 +15,15 @@ QString CombinationLine(qint32 index, std::span<const quint8> numbers) {
   QString line;
   line.reserve(13 + 3 * static_cast<qsizetype>(numbers.size()));
   line += QLatin1String("  ");
-  AppendTwoDigits(line, index / 10000);
-  AppendTwoDigits(line, index / 100);
-  AppendTwoDigits(line, index);
+  // The index in six digits, the numbers in two: the line keeps its width
+  // whatever the values, so the columns read back by position stay in place.
+  AppendTwoDigits(line, index / 10000 % 100);
+  AppendTwoDigits(line, index / 100 % 100);
+  AppendTwoDigits(line, index % 100);
   line += kMarkNotHit;
   line += QLatin1String("    ");
   for (const quint8 number : numbers) {
-    AppendTwoDigits(line, number);
+    AppendTwoDigits(line, number % 100);
     line += u' ';
   }
   return line;

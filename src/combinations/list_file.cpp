@@ -2,6 +2,7 @@
 
 #include "combinations/list_codec.h"
 #include "files/file_io.h"
+#include "history/two_digits.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,8 +70,7 @@ QString ReadRecord(QByteArrayView record, qint32 r, int positionCount, std::arra
   }
   for (int k = 0; k < positionCount; ++k) {
     const qsizetype at = 13 + 3 * k;  // 0-based start of the number of position k + 1
-    numbers[static_cast<size_t>(k)] =
-        static_cast<quint8>((plain[at].unicode() - u'0') * 10 + plain[at + 1].unicode() - u'0');
+    numbers[static_cast<size_t>(k)] = static_cast<quint8>(TwoDigitValueAt(plain, at));
   }
   return QString();
 }
@@ -110,23 +110,10 @@ ListFileLoad ParseListFile(QByteArrayView bytes, int positionCount) {
 }
 
 ListFileLoad CargarListaCmb(const QString& path, int positionCount) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return Rejection(ListFileStatus::Unreadable, QStringLiteral("cannot open the file: %1").arg(file.errorString()));
-  }
   // Only the first 1000 records count: a huge file costs no more than that.
-  QByteArray bytes(kListFileBytes, Qt::Uninitialized);
-  qsizetype filled = 0;
-  while (filled < kListFileBytes) {
-    const qint64 got = file.read(bytes.data() + filled, kListFileBytes - filled);
-    if (got < 0) {
-      return Rejection(ListFileStatus::Unreadable, QStringLiteral("cannot read the file: %1").arg(file.errorString()));
-    }
-    if (got == 0) break;
-    filled += got;
-  }
-  bytes.truncate(filled);
-  return ParseListFile(bytes, positionCount);
+  const ReadOutcome read = ReadStart(path, kListFileBytes);
+  if (!read.error.isEmpty()) return Rejection(ListFileStatus::Unreadable, read.error);
+  return ParseListFile(read.bytes, positionCount);
 }
 
 bool GuardarListaCmb(const QString& path, const QVector<QString>& lineasCombLimpias, int positionCount) {

@@ -3,6 +3,7 @@
 #include "analyses/pronostico_ciclo.h"
 #include "analyses/report_lines.h"
 #include "combinations/combination_lines.h"
+#include "history/two_digits.h"
 
 #include <algorithm>
 
@@ -10,24 +11,13 @@ namespace tombolix {
 
 namespace {
 
-// The numeric value of a two-character field: leading spaces skipped, then its
-// digits (none reads as 0). Characters past the end of the text read as nothing.
-int FieldValue(const QString& text, int start) {
-  const QStringView field = QStringView(text).mid(std::min<qsizetype>(start, text.size()), 2);
-  int value = 0;
-  qsizetype i = 0;
-  while (i < field.size() && field.at(i) == u' ') ++i;
-  for (; i < field.size() && field.at(i).isDigit(); ++i) value = value * 10 + field.at(i).digitValue();
-  return value;
-}
-
 // Whether n is a due value of the most frequent third among the forecast elements of a position.
 bool IsTopForecast(const QStringList& elements, int n) {
   const int filled = FilledCount(elements);
   for (int e = 0; e < filled; ++e) {
     const QString& element = elements[e];
     if (element.size() < 3 || element.at(2) != u'%') return false;
-    if (FieldValue(element, 0) == n) return true;
+    if (TwoDigitValueAt(element, 0) == n) return true;
   }
   return false;
 }
@@ -35,7 +25,8 @@ bool IsTopForecast(const QStringList& elements, int n) {
 QString MapLine(const QString& source, const PositionTextArrays& forecast, int positionCount) {
   QString line = source.left(kCombinationPrefix);
   for (int k = 1; k <= positionCount; ++k) {
-    const int n = FieldValue(source, kCombinationPrefix + 3 * (k - 1));
+    // A field that is not two digits reads as 0.
+    const int n = std::max(0, TwoDigitValueAt(source, kCombinationPrefix + 3 * (k - 1)));
     AppendTwoDigits(line, n);
     line.append(IsTopForecast(forecast[static_cast<size_t>(k)], n) ? u'?' : u' ');
   }

@@ -1,9 +1,10 @@
 #include "config/configuration.h"
 
+#include "files/file_io.h"
+#include "files/program_paths.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace tombolix {
@@ -11,6 +12,8 @@ namespace tombolix {
 namespace {
 
 constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
+// The file holds one folder path; anything larger is not a configuration file.
+constexpr qint64 kConfigurationByteLimit = qint64{1} << 20;
 
 QByteArrayView FirstLine(QByteArrayView bytes) {
   qsizetype end = 0;
@@ -42,8 +45,6 @@ QString TrimSpaces(const QString& text) {
   return text.sliced(start, end - start);
 }
 
-QString DefaultFolder(const QString& programFolder) { return programFolder + QStringLiteral("/Historiales"); }
-
 // The folder a configuration value names, or an empty string when it names none.
 // A relative value is taken from the program folder, as the program runs there.
 QString ExistingFolder(const QString& programFolder, const QString& value) {
@@ -70,19 +71,19 @@ QString ParseConfigurationValue(QByteArrayView bytes) {
 
 ConfigurationResult ReadConfiguration(const QString& programFolder) {
   ConfigurationResult result;
-  const QString path = programFolder + QStringLiteral("/Recursos/Tombolix.INI");
+  const QString path = program_paths::Configuration(programFolder);
   QString value;
   if (QFileInfo(path).isFile()) {
-    QFile file(path);
-    // A file that cannot be read gives no value, hence the default folder.
-    if (file.open(QIODevice::ReadOnly)) value = ParseConfigurationValue(file.readAll());
+    // A file that cannot be read (or is far too large) gives no value, hence the default folder.
+    const ReadOutcome read = ReadAtMost(path, kConfigurationByteLimit);
+    if (read.error.isEmpty()) value = ParseConfigurationValue(read.bytes);
   } else {
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write("\r\n", 2) == 2 && file.commit();
+    // Created only where nothing is: whatever appears meanwhile is never written over.
+    const bool written = WriteWhole(path, QByteArrayLiteral("\r\n"), WriteMode::NewOnly).isEmpty();
     result.status = written ? ConfigurationStatus::Created : ConfigurationStatus::Unwritable;
   }
   const QString folder = ExistingFolder(programFolder, value);
-  result.HistoryFolder = folder.isEmpty() ? DefaultFolder(programFolder) : folder;
+  result.HistoryFolder = folder.isEmpty() ? program_paths::DefaultHistories(programFolder) : folder;
   return result;
 }
 

@@ -89,18 +89,40 @@ QString WriteNew(const QString& path, const QByteArray& bytes) {
   return {};
 }
 
+// Opens `file` for reading; the message for the user when it cannot.
+QString OpenForReading(QFile& file) {
+  const QString path = file.fileName();
+  const QFileInfo info(path);
+  if (!info.exists()) return QStringLiteral("No existe el archivo '%1'.").arg(Shown(path));
+  if (info.isDir()) return QStringLiteral("'%1' es una carpeta, no un archivo.").arg(Shown(path));
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    return QStringLiteral("No se pudo abrir el archivo '%1' para leerlo (¿falta el permiso de lectura?).")
+        .arg(Shown(path));
+  return {};
+}
+
 }  // namespace
 
 ReadOutcome ReadAtMost(const QString& path, qint64 limit) {
-  const QFileInfo info(path);
-  if (!info.exists()) return ReadFailure(QStringLiteral("No existe el archivo '%1'.").arg(Shown(path)));
-  if (info.isDir()) return ReadFailure(QStringLiteral("'%1' es una carpeta, no un archivo.").arg(Shown(path)));
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-    return ReadFailure(QStringLiteral("No se pudo abrir el archivo '%1' para leerlo (¿falta el permiso de lectura?).")
-                           .arg(Shown(path)));
-  }
+  if (QString error = OpenForReading(file); !error.isEmpty()) return ReadFailure(error);
   return ReadAtMost(file, path, limit);
+}
+
+ReadOutcome ReadStart(const QString& path, qint64 count) {
+  QFile file(path);
+  if (QString error = OpenForReading(file); !error.isEmpty()) return ReadFailure(error);
+  ReadOutcome outcome;
+  outcome.bytes.resize(static_cast<qsizetype>(std::clamp<qint64>(count, 0, std::numeric_limits<qsizetype>::max() / 2)));
+  qsizetype filled = 0;
+  while (filled < outcome.bytes.size()) {
+    const qint64 got = file.read(outcome.bytes.data() + filled, outcome.bytes.size() - filled);
+    if (got < 0) return ReadFailure(QStringLiteral("No se pudo leer el archivo '%1' hasta el final.").arg(Shown(path)));
+    if (got == 0) break;
+    filled += static_cast<qsizetype>(got);
+  }
+  outcome.bytes.truncate(filled);
+  return outcome;
 }
 
 ReadOutcome ReadAtMost(QIODevice& device, const QString& name, qint64 limit) {

@@ -18,7 +18,10 @@ struct ReadOutcome {
 // size when it has one and while reading otherwise (pipes, devices). A missing
 // or unreadable file gives a message too.
 ReadOutcome ReadAtMost(const QString& path, qint64 limit);
-// The same from `device`, opened for reading; `name` is the file named in messages.
+// The first `count` bytes of the file at `path`, all of it when shorter: for a
+// format whose reader looks at a fixed start only, a longer file is no error.
+ReadOutcome ReadStart(const QString& path, qint64 count);
+// The same as ReadAtMost from `device`, opened for reading; `name` is the file named in messages.
 ReadOutcome ReadAtMost(QIODevice& device, const QString& name, qint64 limit);
 
 enum class WriteMode { NewOnly, Replace };

@@ -1,5 +1,9 @@
 #include "generator/patterns.h"
 
+#include "history/two_digits.h"
+
+#include <algorithm>
+
 namespace tombolix {
 
 namespace {
@@ -11,16 +15,6 @@ const QString& Labels() {
 }
 
 QString PositionLabel(int p) { return Labels().mid(3 * (p - 1), 2); }
-
-// The number of a two-character field: its leading digits, 0 when there are none.
-int FieldValue(QStringView field) {
-  int value = 0;
-  for (const QChar c : field) {
-    if (!c.isDigit()) break;
-    value = value * 10 + c.digitValue();
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -43,7 +37,8 @@ QString PatronTendencia(QStringView combination, int positionCount) {
   int previous = 0;
   for (int p = 1; p <= positionCount; ++p) {
     const qsizetype start = 3 * p - 3;
-    const int value = start < combination.size() ? FieldValue(combination.mid(start, 2)) : 0;
+    // A field that is not two digits counts as 0.
+    const int value = std::max(0, TwoDigitValueAt(combination, start));
     if (p > 1) result += u':';
     result += value > previous ? QStringLiteral("++") : QStringLiteral("--");
     previous = value;

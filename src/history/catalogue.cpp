@@ -1,9 +1,10 @@
 #include "history/catalogue.h"
 
+#include "files/file_io.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -34,9 +35,9 @@ std::optional<qint16> ParseSelectionRecord(QByteArrayView bytes) {
 }
 
 std::optional<qint16> ReadSelectionIndex(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return ParseSelectionRecord(file.read(kSelectionRecordSize));
+  const ReadOutcome read = ReadStart(path, kSelectionRecordSize);
+  if (!read.error.isEmpty()) return std::nullopt;
+  return ParseSelectionRecord(read.bytes);
 }
 
 bool WriteSelectionIndex(const QString& path, qint16 index) {
@@ -49,13 +50,7 @@ bool WriteSelectionIndex(const QString& path, qint16 index) {
   const QFileInfo existing(path);
   if (existing.isFile() && !existing.permissions().testFlag(QFileDevice::WriteOwner))
     QFile::setPermissions(path, existing.permissions() | QFileDevice::WriteOwner);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(record) != record.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteWhole(path, record, WriteMode::Replace).isEmpty();
 }
 
 }  // namespace tombolix

@@ -22,23 +22,22 @@ DatePart ReadDigits(QStringView text, qsizetype& pos) {
   return part;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-bool IsCalendarDate(int year, int month, int day) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-  const int last = month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-  return day <= last;
-}
-
 bool IsDayOrMonth(const DatePart& part) { return part.digits == 1 || part.digits == 2; }
 
 std::optional<int> KeyOf(int year, int month, int day) {
-  if (!IsCalendarDate(year, month, day)) return std::nullopt;
+  if (!IsValidDate(year, month, day)) return std::nullopt;
   return year * 10000 + month * 100 + day;
 }
 
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 }  // namespace
+
+bool IsValidDate(int year, int month, int day) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+  return day <= (month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1]);
+}
 
 std::optional<int> AcceptedDateKey(QStringView text) {
   qsizetype pos = 0;
@@ -55,7 +54,7 @@ std::optional<int> AcceptedDateKey(QStringView text) {
   if (!IsDayOrMonth(first)) return std::nullopt;
   if (last.digits == 4) return KeyOf(last.value, middle.value, first.value);
   if (last.digits == 2)
-    return KeyOf(last.value < 30 ? 2000 + last.value : 1900 + last.value, middle.value, first.value);
+    return KeyOf(FullYearOfTwoDigits(last.value), middle.value, first.value);
   return std::nullopt;
 }
 

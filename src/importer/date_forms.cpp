@@ -1,5 +1,6 @@
 #include "importer/date_forms.h"
 
+#include "history/date_check.h"
 #include "importer/date_words.h"
 
 namespace tombolix {
@@ -7,14 +8,6 @@ namespace tombolix {
 namespace {
 
 constexpr std::uint8_t kEveryOrder = 7;
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-bool IsCalendarDate(int year, int month, int day) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-  return day <= (month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1]);
-}
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u00A0'; }
@@ -59,11 +52,9 @@ struct Cursor {
   }
 };
 
-int CenturyOf(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
-
 int FullYear(const Number& year) {
   if (year.digits == 4) return year.value;
-  if (year.digits == 2) return CenturyOf(year.value);
+  if (year.digits == 2) return FullYearOfTwoDigits(year.value);
   return -1;
 }
 
@@ -79,17 +70,17 @@ void Keep(DateReading& r, int first, int second, int year) {
 bool FitNumbers(const Number& a, const Number& b, const Number& c, DateReading& r) {
   if (!IsDayOrMonth(b)) return false;
   if (a.digits == 4 && IsDayOrMonth(c)) {
-    if (!IsCalendarDate(a.value, b.value, c.value)) return false;
+    if (!IsValidDate(a.value, b.value, c.value)) return false;
     r.orders = static_cast<std::uint8_t>(DateOrder::YearMonthDay);
     Keep(r, c.value, b.value, a.value);
     return true;
   }
   const int year = FullYear(c);
   if (!IsDayOrMonth(a)) return false;
-  if (IsCalendarDate(year, b.value, a.value)) r.orders |= static_cast<std::uint8_t>(DateOrder::DayMonthYear);
-  if (IsCalendarDate(year, a.value, b.value)) r.orders |= static_cast<std::uint8_t>(DateOrder::MonthDayYear);
+  if (IsValidDate(year, b.value, a.value)) r.orders |= static_cast<std::uint8_t>(DateOrder::DayMonthYear);
+  if (IsValidDate(year, a.value, b.value)) r.orders |= static_cast<std::uint8_t>(DateOrder::MonthDayYear);
   // yy.mm.dd, the day of two digits too.
-  if (a.digits == 2 && c.digits == 2 && IsCalendarDate(CenturyOf(a.value), b.value, c.value)) {
+  if (a.digits == 2 && c.digits == 2 && IsValidDate(FullYearOfTwoDigits(a.value), b.value, c.value)) {
     r.orders |= static_cast<std::uint8_t>(DateOrder::YearMonthDay);
     r.shortYearDay = static_cast<std::uint8_t>(c.value);
   }
@@ -99,7 +90,7 @@ bool FitNumbers(const Number& a, const Number& b, const Number& c, DateReading& 
 
 bool FitNamed(const Number& day, int month, const Number& year, DateReading& r) {
   const int fullYear = FullYear(year);
-  if (!IsDayOrMonth(day) || !IsCalendarDate(fullYear, month, day.value)) return false;
+  if (!IsDayOrMonth(day) || !IsValidDate(fullYear, month, day.value)) return false;
   r.orders = kEveryOrder;
   r.named = true;
   Keep(r, day.value, month, fullYear);
@@ -270,7 +261,7 @@ bool ReadAfterWeekday(Cursor c, DateReading& r) {
 
 int DateReading::Key(DateOrder order) const {
   if (order == DateOrder::YearMonthDay && shortYearDay != 0)
-    return CenturyOf(first) * 10000 + second * 100 + shortYearDay;
+    return FullYearOfTwoDigits(first) * 10000 + second * 100 + shortYearDay;
   const bool monthFirst = order == DateOrder::MonthDayYear && !named;
   return year * 10000 + (monthFirst ? first * 100 + second : second * 100 + first);
 }

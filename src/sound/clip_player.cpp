@@ -1,5 +1,7 @@
 #include "sound/clip_player.h"
 
+#include "files/program_paths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,6 +15,6 @@ void ClipPlayer::PlayClip(const QString& name) {
   if (device_.Open(path)) device_.Play();
 }
 
-void ClipPlayer::PlayClip(int clipNumber) { PlayClip(QStringLiteral("KiRVA/KiRVA-") + QString::number(clipNumber)); }
+void ClipPlayer::PlayClip(int clipNumber) { PlayClip(program_paths::Clip(clipNumber)); }
 
 }  // namespace tombolix

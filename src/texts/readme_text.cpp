@@ -1,14 +1,10 @@
 #include "texts/readme_text.h"
 
+#include "files/file_io.h"
+#include "files/program_paths.h"
 #include "texts/messages.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#ifdef Q_OS_WIN
-#include "codec/ansi_codec.h"
-#endif
 
 namespace tombolix {
 
@@ -105,35 +101,19 @@ QStringList ReadmeLines(const WebAddresses& addresses) {
   return lines;
 }
 
-namespace {
-
-// The read-me is for the user's own text editor, so it goes out in the
-// system's text encoding.
-QByteArray EncodeForSystem(const QString& text) {
-#ifdef Q_OS_WIN
-  return AnsiCodec::Encode(text);
-#else
-  return text.toUtf8();
-#endif
-}
-
-}  // namespace
-
-ReadmeStatus EscribirLeame(const QString& folder, const WebAddresses& addresses) {
-  const QString path = QDir(folder).filePath(kReadmeFileName);
-  // Anything already there under that name is the user's: never replace it.
-  if (QFileInfo::exists(path)) return ReadmeStatus::AlreadyThere;
-
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return ReadmeStatus::Unwritable;
+ReadmeStatus EscribirLeame(const QString& folder, const WebAddresses& addresses, TextEncoding encoding) {
+  const QString path = program_paths::Readme(folder);
+  // Anything already there under that name is the user's: never replace it,
+  // not even one that appears while the read-me is written.
+  const auto there = [&path] { return QFileInfo::exists(path) || QFileInfo(path).isSymLink(); };
+  if (there()) return ReadmeStatus::AlreadyThere;
   QString text;
   for (const QString& line : ReadmeLines(addresses)) {
     text += line;
     text += QLatin1String("\r\n");
   }
-  file.write(EncodeForSystem(text));
-  // Nothing reaches the folder unless the whole file was written.
-  return file.commit() ? ReadmeStatus::Written : ReadmeStatus::Unwritable;
+  if (WriteWhole(path, EncodeText(text, encoding), WriteMode::NewOnly).isEmpty()) return ReadmeStatus::Written;
+  return there() ? ReadmeStatus::AlreadyThere : ReadmeStatus::Unwritable;
 }
 
 }  // namespace tombolix

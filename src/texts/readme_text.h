@@ -1,11 +1,11 @@
 #pragma once
 
+#include "codec/ansi_codec.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace tombolix {
-
-inline const QString kReadmeFileName = QStringLiteral("Tombolix Léame.TXT");
 
 struct WebAddresses;
 
@@ -15,9 +15,9 @@ struct WebAddresses;
 QStringList ReadmeLines(const WebAddresses& addresses);
 
 enum class ReadmeStatus { AlreadyThere, Written, Unwritable };
-// EscribirLeame: writes the read-me into `folder` when it is missing, in the
-// system's text encoding (Windows-1252 on Windows, UTF-8 elsewhere), lines
-// ended by CR LF, through QSaveFile. Unwritable: the caller shows 37/38 and ends.
-ReadmeStatus EscribirLeame(const QString& folder, const WebAddresses& addresses);
+// EscribirLeame: writes the read-me into `folder` when it is missing, whole or
+// not at all, in the encoding of the user's text editor, lines ended by CR LF.
+// Unwritable: the caller shows 37/38 and ends.
+ReadmeStatus EscribirLeame(const QString& folder, const WebAddresses& addresses, TextEncoding encoding);
 
 }  // namespace tombolix

@@ -9,12 +9,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialog>
-#include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QStandardPaths>
@@ -31,20 +28,14 @@ namespace {
 QColor ToColor(Rgb c) { return DisplayColour(c); }
 
 void SavePng(QWidget* parent, QWidget* view, const QString& suggestedName) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  const QString path =
-      QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar como PNG"), QDir(folder).filePath(suggestedName),
-                                   QStringLiteral("Imágenes PNG (*.png)"));
+  const QString path = AskSavePath(parent, QStringLiteral("Guardar como PNG"), suggestedName,
+                                   QStringLiteral("Imágenes PNG (*.png)"), QStandardPaths::PicturesLocation);
   if (path.isEmpty()) return;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  const QString error =
-      view->grab().save(&buffer, "PNG") ? WriteWholeFile(path, bytes) : QStringLiteral("no se pudo preparar la imagen");
-  if (error.isEmpty()) return;
-  QMessageBox::warning(parent, QStringLiteral("Tombolix - No se pudo guardar"),
-                       QStringLiteral("No se pudo guardar «%1»: %2.\nNo se ha escrito nada.")
-                           .arg(QDir::toNativeSeparators(path), error));
+  if (!view->grab().save(&buffer, "PNG")) bytes.clear();
+  SaveOrTell(parent, path, bytes, QStringLiteral("no se pudo preparar la imagen"));
 }
 
 constexpr char kGenerationProperty[] = "tombolixHistoryGeneration";

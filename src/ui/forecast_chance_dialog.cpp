@@ -1,8 +1,8 @@
 #include "ui/forecast_chance_dialog.h"
 
 #include "app/tombolix_app.h"
+#include "ui/chance_dialog.h"
 
-#include <QMessageBox>
 #include <QProgressDialog>
 
 namespace tombolix {
@@ -23,19 +23,12 @@ void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
   });
   progress.close();
   if (!texts) return;
-  QMessageBox box(parent);
-  box.setWindowTitle(QStringLiteral("Tombolix - Comparar con el azar"));
-  box.setIcon(QMessageBox::Information);
-  box.setTextFormat(Qt::PlainText);
-  box.setText(texts->sentence);
-  box.setInformativeText(QStringLiteral("<pre>") + texts->table.toHtmlEscaped() +
-                         QStringLiteral("</pre><p>Antes de cada sorteo, los números se calculan con los sorteos "
-                                        "conocidos entonces. El azar de cada número es su parte en su propia "
-                                        "posición, en los sorteos anteriores a los 100 que leen los análisis. "
-                                        "«Nombrar los más frecuentes» es una regla sin ninguna habilidad: sirve de "
-                                        "referencia. La franja contiene el 95 % de los resultados del azar.</p>"));
-  box.addButton(QStringLiteral("Cerrar"), QMessageBox::AcceptRole);
-  box.exec();
+  ShowChanceResult(parent, texts->sentence, texts->table,
+                   QStringLiteral("Antes de cada sorteo, los números se calculan con los sorteos conocidos entonces. "
+                                  "El azar de cada número es su parte en su propia posición, en los sorteos "
+                                  "anteriores a los 100 que leen los análisis. «Nombrar los más frecuentes» es una "
+                                  "regla sin ninguna habilidad: sirve de referencia. La franja contiene el 95 % de "
+                                  "los resultados del azar."));
 }
 
 }  // namespace tombolix

@@ -1,10 +1,12 @@
 #include "ui/program_icon.h"
 
+#include "files/file_io.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 
 namespace tombolix {
 
@@ -41,12 +43,16 @@ QIcon ProgramIcon() {
 }
 
 bool SaveProgramIcon(const QString& path, int size) {
-  if (QFileInfo::exists(path)) return true;
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!DrawIcon(size).save(&file, "PNG")) return false;
-  return file.commit();
+  const QFileInfo info(path);
+  if (info.exists()) return true;
+  if (!QDir().mkpath(info.absolutePath())) return false;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const char* format = info.suffix().compare(QLatin1String("ico"), Qt::CaseInsensitive) == 0 ? "ICO" : "PNG";
+  if (!DrawIcon(size).save(&buffer, format)) return false;
+  // One that appears meanwhile is as good as the one drawn here.
+  return WriteWhole(path, bytes, WriteMode::NewOnly).isEmpty() || QFileInfo::exists(path);
 }
 
 }  // namespace tombolix

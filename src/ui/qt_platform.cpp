@@ -2,6 +2,8 @@
 
 #include "app/command_log.h"
 #include "app/desktop_entry.h"
+#include "files/file_io.h"
+#include "files/program_paths.h"
 #include "ui/program_icon.h"
 #include "ui/web_download.h"
 
@@ -26,6 +28,16 @@
 namespace tombolix {
 
 namespace {
+
+// What this system's desktop expects: its kind of launcher, and the encoding
+// its text editor reads (Notepad reads 8-bit files in the system code page).
+#ifdef Q_OS_WIN
+constexpr LauncherKind kLauncherKind = LauncherKind::InternetShortcut;
+constexpr TextEncoding kEditorEncoding = TextEncoding::Ansi;
+#else
+constexpr LauncherKind kLauncherKind = LauncherKind::DesktopEntry;
+constexpr TextEncoding kEditorEncoding = TextEncoding::Utf8;
+#endif
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
@@ -244,8 +256,8 @@ void QtPlatform::EndIfQuitting() {
 
 bool QtPlatform::AcquireSingleInstance(const QString& programFolder) {
   QDir folder(programFolder);
-  folder.mkpath(QStringLiteral("Recursos"));
-  lock_ = std::make_unique<QLockFile>(folder.filePath(QStringLiteral("Recursos/Tombolix.lock")));
+  folder.mkpath(program_paths::kResources);
+  lock_ = std::make_unique<QLockFile>(program_paths::Lock(programFolder));
   // Only a live holder counts: a lock left by a process that died is stale and
   // taken over, however old it is, and a live one is never timed out.
   lock_->setStaleLockTime(0);
@@ -258,14 +270,16 @@ bool QtPlatform::AcquireSingleInstance(const QString& programFolder) {
 QString QtPlatform::DesktopLauncherPath() const {
   QString folder = desktopFolder_;
   if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  return folder + QLatin1Char('/') + DesktopLauncherFileName();
+  return folder + QLatin1Char('/') + DesktopLauncherFileName(kLauncherKind);
 }
 
 bool QtPlatform::CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) {
   const QString folder = QDir(programFolder).absolutePath();
   // The launcher shows the program's icon from the Recursos folder.
-  SaveProgramIcon(folder + QStringLiteral("/Recursos/Tombolix.png"));
-  return WriteDesktopLauncher(launcherPath, QCoreApplication::applicationFilePath(), folder);
+  SaveProgramIcon(LauncherIconPath(kLauncherKind, folder));
+  return WriteDesktopLauncher(kLauncherKind, launcherPath, QCoreApplication::applicationFilePath(), folder);
 }
+
+TextEncoding QtPlatform::EditorEncoding() const { return kEditorEncoding; }
 
 }  // namespace tombolix

@@ -65,6 +65,7 @@ class QtPlatform : public Platform {
   bool AcquireSingleInstance(const QString& programFolder) override;
   QString DesktopLauncherPath() const override;
   bool CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) override;
+  TextEncoding EditorEncoding() const override;
 
   MediaDevice& Media() override { return media_; }
 

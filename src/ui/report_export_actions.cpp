@@ -1,5 +1,6 @@
 #include "ui/report_export_actions.h"
 
+#include "files/file_io.h"
 #include "reports/report_export.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -26,6 +26,8 @@
 namespace tombolix {
 
 namespace {
+
+const QString kUnpreparedDocument = QStringLiteral("no se pudo preparar el documento");
 
 // The widest line of the report, in characters.
 int WidestLine(const QString& text) {
@@ -65,24 +67,20 @@ std::unique_ptr<QTextDocument> ReportDocument(const ReportText& report, const QS
   return doc;
 }
 
-namespace {
-
-QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,
+                    QStandardPaths::StandardLocation location) {
+  const QString folder = QStandardPaths::writableLocation(location);
   return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
 }
 
-void SaveOrTell(QWidget* parent, const QString& path, const QByteArray& bytes) {
+void SaveOrTell(QWidget* parent, const QString& path, const QByteArray& bytes, const QString& unprepared) {
   if (path.isEmpty()) return;
-  const QString error =
-      bytes.isEmpty() ? QStringLiteral("no se pudo preparar el documento") : WriteWholeFile(path, bytes);
+  const QString error = bytes.isEmpty() ? QStringLiteral("No se pudo guardar «%1»: %2.\nNo se ha escrito nada.")
+                                              .arg(QDir::toNativeSeparators(path), unprepared)
+                                        : WriteWhole(path, bytes, WriteMode::Replace);
   if (error.isEmpty()) return;
-  QMessageBox::warning(parent, QStringLiteral("Tombolix - No se pudo guardar"),
-                       QStringLiteral("No se pudo guardar «%1»: %2.\nNo se ha escrito nada.")
-                           .arg(QDir::toNativeSeparators(path), error));
+  QMessageBox::warning(parent, QStringLiteral("Tombolix - No se pudo guardar"), error);
 }
-
-}  // namespace
 
 void CopyReportPart(const ReportText& report, int start, int length) {
   const ReportCopy copy = CopyReport(report, start, length);
@@ -90,18 +88,6 @@ void CopyReportPart(const ReportText& report, int start, int length) {
   data->setText(copy.plain);
   data->setHtml(copy.html);
   QApplication::clipboard()->setMimeData(data);
-}
-
-QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString error = file.errorString();
-    file.cancelWriting();
-    return error;
-  }
-  if (!file.commit()) return file.errorString();
-  return QString();
 }
 
 QByteArray ReportPdf(const ReportText& report, const QString& title) {
@@ -122,18 +108,18 @@ QByteArray ReportPdf(const ReportText& report, const QString& title) {
 
 void SaveReportAsHtml(QWidget* parent, const ReportText& report, const QString& title, const QString& suggestedName) {
   const QString path = AskSavePath(parent, QStringLiteral("Guardar como HTML"), suggestedName,
-                                   QStringLiteral("Páginas web (*.html *.htm)"));
-  SaveOrTell(parent, path, ExportHtml(report, title).toUtf8());
+                                   QStringLiteral("Páginas web (*.html *.htm)"), QStandardPaths::DocumentsLocation);
+  SaveOrTell(parent, path, ExportHtml(report, title).toUtf8(), kUnpreparedDocument);
 }
 
 void SaveReportAsPdf(QWidget* parent, const ReportText& report, const QString& title, const QString& suggestedName) {
-  const QString path =
-      AskSavePath(parent, QStringLiteral("Guardar como PDF"), suggestedName, QStringLiteral("Documentos PDF (*.pdf)"));
+  const QString path = AskSavePath(parent, QStringLiteral("Guardar como PDF"), suggestedName,
+                                   QStringLiteral("Documentos PDF (*.pdf)"), QStandardPaths::DocumentsLocation);
   if (path.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const QByteArray pdf = ReportPdf(report, title);
   QApplication::restoreOverrideCursor();
-  SaveOrTell(parent, path, pdf);
+  SaveOrTell(parent, path, pdf, kUnpreparedDocument);
 }
 
 void PrintReport(QWidget* parent, const ReportText& report, const QString& title) {

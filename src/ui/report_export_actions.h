@@ -3,6 +3,7 @@
 #include "reports/report_text.h"
 
 #include <QByteArray>
+#include <QStandardPaths>
 #include <QString>
 
 #include <memory>
@@ -38,8 +39,13 @@ std::unique_ptr<QTextDocument> ReportDocument(const ReportText& report, const QS
 // columns on the page. Empty when the PDF could not be made.
 QByteArray ReportPdf(const ReportText& report, const QString& title);
 
-// Writes `bytes` to `path` through a QSaveFile: the file is whole or untouched.
-// Returns the reason in Spanish when it could not, empty when it did.
-QString WriteWholeFile(const QString& path, const QByteArray& bytes);
+// Asks where to save, offering `suggestedName` in the user's `location` folder;
+// empty when the user cancels.
+QString AskSavePath(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,
+                    QStandardPaths::StandardLocation location);
+// Writes `bytes` whole to `path`, or nothing, and tells the user in a box when
+// it could not. Empty bytes mean the file could not be made: `unprepared` says
+// so. An empty path (a cancelled question) does nothing.
+void SaveOrTell(QWidget* parent, const QString& path, const QByteArray& bytes, const QString& unprepared);
 
 }  // namespace tombolix

@@ -1,7 +1,8 @@
 #include "ui/startup_timing.h"
 
+#include "files/file_io.h"
+
 #include <QElapsedTimer>
-#include <QFile>
 #include <QList>
 
 #ifdef Q_OS_LINUX
@@ -16,9 +17,9 @@ namespace {
 // Milliseconds between the process start and the first call, where known.
 qint64 AgeAtFirstCall() {
 #ifdef Q_OS_LINUX
-  QFile stat(QStringLiteral("/proc/self/stat"));
-  if (!stat.open(QIODevice::ReadOnly)) return 0;
-  const QByteArray line = stat.readAll();
+  const ReadOutcome stat = ReadAtMost(QStringLiteral("/proc/self/stat"), qint64{64} << 10);
+  if (!stat.error.isEmpty()) return 0;
+  const QByteArray& line = stat.bytes;
   // The command name may contain spaces; the fields after it are counted from its closing parenthesis.
   const qsizetype close = line.lastIndexOf(')');
   if (close < 0) return 0;

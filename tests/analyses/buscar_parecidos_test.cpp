@@ -26,18 +26,6 @@ SelectorTexts Texts(std::initializer_list<const char*> texts) {
 // Three positions; draw 4 comes from a longer line and keeps 5 in its spare fourth column.
 History SearchHistory() { return MakeHistory(3, {{5, 9, 1}, {9, 5, 2}, {5, 5, 3}, {1, 2, 3, 5}, {5, 9, 4}}); }
 
-QStringList Search(quint8 pane, const History& h, const SelectorTexts& texts, const PaneTexts& panes = EmptyPanes()) {
-  ReportText report;
-  EXPECT_EQ(BuscarParecidos(pane, HistoryView(h), texts, panes, report, NoHooks()), AnalysisOutcome::Done);
-  return test::Lines(report);
-}
-
-TEST(BuscarParecidosTest, NoSelectorSetFindsNothing) {
-  const QStringList nothing{QString(), QString(), QStringLiteral("       0 sorteo(s) parecido(s)"), QString()};
-  EXPECT_EQ(Search(0, SearchHistory(), Texts({"B1", "B2", "B3"})), nothing);
-  EXPECT_EQ(Search(0, SearchHistory(), Texts({"", "", ""})), nothing);
-}
-
 TEST(BuscarParecidosTest, CountersOfOneDraw) {
   struct Case {
     SelectorTexts texts;

@@ -1,9 +1,9 @@
 #include "app/control_colours.h"
 #include "app/key_codes.h"
+#include "files/program_paths.h"
 #include "reports/panes.h"
 #include "support/fake_platform.h"
 #include "support/log_capture.h"
-#include "texts/readme_text.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ TEST_F(FileCommandsTest, ConfigurationAndReadmeKeys) {
   EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::Reiniciar);
   EXPECT_EQ(run.Host().openedFiles.size(), 2);
 
-  ASSERT_TRUE(QFile::remove(run.InProgram(kReadmeFileName)));
+  ASSERT_TRUE(QFile::remove(run.InProgram(program_paths::kReadme)));
   run.App().KeyDown(KeyCode::F1, 2);
   EXPECT_EQ(run.Host().openedFiles.size(), 2);
   EXPECT_EQ(run.Host().minimiseCount, 2);
@@ -183,10 +183,6 @@ TEST(NoWebAddressesTest, NothingOpensAndLinksAreDisabled) {
   run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(30));
   ASSERT_TRUE(run.StartAndLoad());
   const WindowModel& m = run.Model();
-  for (const LabelState* label : {&m.LblAyuda, &m.LblBoletos, &m.LblDonacion}) {
-    EXPECT_FALSE(label->enabled) << label->caption.toStdString();
-    EXPECT_EQ(label->toolTip, NoPageToolTip());
-  }
   for (WebLink link : {WebLink::Product, WebLink::HelpVideo, WebLink::Tickets, WebLink::Donation})
     run.App().OpenLink(link);
   run.App().KeyDown(KeyCode::F1, 0);

@@ -38,7 +38,8 @@ TEST(ImportFlow, WritesNewReplacesOrAddsOnlyAsTheUserSays) {
   EXPECT_EQ(s.Read(QStringLiteral("Loto.txt")), kAll);
   // An existing history, another case: the user closes the question, then the
   // command line without --replace or --append, checking or not.
-  ASSERT_TRUE(QFile::rename(QDir(s.history).filePath(QStringLiteral("Loto.txt")), QDir(s.history).filePath(QStringLiteral("loto.TXT"))));
+  ASSERT_TRUE(QFile::rename(QDir(s.history).filePath(QStringLiteral("Loto.txt")),
+                            QDir(s.history).filePath(QStringLiteral("loto.TXT"))));
   test::WriteFile(QDir(s.history).filePath(QStringLiteral("loto.TXT")), kFirstTwo);
   EXPECT_EQ(s.Import(ImportTarget::Ask).status, ImportStatus::Cancelled);
   EXPECT_EQ(s.Import(ImportTarget::New).status, ImportStatus::Exists);
@@ -78,25 +79,32 @@ TEST(ImportCli, ExitCodesMatchTheOutcome) {
   Scene s;
   const QString empty = s.folder.Write(QStringLiteral("vacio.csv"), "");
   const QString ambiguous = s.folder.Write(QStringLiteral("dudoso.csv"), "01/02/2023,5,12\n01/03/2023,6,13\n");
-  const auto run = [&](QStringList args) {
+  const auto run = [&](QStringList args, const QString& folder = {}) {
     QString out;
     QString err;
     QTextStream o(&out);
     QTextStream e(&err);
-    return RunImportCli(args << QStringLiteral("--folder") << s.history, o, e);
+    return RunImportCli(args << QStringLiteral("--folder") << (folder.isEmpty() ? s.history : folder), o, e);
   };
   EXPECT_EQ(run({s.source}), kImportWritten);
   for (const bool check : {false, true}) {
     QStringList extra = check ? QStringList{QStringLiteral("--check")} : QStringList{};
-    EXPECT_EQ(run(QStringList{s.source, QStringLiteral("--name"), QStringLiteral("resultados")} + extra), kImportExists);
+    EXPECT_EQ(run(QStringList{s.source, QStringLiteral("--name"), QStringLiteral("resultados")} + extra),
+              kImportExists);
     EXPECT_EQ(run(QStringList{s.source, QStringLiteral("--name"), QStringLiteral("a/b")} + extra), kImportBadCommand);
   }
-  EXPECT_EQ(run({s.source, QStringLiteral("--name"), QStringLiteral("resultados"), QStringLiteral("--append")}), kImportWritten);
+  EXPECT_EQ(run({s.source, QStringLiteral("--name"), QStringLiteral("resultados"), QStringLiteral("--append")}),
+            kImportWritten);
   EXPECT_EQ(run({empty}), kImportFileErrors);
   EXPECT_EQ(run({ambiguous}), kImportFileErrors);
   EXPECT_EQ(run({ambiguous, QStringLiteral("--date-order"), QStringLiteral("mdy")}), kImportWritten);
   EXPECT_EQ(run({s.folder.FilePath(QStringLiteral("no.csv"))}), kImportUnreadable);
   EXPECT_EQ(run({s.source, QStringLiteral("--replace"), QStringLiteral("--append")}), kImportBadCommand);
+  test::WriteFile(QDir(s.history).filePath(QStringLiteral("Otro.txt")), "13/01/2023,05,12\r\n20/01/2023,13,06\r\n");
+  EXPECT_EQ(run({s.source, QStringLiteral("--name"), QStringLiteral("Otro"), QStringLiteral("--append")}),
+            kImportAppendRefused);
+  // A "folder" that is a file: nothing can be written into it.
+  EXPECT_EQ(run({s.source}, s.source), kImportWriteFailed);
 }
 
 }  // namespace

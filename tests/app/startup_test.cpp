@@ -1,7 +1,7 @@
+#include "files/program_paths.h"
 #include "support/fake_platform.h"
 #include "support/log_capture.h"
 #include "texts/messages.h"
-#include "texts/readme_text.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(StartupTest, FirstStartPreparesTheFolderAndWelcomesOnlyWhenTheLauncherIsNew
     EXPECT_TRUE(QFileInfo(run.InProgram(QLatin1String(folder))).isDir()) << folder;
   }
   EXPECT_TRUE(FileExists(run.InProgram(QStringLiteral("Recursos/Tombolix.INI"))));
-  EXPECT_TRUE(FileExists(run.InProgram(kReadmeFileName)));
+  EXPECT_TRUE(FileExists(run.InProgram(program_paths::kReadme)));
   ASSERT_EQ(run.Host().MessageCount(), 1);
   EXPECT_EQ(run.Host().LastMessage().text, WelcomeText(run.ProgramFolder()));
   EXPECT_EQ(run.Host().LastMessage().title, QStringLiteral("Tombolix - BIENVENIDO"));

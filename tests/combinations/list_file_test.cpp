@@ -194,7 +194,7 @@ TEST(ListFile, RejectedFilesAreRemovedOnlyOnRequestAndOnlyWhenPossible) {
   // A missing or unreadable file is not rejected (so never offered for deletion).
   const ListFileLoad missing = CargarListaCmb(folder.FilePath(QStringLiteral("none.CMB")), 4);
   EXPECT_EQ(missing.status, ListFileStatus::Unreadable);
-  EXPECT_TRUE(missing.reason.startsWith(QLatin1String("cannot open the file")));
+  EXPECT_TRUE(missing.reason.contains(QLatin1String("none.CMB")));
   const QString secret = folder.Write(QStringLiteral("secret.CMB"), ListBytes(SampleLines(4, 3), 4));
   QFile::setPermissions(secret, QFileDevice::WriteOwner);
   if (QFileInfo(secret).isReadable()) GTEST_SKIP() << "permissions are not enforced here (running as root?)";

@@ -57,6 +57,18 @@ TEST(ReadAtMost, AMissingFileIsAMessage) {
   EXPECT_TRUE(read.error.contains(QStringLiteral("nada.txt")));
 }
 
+TEST(ReadStart, ReadsTheStartOfALongerFileWhole) {
+  test::TempFolder folder;
+  const QString path = folder.Write(QStringLiteral("lista.CMB"), QByteArray("0123456789"));
+  for (const qint64 count : {qint64{0}, qint64{4}, qint64{10}, qint64{64}}) {
+    const ReadOutcome read = ReadStart(path, count);
+    EXPECT_TRUE(read.error.isEmpty());
+    EXPECT_EQ(read.bytes, QByteArray("0123456789").left(count));
+  }
+  EXPECT_TRUE(ReadStart(folder.Path(), 4).error.contains(u"carpeta"));
+  EXPECT_FALSE(ReadStart(folder.FilePath(QStringLiteral("nada")), 4).error.isEmpty());
+}
+
 TEST(WriteWhole, RefusesSymbolicLinksAndLeavesTheirTargets) {
   test::TempFolder folder;
   const QString target = folder.Write(QStringLiteral("real.txt"), "keep");

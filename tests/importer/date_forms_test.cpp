@@ -2,6 +2,8 @@
 // day first, year first and month first.
 #include "importer/date_forms.h"
 
+#include "history/date_check.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -92,6 +94,25 @@ const ReadCase kReadCases[] = {
     {"Viernes", 0, 0, 0},
 };
 
+// The loader and the importer share one calendar and one two-digit year: a
+// day-first date exists for both or for neither. Month first is the importer's alone.
+TEST(DateForms, TheLoaderAndTheImporterAgreeOnTheCalendar) {
+  struct Case {
+    const char16_t* text;
+    bool exists;
+  };
+  for (const Case& c :
+       {Case{u"29/02/2000", true}, Case{u"29/02/2024", true}, Case{u"29/02/1900", false}, Case{u"29/02/2023", false},
+        Case{u"31/04/2023", false}, Case{u"30/04/2023", true}, Case{u"31/12/9999", true}, Case{u"00/01/2023", false},
+        Case{u"29/02/00", true}, Case{u"29/02/30", false}, Case{u"31/01/0099", false}}) {
+    const QString text = QString::fromUtf16(c.text);
+    EXPECT_EQ(IsAcceptedDate(text), c.exists) << text.toStdString();
+    EXPECT_EQ(ReadDate(text).Fits(DateOrder::DayMonthYear), c.exists) << text.toStdString();
+  }
+  EXPECT_FALSE(IsAcceptedDate(u"12/31/2023"));
+  EXPECT_TRUE(ReadDate(u"12/31/2023").Fits(DateOrder::MonthDayYear));
+}
+
 TEST(DateForms, ReadsTheShapesResultsFilesUse) {
   for (const ReadCase& c : kReadCases) {
     SCOPED_TRACE(c.text);
@@ -177,7 +198,11 @@ const VoteCase kVoteCases[] = {
     {"weekdays decide month first", {"Thu 02/05/2004", "03/04/2004"}, kM, false, "mes primero"},
     {"a wrong weekday decides nothing", {"vie 02/03/2004", "03/03/2004"}, 0, true, "como d/m/a y como m/d/a"},
     {"ascending", {"05/01/2004", "12/01/2004", "03/02/2004", "10/02/2004"}, kD, false, "desordenan una vez"},
-    {"descending, month first", {"02/10/2004", "02/03/2004", "01/12/2004", "01/05/2004"}, kM, false, "mes primero: así las fechas van en orden"},
+    {"descending, month first",
+     {"02/10/2004", "02/03/2004", "01/12/2004", "01/05/2004"},
+     kM,
+     false,
+     "mes primero: así las fechas van en orden"},
     {"nothing decides", {"01/02/2004", "02/03/2004"}, 0, true, "como d/m/a y como m/d/a"},
     {"two forms", {"01/02/2004", "13/02/2004", "02/14/2004"}, 0, false, "dos formas"},
     {"year first and day first", {"2004-02-13", "14/02/2004", "2004-02-15"}, 0, false, "dos formas"},
@@ -187,18 +212,36 @@ const VoteCase kVoteCases[] = {
     {"undated rows do not vote", {"hoy", "13/02/2004", ""}, kD, false, "línea 2"},
     {"no dates", {"hoy"}, 0, false, "ninguna fecha"},
     // Two-digit years first, from 2023-2026: d/m/a reads them as 2003-2031.
-    {"yy.mm.dd in order", {"25.12.20", "25.12.27", "26.01.03", "26.01.10"}, kY, false,
+    {"yy.mm.dd in order",
+     {"25.12.20", "25.12.27", "26.01.03", "26.01.10"},
+     kY,
+     false,
      "año primero: así las fechas van en orden, y como d/m/a se desordenan una vez"},
-    {"yy.mm.dd read in the future as d/m/a", {"23.05.27", "24.05.28"}, kY, false,
+    {"yy.mm.dd read in the future as d/m/a",
+     {"23.05.27", "24.05.28"},
+     kY,
+     false,
      "año primero: como d/m/a se leen 2 fechas futuras, la primera la de la línea 1 (23 de mayo de 2027)"},
-    {"yy.mm.dd weekdays", {"vie 23.01.13", "vie 23.01.20"}, kY, false,
+    {"yy.mm.dd weekdays",
+     {"vie 23.01.13", "vie 23.01.20"},
+     kY,
+     false,
      "concuerdan con 2 fechas leídas así y con 0 leídas como d/m/a"},
-    {"yy.mm.dd, nothing decides", {"23.05.05", "23.05.12"}, 0, true,
+    {"yy.mm.dd, nothing decides",
+     {"23.05.05", "23.05.12"},
+     0,
+     true,
      "todas las fechas se leen como d/m/a y como a/m/d, y su orden"},
     // From 2004-2012 every form reads them, none in the future.
-    {"yy-mm-dd in order", {"08-01-03", "08-01-10", "08-01-17", "08-01-24", "08-02-07"}, kY, false,
+    {"yy-mm-dd in order",
+     {"08-01-03", "08-01-10", "08-01-17", "08-01-24", "08-02-07"},
+     kY,
+     false,
      "van en orden, y como d/m/a se desordenan una vez, y como m/d/a se desordenan una vez"},
-    {"yy/mm/dd, nothing decides", {"04/03/05", "04/03/12", "04/03/19"}, 0, true,
+    {"yy/mm/dd, nothing decides",
+     {"04/03/05", "04/03/12", "04/03/19"},
+     0,
+     true,
      "todas las fechas se leen como d/m/a, como a/m/d y como m/d/a, y su orden no decide"},
     {"the day repeats the year", {"21.08.21"}, kD, false, "mismo día leída como d/m/a o como a/m/d"},
 };

@@ -57,7 +57,8 @@ QString FakePlatform::DesktopLauncherPath() const {
 
 bool FakePlatform::CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) {
   if (!launcherWritable || launcherPath.isEmpty()) return false;
-  return WriteDesktopLauncher(launcherPath, QDir(programFolder).filePath(QStringLiteral("tombolix")), programFolder);
+  return WriteDesktopLauncher(LauncherKind::DesktopEntry, launcherPath,
+                              QDir(programFolder).filePath(QStringLiteral("tombolix")), programFolder);
 }
 
 QByteArray SixNumberHistory(int draws, quint64 seed) {

@@ -1,5 +1,7 @@
 #include "texts/readme_text.h"
 
+#include "files/program_paths.h"
+
 #include "texts/messages.h"
 
 #include "support/test_files.h"
@@ -57,32 +59,36 @@ TEST(ReadmeText, LinesWithoutAnAddressAreLeftOut) {
 TEST(EscribirLeame, WritesCrLfLinesInUtf8OnlyWhenMissing) {
   test::TempFolder folder;
   const WebAddresses addresses = WithContact(kEmail, kPage);
-  ASSERT_EQ(EscribirLeame(folder.Path(), addresses), ReadmeStatus::Written);
-  const QByteArray bytes = test::ReadFile(folder.FilePath(kReadmeFileName));
+  ASSERT_EQ(EscribirLeame(folder.Path(), addresses, TextEncoding::Utf8), ReadmeStatus::Written);
+  const QByteArray bytes = test::ReadFile(folder.FilePath(program_paths::kReadme));
   QString expected;
   for (const QString& line : ReadmeLines(addresses)) expected += line + QStringLiteral("\r\n");
   EXPECT_EQ(bytes, expected.toUtf8());
   EXPECT_TRUE(bytes.contains("Bot\xc3\xb3n BUSCAR"));  // ó as two UTF-8 bytes
   // Nothing but the read-me is left behind (no temporary file of the save).
-  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{kReadmeFileName});
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{program_paths::kReadme});
   // An existing read-me, the user's own or not, is never replaced.
-  test::WriteFile(folder.FilePath(kReadmeFileName), "mis notas\r\n");
-  EXPECT_EQ(EscribirLeame(folder.Path(), WebAddresses{}), ReadmeStatus::AlreadyThere);
-  EXPECT_EQ(test::ReadFile(folder.FilePath(kReadmeFileName)), QByteArray("mis notas\r\n"));
+  test::WriteFile(folder.FilePath(program_paths::kReadme), "mis notas\r\n");
+  EXPECT_EQ(EscribirLeame(folder.Path(), WebAddresses{}, TextEncoding::Utf8), ReadmeStatus::AlreadyThere);
+  EXPECT_EQ(test::ReadFile(folder.FilePath(program_paths::kReadme)), QByteArray("mis notas\r\n"));
+  // For an editor that reads the system code page: ó as one Windows-1252 byte.
+  test::TempFolder ansi;
+  ASSERT_EQ(EscribirLeame(ansi.Path(), addresses, TextEncoding::Ansi), ReadmeStatus::Written);
+  EXPECT_TRUE(test::ReadFile(ansi.FilePath(program_paths::kReadme)).contains("Bot\xf3n BUSCAR"));
 }
 
 TEST(EscribirLeame, ReportsAFolderItCannotWriteTo) {
   test::TempFolder folder;
   const QString missing = folder.FilePath(QStringLiteral("no/such/folder"));
-  EXPECT_EQ(EscribirLeame(missing, WebAddresses{}), ReadmeStatus::Unwritable);
+  EXPECT_EQ(EscribirLeame(missing, WebAddresses{}, TextEncoding::Utf8), ReadmeStatus::Unwritable);
   EXPECT_FALSE(QDir(missing).exists());
 
   const QString locked = folder.MakeFolder(QStringLiteral("locked"));
   QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
   if (QFileInfo(locked).isWritable()) GTEST_SKIP() << "permissions are not enforced here (running as root?)";
-  EXPECT_EQ(EscribirLeame(locked, WebAddresses{}), ReadmeStatus::Unwritable);
+  EXPECT_EQ(EscribirLeame(locked, WebAddresses{}, TextEncoding::Utf8), ReadmeStatus::Unwritable);
   QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  EXPECT_FALSE(QFile::exists(QDir(locked).filePath(kReadmeFileName)));
+  EXPECT_FALSE(QFile::exists(QDir(locked).filePath(program_paths::kReadme)));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "ui/report_export_actions.h"
-#include "support/test_files.h"
 #include "ui/report_pane_view.h"
 
-#include <QFile>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -31,7 +29,7 @@ TEST(ReportExportActions, ExportDocumentHasNoMarkCharacter) {
   for (QChar mark : {u'%', u'#', u'$'}) EXPECT_FALSE(text.contains(mark)) << int{mark.unicode()};
 }
 
-TEST(ReportExportActions, PdfOfALongReportAndWholeFileWrites) {
+TEST(ReportExportActions, PdfOfALongReport) {
   QString text;
   for (int i = 0; i < 2000; ++i) text += QStringLiteral("%1% -->  %2\r\n").arg(i % 100, 2, 10, QLatin1Char('0')).arg(i);
   ReportText report(text);
@@ -39,17 +37,6 @@ TEST(ReportExportActions, PdfOfALongReportAndWholeFileWrites) {
   const QByteArray pdf = ReportPdf(report, QStringLiteral("Tombolix - Frecuencia"));
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
   EXPECT_GT(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 10);
-
-  test::TempFolder temp;
-  const QString path = temp.FilePath(QStringLiteral("informe.pdf"));
-  EXPECT_EQ(WriteWholeFile(path, pdf), QString());
-  QFile written(path);
-  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-  EXPECT_EQ(written.readAll(), pdf);
-  // A folder that cannot be written to: a reason, and nothing on disk.
-  const QString nowhere = temp.FilePath(QStringLiteral("no-such-folder/informe.pdf"));
-  EXPECT_FALSE(WriteWholeFile(nowhere, pdf).isEmpty());
-  EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "import_cli.h"
 
 #include "app/import_flow.h"
+#include "files/program_paths.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -62,9 +63,8 @@ void AddOptions(QCommandLineParser& parser) {
       {QStringLiteral("name"), QStringLiteral("Nombre de la lotería (por omisión, el del archivo)."),
        QStringLiteral("nombre")},
       {QStringLiteral("folder"), QStringLiteral("Carpeta de historiales (por omisión, ./Historiales)."),
-       QStringLiteral("carpeta"), QStringLiteral("Historiales")},
-      {QStringLiteral("replace"),
-       QStringLiteral("Reemplaza un historial existente (el anterior queda como .bak).")},
+       QStringLiteral("carpeta"), program_paths::kHistories},
+      {QStringLiteral("replace"), QStringLiteral("Reemplaza un historial existente (el anterior queda como .bak).")},
       {QStringLiteral("append"),
        QStringLiteral("Añade al historial existente los sorteos posteriores a su última línea (el anterior queda "
                       "como .bak).")},

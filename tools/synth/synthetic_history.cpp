@@ -1,5 +1,7 @@
 #include "synthetic_history.h"
 
+#include "history/two_digits.h"
+
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -42,10 +44,10 @@ QString CheckSynthOptions(const SynthOptions& options) {
 
 namespace {
 
-void AppendTwoDigits(QByteArray& out, int value) {
+// One number field of a history line: a comma, then the number in two digits.
+void AppendField(QByteArray& out, int value) {
   out.append(',');
-  out.append(static_cast<char>('0' + value / 10));
-  out.append(static_cast<char>('0' + value % 10));
+  AppendTwoDigits(out, value);
 }
 
 void AppendDate(QByteArray& out, const QDate& date) {
@@ -60,20 +62,20 @@ void AppendPick(QByteArray& out, SplitMix64& rng, const SynthOptions& options, s
     std::swap(pool[static_cast<size_t>(i)], pool[static_cast<size_t>(j)]);
   }
   std::sort(pool.begin(), pool.begin() + options.numbers);
-  for (int i = 0; i < options.numbers; ++i) AppendTwoDigits(out, pool[static_cast<size_t>(i)]);
+  for (int i = 0; i < options.numbers; ++i) AppendField(out, pool[static_cast<size_t>(i)]);
   if (options.bonus == 0) return;
   int first = 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus)));
-  if (options.bonus2 == 0) return AppendTwoDigits(out, first);
+  if (options.bonus2 == 0) return AppendField(out, first);
   if (options.bonus2 != options.bonus) {
-    AppendTwoDigits(out, first);
-    return AppendTwoDigits(out, 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus2))));
+    AppendField(out, first);
+    return AppendField(out, 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus2))));
   }
   // Two distinct balls of one range, ascending.
   int second = 1 + static_cast<int>(rng.Below(static_cast<std::uint32_t>(options.bonus - 1)));
   if (second >= first) ++second;
   if (second < first) std::swap(first, second);
-  AppendTwoDigits(out, first);
-  AppendTwoDigits(out, second);
+  AppendField(out, first);
+  AppendField(out, second);
 }
 
 }  // namespace
@@ -88,7 +90,7 @@ QByteArray SyntheticHistory(const SynthOptions& options) {
   for (int d = 0; d < options.draws; ++d) {
     AppendDate(out, date);
     if (options.kind == SynthOptions::Kind::Digits) {
-      for (int p = 0; p < options.positions; ++p) AppendTwoDigits(out, static_cast<int>(rng.Below(10)));
+      for (int p = 0; p < options.positions; ++p) AppendField(out, static_cast<int>(rng.Below(10)));
     } else {
       AppendPick(out, rng, options, pool);
     }
