@@ -21,7 +21,7 @@ constexpr int kMovesPerSize = 300000;
 constexpr double kStartTemperature = 0.3;
 constexpr double kEndTemperature = 0.03;
 // Blocks compared when choosing which one to move towards an uncovered subset.
-constexpr int kBlockSamples = 3;
+constexpr int kBlockSamples = 8;
 
 std::uint32_t RandomBit(std::uint32_t mask, QRandomGenerator& rng) {
   int skip = static_cast<int>(rng.bounded(static_cast<quint32>(CountBits(mask))));
