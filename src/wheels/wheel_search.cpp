@@ -64,14 +64,6 @@ class Coverage {
   std::uint64_t Uncovered() const { return uncovered_.size(); }
   bool Meets(std::uint32_t subset, std::uint32_t ticket) const { return CountBits(subset & ticket) >= t_; }
 
-  void Assign(const std::vector<std::uint32_t>& tickets) {
-    for (size_t i = 0; i < subsets_.size(); ++i) {
-      std::uint32_t count = 0;
-      for (const std::uint32_t ticket : tickets) count += Meets(subsets_[i], ticket) ? 1 : 0;
-      while (count_[i] < count) Raise(i);
-      while (count_[i] > count) Lower(i);
-    }
-  }
   // The change in uncovered subsets if a new ticket were added.
   std::int64_t AddDelta(std::uint32_t ticket) const {
     std::int64_t delta = 0;
@@ -230,8 +222,9 @@ class Search {
 
   // Drops the ticket that alone covers the fewest subsets and anneals the
   // rest until they cover again. False when the moves or the time ran out.
+  // The coverage stands for `tickets` on entry: the greedy start or the last
+  // successful shrink left it so.
   bool Shrink(std::vector<std::uint32_t>& tickets) {
-    coverage_.Assign(tickets);
     size_t drop = tickets.size() - 1;
     if (static_cast<double>(tickets.size()) * static_cast<double>(coverage_.Size()) <= 5e7) {
       std::uint64_t fewest = UINT64_MAX;
