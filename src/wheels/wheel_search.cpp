@@ -170,13 +170,18 @@ class Search {
   }
 
  private:
-  // False once the search must stop: the budget is spent or the caller said so.
-  bool KeepGoing() {
-    if (stopped_) return false;
+  // Tells the caller the share of the budget used; false when it says stop.
+  bool Report() {
     const qint64 elapsed = clock_.elapsed();
     const int percent = static_cast<int>(std::min<qint64>(99, budgetMs_ > 0 ? elapsed * 100 / budgetMs_ : 99));
     if (progress_ && !progress_(percent)) cancelled_ = stopped_ = true;
-    if (elapsed >= budgetMs_) timedOut_ = stopped_ = true;
+    return !cancelled_;
+  }
+
+  // False once the search must stop: the budget is spent or the caller said so.
+  bool KeepGoing() {
+    if (stopped_ || !Report()) return false;
+    if (clock_.elapsed() >= budgetMs_) timedOut_ = stopped_ = true;
     return !stopped_;
   }
 
@@ -193,15 +198,12 @@ class Search {
   // budget (there is no wheel before it ends) but not the caller.
   std::vector<std::uint32_t> Greedy() {
     const size_t n = coverage_.Size();
-    const int tries = n <= 20000 ? 16 : n <= 200000 ? 4 : 1;
+    const int tries = n <= 5000 ? 16 : n <= 50000 ? 4 : 1;
     std::vector<std::uint32_t> tickets;
     size_t next = 0;
     while (coverage_.Uncovered() > 0) {
       while (coverage_.Covered(next)) ++next;
-      if (tickets.size() % 8 == 0 && progress_ && !progress_(0)) {
-        cancelled_ = stopped_ = true;
-        return {};
-      }
+      if (tickets.size() % 8 == 0 && !Report()) return {};
       std::uint32_t chosen = 0;
       std::int64_t chosenGain = 0;
       for (int i = 0; i < tries; ++i) {
