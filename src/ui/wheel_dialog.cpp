@@ -28,12 +28,10 @@ namespace {
 const QString kTitle = QStringLiteral("Tombolix - Reducciones");
 constexpr int kGridColumns = 10;
 
-QString Two(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
-
 QString NumberText(std::vector<int> numbers) {
   std::sort(numbers.begin(), numbers.end());
   QStringList items;
-  for (const int n : numbers) items.append(Two(n));
+  for (const int n : numbers) items.append(TwoDigits(n));
   return items.join(QLatin1Char(' '));
 }
 
@@ -55,7 +53,7 @@ WheelDialog::WheelDialog(QWidget* parent, TombolixApp& app, TicketCheckHandOver 
   layout->addWidget(new QLabel(QStringLiteral("En esta lotería salen %1 números del %2 al %3. Elija de %4 a %5 "
                                               "números en la cuadrícula o escríbalos.")
                                    .arg(game.drawn)
-                                   .arg(Two(game.low), Two(game.high))
+                                   .arg(TwoDigits(game.low), TwoDigits(game.high))
                                    .arg(kMinChosen)
                                    .arg(kMaxChosen)));
   layout->addWidget(BuildGrid());
@@ -98,7 +96,7 @@ QWidget* WheelDialog::BuildGrid() {
   layout->setSpacing(2);
   const PoolGame game = flow_.Game().value_or(PoolGame{6, 1, 49});
   for (int n = game.low; n <= game.high; ++n) {
-    auto* button = new QPushButton(Two(n));
+    auto* button = new QPushButton(TwoDigits(n));
     button->setCheckable(true);
     button->setFixedWidth(36);
     button->setFocusPolicy(Qt::NoFocus);

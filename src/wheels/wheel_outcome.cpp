@@ -9,11 +9,9 @@ namespace tombolix {
 
 namespace {
 
-QString Two(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
-
 QString Numbers(const std::vector<int>& numbers) {
   QStringList items;
-  for (const int n : numbers) items.append(Two(n));
+  for (const int n : numbers) items.append(TwoDigits(n));
   return items.join(QLatin1Char(' '));
 }
 
@@ -116,7 +114,7 @@ QString WheelCsv(const WheelOutcome& outcome) {
   csv += QLatin1Char('\n');
   for (size_t i = 0; i < outcome.tickets.size(); ++i) {
     csv += QString::number(i + 1);
-    for (const int n : outcome.tickets[i]) csv += QLatin1Char(',') + Two(n);
+    for (const int n : outcome.tickets[i]) csv += QLatin1Char(',') + TwoDigits(n);
     csv += QLatin1Char('\n');
   }
   return csv;

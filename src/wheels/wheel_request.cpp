@@ -12,8 +12,6 @@ namespace tombolix {
 
 namespace {
 
-QString Two(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
-
 QString NumbersProblem(const WheelRequest& r, const PoolGame& game) {
   const int v = static_cast<int>(r.chosen.size());
   if (v < kMinChosen || v > kMaxChosen) {
@@ -24,11 +22,11 @@ QString NumbersProblem(const WheelRequest& r, const PoolGame& game) {
     if (n < game.low || n > game.high) {
       return QStringLiteral("El número %1 no es de esta lotería: sus números van del %2 al %3.")
           .arg(n)
-          .arg(Two(game.low), Two(game.high));
+          .arg(TwoDigits(game.low), TwoDigits(game.high));
     }
     if (std::find(r.chosen.begin(), r.chosen.begin() + static_cast<std::ptrdiff_t>(i), n) !=
         r.chosen.begin() + static_cast<std::ptrdiff_t>(i)) {
-      return QStringLiteral("El número %1 está elegido dos veces.").arg(Two(n));
+      return QStringLiteral("El número %1 está elegido dos veces.").arg(TwoDigits(n));
     }
   }
   return QString();
@@ -81,10 +79,10 @@ QString FixedProblem(const WheelRequest& r) {
   for (size_t i = 0; i < r.fixed.size(); ++i) {
     const int n = r.fixed[i];
     if (std::find(r.chosen.begin(), r.chosen.end(), n) == r.chosen.end()) {
-      return QStringLiteral("El número fijo %1 no está entre los elegidos.").arg(Two(n));
+      return QStringLiteral("El número fijo %1 no está entre los elegidos.").arg(TwoDigits(n));
     }
     if (std::count(r.fixed.begin(), r.fixed.end(), n) > 1) {
-      return QStringLiteral("El número fijo %1 está puesto dos veces.").arg(Two(n));
+      return QStringLiteral("El número fijo %1 está puesto dos veces.").arg(TwoDigits(n));
     }
   }
   if (f == 0) return QString();
@@ -154,6 +152,8 @@ WheelRequest Normalised(WheelRequest request) {
   std::sort(request.fixed.begin(), request.fixed.end());
   return request;
 }
+
+QString TwoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
 
 std::optional<std::vector<int>> ParseNumberList(const QString& text) {
   static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));

@@ -56,6 +56,9 @@ QString WheelRequestProblem(const WheelRequest& request, const PoolGame& game);
 // The same request with its numbers sorted ascending.
 WheelRequest Normalised(WheelRequest request);
 
+// A number as the program writes it: two digits, "07".
+QString TwoDigits(int number);
+
 // The numbers of `text` ("3,7,12", "3 7 12" or "3;7;12"); nothing when an item is not a number.
 std::optional<std::vector<int>> ParseNumberList(const QString& text);
 
