@@ -97,6 +97,8 @@ WheelOutcome BuildWheel(const WheelRequest& request, const PoolGame& game, const
   for (const std::uint32_t ticket : outcome.search.tickets) {
     outcome.tickets.push_back(NumbersOf(ticket, outcome.request.chosen));
   }
+  // In the order a player reads them: by their numbers, smallest first.
+  std::sort(outcome.tickets.begin(), outcome.tickets.end());
   return outcome;
 }
 
