@@ -140,7 +140,7 @@ QString WheelSummary(const WheelOutcome& o) {
                  .arg(s.v);
   }
   lines << SizesLine(o);
-  if (o.search.timedOut) {
+  if (o.search.timedOut && !o.search.reachedLowerBound) {
     lines << QStringLiteral("La búsqueda agotó su tiempo (%1 s): con más tiempo podría encontrar menos jugadas.")
                  .arg(o.request.seconds);
   }

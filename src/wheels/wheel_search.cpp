@@ -155,7 +155,7 @@ class Search {
   WheelSearchResult Run() {
     WheelSearchResult result;
     std::vector<std::uint32_t> best = Greedy();
-    const std::uint64_t lower = shape_.t == shape_.m ? SchonheimBound(shape_.v, shape_.k, shape_.t) : 1;
+    const std::uint64_t lower = SmallestPossible();
     while (!stopped_ && best.size() > lower) {
       std::vector<std::uint32_t> smaller = best;
       if (!Shrink(smaller)) break;
@@ -170,6 +170,15 @@ class Search {
   }
 
  private:
+  // No wheel of this shape can be smaller: a proven minimum when one is
+  // published (without fixed numbers), else Schönheim's bound for a covering.
+  std::uint64_t SmallestPossible() const {
+    if (shape_.t != shape_.m) return 1;
+    const std::optional<KnownWheelSize> known = BestKnownSize(shape_.v, shape_.k, shape_.t, shape_.m);
+    if (shape_.fixedMask == 0 && known && known->provenMinimum) return known->tickets;
+    return SchonheimBound(shape_.v, shape_.k, shape_.t);
+  }
+
   // Tells the caller the share of the budget used; false when it says stop.
   bool Report() {
     const qint64 elapsed = clock_.elapsed();

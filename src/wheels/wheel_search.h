@@ -18,7 +18,7 @@ struct WheelSearchResult {
   std::vector<std::uint32_t> tickets;  // the smallest wheel found; empty when stopped before the first
   bool cancelled = false;              // the progress callback stopped it
   bool timedOut = false;               // the time budget ended the shrinking
-  bool reachedLowerBound = false;      // no smaller wheel can exist
+  bool reachedLowerBound = false;      // no smaller wheel can exist (a bound or a proven minimum)
   qint64 elapsedMs = 0;
 };
 
