@@ -16,7 +16,7 @@ QString Numbers(const std::vector<int>& numbers) {
 }
 
 QString Tickets(std::uint64_t count) {
-  return count == 1 ? QStringLiteral("1 jugada") : QStringLiteral("%L1 jugadas").arg(static_cast<qulonglong>(count));
+  return count == 1 ? QStringLiteral("1 jugada") : QStringLiteral("%1 jugadas").arg(SpanishCount(count));
 }
 
 std::vector<int> NumbersOf(std::uint32_t mask, const std::vector<int>& chosen) {
@@ -32,11 +32,11 @@ QString GuaranteeLine(const WheelOutcome& o) {
   const QString hits = s.t == 1 ? QStringLiteral("1 acierto") : QStringLiteral("%1 aciertos").arg(s.t);
   return QStringLiteral(
              "Garantía comprobada: al menos %1 en una misma jugada si salen %2 de los %3 números elegidos. "
-             "Se comprobaron uno por uno los %L4 grupos de %2 números elegidos: todos quedan cubiertos.")
+             "Se comprobaron uno por uno los %4 grupos de %2 números elegidos: todos quedan cubiertos.")
       .arg(hits)
       .arg(s.m)
       .arg(s.v)
-      .arg(static_cast<qulonglong>(o.check.subsetsChecked));
+      .arg(SpanishCount(o.check.subsetsChecked));
 }
 
 QString SizesLine(const WheelOutcome& o) {
@@ -64,8 +64,8 @@ QString SizesLine(const WheelOutcome& o) {
 QString FailureText(const WheelOutcome& o) {
   QString text = QStringLiteral("La comprobación de la reducción ha fallado: NO cumple la garantía y no se muestra.");
   if (o.check.uncovered > 0) {
-    text += QStringLiteral(" %L1 grupos de %2 números quedan sin cubrir (el primero: %3).")
-                .arg(static_cast<qulonglong>(o.check.uncovered))
+    text += QStringLiteral(" %1 grupos de %2 números quedan sin cubrir (el primero: %3).")
+                .arg(SpanishCount(o.check.uncovered))
                 .arg(o.shape.m)
                 .arg(Numbers(NumbersOf(o.check.firstUncovered, o.request.chosen)));
   }

@@ -4,6 +4,7 @@
 #include "wheels/covering_bounds.h"
 #include "wheels/subset_masks.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -58,17 +59,16 @@ QString GuaranteeProblem(const WheelRequest& r, const PoolGame& game) {
   const std::uint64_t subsets = Binomial(v, m);
   if (subsets > kMaxCheckedSubsets) {
     return QStringLiteral(
-               "Hay %L1 grupos de %2 entre %3 números y todos deben comprobarse; el límite es %L4. "
+               "Hay %1 grupos de %2 entre %3 números y todos deben comprobarse; el límite es %4. "
                "Elija menos números o una garantía más pequeña.")
-        .arg(static_cast<qulonglong>(subsets))
+        .arg(SpanishCount(subsets))
         .arg(m)
         .arg(v)
-        .arg(static_cast<qulonglong>(kMaxCheckedSubsets));
+        .arg(SpanishCount(kMaxCheckedSubsets));
   }
   if (t == m && SchonheimBound(v, k, t) > kMaxLowerBoundTickets) {
-    return QStringLiteral("Esa garantía necesita al menos %L1 jugadas; el límite es %L2.")
-        .arg(static_cast<qulonglong>(SchonheimBound(v, k, t)))
-        .arg(static_cast<qulonglong>(kMaxLowerBoundTickets));
+    return QStringLiteral("Esa garantía necesita al menos %1 jugadas; el límite es %2.")
+        .arg(SpanishCount(SchonheimBound(v, k, t)), SpanishCount(kMaxLowerBoundTickets));
   }
   return QString();
 }
@@ -151,6 +151,11 @@ WheelRequest Normalised(WheelRequest request) {
   std::sort(request.chosen.begin(), request.chosen.end());
   std::sort(request.fixed.begin(), request.fixed.end());
   return request;
+}
+
+QString SpanishCount(std::uint64_t count) {
+  static const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+  return spanish.toString(static_cast<qulonglong>(count));
 }
 
 QString TwoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }

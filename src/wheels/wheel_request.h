@@ -58,6 +58,8 @@ WheelRequest Normalised(WheelRequest request);
 
 // A number as the program writes it: two digits, "07".
 QString TwoDigits(int number);
+// A count as Spanish writes it: "906.192".
+QString SpanishCount(std::uint64_t count);
 
 // The numbers of `text` ("3,7,12", "3 7 12" or "3;7;12"); nothing when an item is not a number.
 std::optional<std::vector<int>> ParseNumberList(const QString& text);
