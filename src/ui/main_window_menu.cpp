@@ -14,6 +14,7 @@ namespace {
 // Where the high-contrast choice is kept in the program's settings file.
 const QString kHighContrastKey = QStringLiteral("Ver/AltoContraste");
 
+
 }  // namespace
 
 // "Archi&vo", "&Informe" and "Ayuda": the key table's letters act with Alt,
