@@ -5,6 +5,7 @@
 #include "ui/display_colours.h"
 #include "ui/help_pages.h"
 #include "ui/pane_context_menu.h"
+#include "ui/wheel_dialog.h"
 
 namespace tombolix {
 
@@ -50,6 +51,13 @@ void MainWindow::BuildMenuBar() {
   SetHighContrastColours(highContrast);
   connect(highContrastEntry_, &QAction::toggled, this, [this](bool on) { SetHighContrast(on); });
 
+  QMenu* tickets = menuBar_->addMenu(QStringLiteral("Jugadas"));
+  QAction* wheels = tickets->addAction(QStringLiteral("Reducciones…"));
+  connect(wheels, &QAction::triggered, this, [this] {
+    ShowWheelDialog(this, app_);
+    Sync();
+  });
+
   QMenu* help = menuBar_->addMenu(QStringLiteral("Ayuda"));
   readmeEntry_ = help->addAction(QStringLiteral("Léame\tCtrl+F1"));
   // The read-me opens exactly as its key does.
@@ -59,7 +67,7 @@ void MainWindow::BuildMenuBar() {
   help->addSeparator();
   QAction* about = help->addAction(QStringLiteral("Acerca de Tombolix"));
   connect(about, &QAction::triggered, this, [this] { ShowAboutPage(this); });
-  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_};
+  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_, wheels};
 }
 
 QAction* MainWindow::AddReportEntry(QMenu* menu, const QString& text, int action) {

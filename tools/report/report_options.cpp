@@ -112,6 +112,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({o.format, o.select, o.combinations, o.saveCombinations, o.baseline, o.seed, o.help});
+  AddWheelOptions(parser);
   if (!parser.parse(QStringList{QStringLiteral("tombolix-report")} + args)) {
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
       parsed.options.help = true;
@@ -125,6 +126,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
     return parsed;
   }
   parsed.error = ApplyValues(parser, o, parsed.options);
+  if (parsed.error.isEmpty()) parsed.error = ApplyWheelOptions(parser, parsed.options.wheel);
   if (!parsed.error.isEmpty()) return parsed;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
@@ -133,6 +135,19 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
     return parsed;
   }
   parsed.options.historyFile = positional[0];
+  parsed.options.wheelReport = positional[1] == QLatin1String(kWheelReportName);
+  if (parsed.options.wheelReport != parsed.options.wheel.any) {
+    parsed.error = parsed.options.wheelReport
+                       ? QStringLiteral("el informe reduccion necesita --wheel y --guarantee")
+                       : QStringLiteral("--wheel y sus opciones solo valen con el informe reduccion");
+    return parsed;
+  }
+  if (parsed.options.wheelReport) {
+    if (parsed.options.wheel.chosen.empty() || parsed.options.wheel.hits == 0) {
+      parsed.error = QStringLiteral("el informe reduccion necesita --wheel y --guarantee");
+    }
+    return parsed;
+  }
   const std::optional<int> pane = ResolveReport(positional[1]);
   if (!pane) {
     parsed.error = QStringLiteral("informe desconocido «%1» (vea --help)").arg(positional[1]);
@@ -150,7 +165,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
 QString UsageLine() {
   return QStringLiteral(
       "Uso: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations ARCHIVO.CMB] "
-      "[--save-combinations ARCHIVO.CMB] [--baseline N] [--seed N] HISTORIAL INFORME\n");
+      "[--save-combinations ARCHIVO.CMB] [--baseline N] [--seed N] HISTORIAL INFORME\n"
+      "     tombolix-report --wheel N1,N2,... --guarantee t/m [--ticket-size k] [--fixed N1,...] [--seconds S] "
+      "[--seed N] HISTORIAL reduccion\n");
 }
 
 QString HelpText() {
@@ -181,6 +198,8 @@ QString HelpText() {
   for (const PaneRow& row : PaneTable()) {
     help += QStringLiteral("  %1  %2\n").arg(row.pane, 2).arg(QLatin1String(row.toolName));
   }
+  help += QStringLiteral("      %1\n").arg(QLatin1String(kWheelReportName));
+  help += WheelOptionsHelp();
   help += QStringLiteral(
       "\nCódigos de salida:\n"
       "   0  el informe se imprimió\n"

@@ -3,6 +3,7 @@
 // Command line of tombolix-report: the options, the report names and the help text.
 
 #include "reports/report_export.h"
+#include "wheel_options.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,8 @@ struct ReportToolOptions {
   int baselineLists = 0;  // --baseline N: compare the back-tested list with N random lists
   QString historyFile;
   int pane = 0;
+  bool wheelReport = false;  // the report "reduccion": a wheel, not a pane
+  WheelArguments wheel;
 };
 
 struct ParsedCommandLine {
