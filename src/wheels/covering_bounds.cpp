@@ -50,6 +50,21 @@ bool SteinerSystemExists(int v, int k, int t) {
   return t == 5 && k == 8 && v == 24;  // Witt
 }
 
+// Covering numbers C(v, k, k - 1) known exactly, for 7 <= v <= 13 and ticket
+// sizes 3 to 7: the triangle of OEIS A066010 ("Triangle of covering numbers
+// T(n,k) = C(n,k,k-1)", N. J. A. Sloane, after the CRC Handbook of
+// Combinatorial Designs, 1996, p. 263). Entries the triangle leaves open are
+// left out.
+struct ExactCovering {
+  int v, k, size;
+};
+constexpr std::array<ExactCovering, 30> kExactCoverings{{
+    {7, 3, 7},   {7, 4, 12},   {7, 5, 9},    {7, 6, 6},   {8, 3, 11},  {8, 4, 14},   {8, 5, 20},  {8, 6, 12},
+    {8, 7, 7},   {9, 3, 12},   {9, 4, 25},   {9, 5, 30},  {9, 6, 30},  {9, 7, 16},   {10, 3, 17}, {10, 4, 30},
+    {10, 5, 51}, {10, 6, 50},  {10, 7, 45},  {11, 3, 19}, {11, 4, 47}, {11, 5, 66},  {11, 7, 84}, {12, 3, 24},
+    {12, 4, 57}, {12, 5, 113}, {12, 6, 132}, {13, 3, 26}, {13, 4, 78}, {13, 6, 245},
+}};
+
 }  // namespace
 
 std::uint64_t SchonheimBound(int v, int k, int t) {
@@ -67,6 +82,14 @@ std::optional<KnownWheelSize> BestKnownSize(int v, int k, int t, int m) {
     // D. M. Gordon, O. Patashnik, J. Petro, "Minimum (12,6,3) covers",
     // Ars Combinatoria: a 15-block cover, and no cover with fewer.
     return KnownWheelSize{15, true, QStringLiteral("Gordon, Patashnik y Petro, «Minimum (12,6,3) covers»")};
+  }
+  if (t == k - 1) {
+    for (const ExactCovering& c : kExactCoverings) {
+      if (c.v == v && c.k == k) {
+        return KnownWheelSize{static_cast<std::uint64_t>(c.size), true,
+                              QStringLiteral("número de recubrimiento C(%1,%2,%3); OEIS A066010").arg(v).arg(k).arg(t)};
+      }
+    }
   }
   if (SteinerSystemExists(v, k, t)) {
     return KnownWheelSize{Binomial(v, t) / Binomial(k, t), true,

@@ -158,7 +158,16 @@ TEST(CoveringBounds, KnownSizesAndTheHypergeometricFigure) {
   EXPECT_EQ(BestKnownSize(13, 4, 2, 2)->tickets, 13u);   // S(2,4,13): 78 pairs, 6 per block
   EXPECT_EQ(BestKnownSize(10, 4, 3, 3)->tickets, 30u);   // S(3,4,10): 120 triples, 4 per block
   EXPECT_FALSE(BestKnownSize(12, 6, 3, 4).has_value());  // no lotto-design value is shipped
-  EXPECT_FALSE(BestKnownSize(11, 3, 2, 2).has_value());  // 11 is not 1 or 3 modulo 6
+  EXPECT_FALSE(BestKnownSize(14, 3, 2, 2).has_value());  // beyond the exact table, and 14 is not 1 or 3 modulo 6
+  // No shipped size may undercut the lower bound, and a Steiner system meets it.
+  for (int v = 7; v <= 20; ++v) {
+    for (int k = 3; k < v && k <= 7; ++k) {
+      for (int t = 2; t < k; ++t) {
+        const std::optional<KnownWheelSize> known = BestKnownSize(v, k, t, t);
+        if (known) EXPECT_GE(known->tickets, SchonheimBound(v, k, t)) << v << "," << k << "," << t;
+      }
+    }
+  }
   // 12 numbers in a 6-of-49 game: (C(12,4)C(37,2) + C(12,5)C(37,1) + C(12,6)) / C(49,6) = 359,898 / 13,983,816.
   EXPECT_EQ(SpanishPercent(ProbabilityAtLeast(49, 6, 12, 4)), QStringLiteral("2,57 %"));
   EXPECT_DOUBLE_EQ(ProbabilityAtLeast(49, 6, 12, 0), 1.0);
