@@ -23,17 +23,5 @@ TEST(WebAddresses, ComeFromTheBuildEmptyOrWhole) {
   EXPECT_FALSE(a.contactEmail.contains(QLatin1String(".example")));
 }
 
-// Empty rows, the rows of overlines and any row outside the list are separators.
-TEST(AnalysisList, SeparatorRowsAndRowsOutsideTheList) {
-  const QStringList rows = AnalysisListRows();
-  ASSERT_EQ(rows.size(), kAnalysisRowCount);
-  for (int row = -1; row <= kAnalysisRowCount; ++row) {
-    const bool separator =
-        row < 0 || row >= kAnalysisRowCount || rows[row].isEmpty() || rows[row] == QString(26, QChar(0x00AF));
-    EXPECT_EQ(IsSeparatorRow(row), separator) << "row " << row;
-  }
-  EXPECT_FALSE(IsSeparatorRow(20));
-}
-
 }  // namespace
 }  // namespace tombolix
