@@ -31,7 +31,8 @@ TEST(AnalysisList, ReadmeNamesEachRowsKey) {
   const QStringList readme = ReadmeLines(WebAddresses{});
   for (const PaneRow& row : PaneTable()) {
     if (row.listKey == 0) continue;
-    const QString line = QStringLiteral("Tecla \"%1\" : %2").arg(QString(QLatin1Char(row.listKey)), Msg(row.titleMessage));
+    const QString line =
+        QStringLiteral("Tecla \"%1\" : %2").arg(QString(QLatin1Char(row.listKey)), Msg(row.titleMessage));
     EXPECT_TRUE(std::any_of(readme.begin(), readme.end(), [&line](const QString& l) { return l.trimmed() == line; }))
         << line.toStdString();
   }
