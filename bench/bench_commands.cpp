@@ -50,8 +50,8 @@ void BM_CombinacionesNewList(benchmark::State& state) {
     TombolixApp app(host, QStringLiteral(TOMBOLIX_SOURCE_DIR));
     app.SetSoundEnabled(false);
     app.LoadForReport(path);
-    app.SetListHandOver({QString(), false});
-    app.SeedGenerator(seed++);
+    app.Lists().SetHandOver({QString(), false});
+    app.Lists().SeedGenerator(seed++);
     state.ResumeTiming();
     app.RunCommand(Command::Combinaciones);
     benchmark::DoNotOptimize(app.Model().RtfReporte[Pane::GeneradorM1].report.Length());

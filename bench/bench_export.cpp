@@ -57,7 +57,7 @@ void BM_OpenChart(benchmark::State& state) {
   app.SetSoundEnabled(false);
   app.LoadForReport(path);
   if (pane == Pane::GeneradorM1) {
-    app.SetListHandOver({QString(), false});
+    app.Lists().SetHandOver({QString(), false});
     app.RunCommand(Command::Combinaciones);
   } else {
     app.LstFormula_Click(PaneInfo(pane).listRow);

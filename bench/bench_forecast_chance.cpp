@@ -1,6 +1,7 @@
 // "Comparar con el azar…" on panes 7 and 20: 100 draws replayed, each
 // forecast computed from the draws known before it, on a 10,000-draw history.
 
+#include "app/forecast_chance.h"
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "bench_histories.h"
@@ -28,7 +29,7 @@ void BM_ForecastChance(benchmark::State& state) {
   app.RunCommand(Command::AnalisisIa);  // fills both panes
   const int pane = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    const auto result = app.CompareForecastWithChance(pane, 0, [](int) { return true; });
+    const auto result = CompareForecastWithChance(app.Model(), pane, 0, [](int) { return true; });
     if (!result) state.SkipWithError("no comparison");
     benchmark::DoNotOptimize(result);
   }

@@ -64,7 +64,7 @@ AnalysisOutcome PatronJugadas(const HistoryView& view, ReportText& report, StepH
     anyBlock = true;
   }
   if (!anyBlock) {
-    report.Append(Msg(46));
+    report.Append(Msg(TxtNingunPatron));
     report.Append(kCrLf);
   }
   return AnalysisOutcome::Done;

@@ -22,8 +22,13 @@ PaneTexts PaneTextsOf(const WindowModel& model) {
 
 }  // namespace
 
-bool TombolixApp::PaneZeroHoldsStartText() const {
-  return model_.RtfReporte[Pane::Start].report.Text() == StartPaneText(model_.history.DrawCount);
+// AUTOMÁTICO: the quiet preparation BUSCAR also runs, then one new
+// combination with its similar-draw search.
+void TombolixApp::Automatico() {
+  if (!QuietPreparationBegins()) return;
+  QuietPreparationRuns();
+  if (Ending(model_)) return;
+  lists_.CombinacionAutomatica();
 }
 
 // Steps 1 and 2 of the preparation BUSCAR and AUTOMÁTICO share. False when the
@@ -31,7 +36,7 @@ bool TombolixApp::PaneZeroHoldsStartText() const {
 bool TombolixApp::QuietPreparationBegins() {
   model_.Cmd(Command::Combinaciones).backColour = ControlColour::Combinaciones;
   model_.Cmd(Command::AnalisisIa).backColour = ControlColour::AnalisisIa;
-  if (!model_.RtfReporte[Pane::Start].visible && !PaneZeroHoldsStartText()) {
+  if (!model_.RtfReporte[Pane::Start].visible && !PaneZeroHoldsStartText(model_)) {
     LlenarListaAnalisis();
     ShowReportPane(Pane::Start);
     return false;
@@ -57,7 +62,7 @@ void TombolixApp::Buscar() {
   for (int k = 1; k <= kMaxPositions; ++k) chosen.remove(QLatin1Char('B') + QString::number(k));
   if (chosen.isEmpty()) return;
   QuietPreparationRuns();
-  if (Ending()) return;
+  if (Ending(model_)) return;
   BuscarParecidos(Pane::Start);
 }
 
@@ -77,7 +82,7 @@ void TombolixApp::AnalisisIaCommand() {
       if (!row.aiSource) continue;
       ShowReportPane(row.pane);
       if (model_.RtfReporte[static_cast<size_t>(row.pane)].report.IsEmptyMarker()) ComputePane(row.pane);
-      if (Ending()) return;
+      if (Ending(model_)) return;
     }
     if (!quiet) {
       // One generator for the whole process, seeded once.
@@ -113,7 +118,7 @@ void TombolixApp::BuscarParecidos(int pane) {
   if (pane == Pane::PatronUltimoSorteo) {
     model_.SetQuietRun(true);
     RunCommand(Command::AnalisisIa);
-    if (Ending()) return;
+    if (Ending(model_)) return;
     ShowReportPane(Pane::PatronUltimoSorteo);
   }
   EnableControls(false);

@@ -13,9 +13,21 @@ namespace tombolix {
 void TombolixApp::ComputePane(int pane) {
   if (!IsPaneIndex(pane)) return;
   const PaneRow& row = PaneInfo(pane);
-  if (row.routine != nullptr) {
-    row.routine(*this);
-    return;
+  switch (row.routine) {
+    case PaneRoutine::SimilarToLastDraw:
+      BuscarParecidos(Pane::PatronUltimoSorteo);
+      return;
+    case PaneRoutine::AiSummary:
+      AnalisisIA();
+      return;
+    case PaneRoutine::BackTest:
+      lists_.PruebaGenerador();
+      return;
+    case PaneRoutine::ListMap:
+      lists_.MapaCombinacionesRun();
+      return;
+    case PaneRoutine::None:
+      break;
   }
   if (row.compute == nullptr) return;
   EnableControls(false);

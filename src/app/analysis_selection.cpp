@@ -11,13 +11,12 @@ namespace tombolix {
 namespace {
 
 constexpr int kLastRow = kAnalysisRowCount - 1;
-constexpr int kBuscarHistorialesRow = 20;
 
 }  // namespace
 
 void TombolixApp::LstFormula_Click(int row) {
   ListState& list = model_.LstFormula;
-  if (!list.visible || Ending() || row < 0 || row >= list.items.size()) return;
+  if (!list.visible || Ending(model_) || row < 0 || row >= list.items.size()) return;
   list.selectedRow = row;
   if (!IsSeparatorRow(row)) {
     model_.Cmd(Command::Combinaciones).backColour = ControlColour::Combinaciones;
@@ -30,9 +29,9 @@ void TombolixApp::LstFormula_Click(int row) {
   const PaneRow* action = PaneForListRow(row);
   if (action == nullptr) {
     // Separators and the empty rows send the selection back to the last row.
-    list.Tag = QStringLiteral("1");
+    list.selecting = true;
     list.selectedRow = kLastRow;
-    list.Tag = QStringLiteral("0");
+    list.selecting = false;
     return;
   }
   if (action->precondition == Precondition::MoreThan100Draws && model_.history.DrawCount <= 100) {
@@ -55,18 +54,17 @@ void TombolixApp::PreconditionFailed(int row) {
 
 // Points the map buttons at a pair and reopens the map of the pair shown last.
 void TombolixApp::OpenMapPair(int m1Pane, int m2Pane) {
-  model_.LblMapas[0].Tag = QString::number(m1Pane);
-  model_.LblMapas[1].Tag = QString::number(m2Pane);
+  model_.PointMapsAt(m1Pane, m2Pane);
   LblMapas_Click(model_.ShowsM2Last(m2Pane) ? 1 : 0);
 }
 
 void TombolixApp::LblMapas_Click(int index) {
-  if (index < 0 || index > 1 || Ending()) return;
-  const int m2Pane = model_.LblMapas[1].Tag.toInt();
+  if (index < 0 || index > 1 || Ending(model_)) return;
+  const int m2Pane = model_.LblMapas[1].pane;
   if (IsM2Pane(m2Pane)) {
     model_.SetShowsM2Last(m2Pane, index == 1);
   }
-  const int pane = model_.LblMapas[static_cast<size_t>(index)].Tag.toInt();
+  const int pane = model_.LblMapas[static_cast<size_t>(index)].pane;
   ShowReportPane(pane);
   if (IsMapPane(pane) && model_.RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker()) ComputePane(pane);
 }
@@ -77,7 +75,7 @@ void TombolixApp::LblMapas_Click(int index) {
 void TombolixApp::BuscarHistoriales() {
   Pause(1);
   RunCommand(Command::Limpiar);
-  if (Ending()) return;
+  if (Ending(model_)) return;
   if (addresses_.historyDownloads.isEmpty()) {
     platform_.ShowMessage(
         QString::fromUtf8("Esta versión de Tombolix no tiene una página de descarga de historiales.\n\n"

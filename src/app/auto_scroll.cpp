@@ -21,7 +21,7 @@ void TombolixApp::StartAutoScroll() {
   if (!ScrollsPane(model_)) return;
   const quint64 request = ++autoScrollRequest_;
   Pause(kStartPauseSeconds);
-  if (request != autoScrollRequest_ || Ending() || model_.busy || !ScrollsPane(model_)) {
+  if (request != autoScrollRequest_ || Ending(model_) || model_.busy || !ScrollsPane(model_)) {
     qCInfo(lcCommands) << "auto-scroll cancelled";
     return;
   }
@@ -32,7 +32,7 @@ void TombolixApp::StartAutoScroll() {
 void TombolixApp::CancelAutoScroll() {
   ++autoScrollRequest_;
   model_.TmrGameplay.enabled = false;
-  model_.TmrGameplay.Tag = QStringLiteral("0");
+  model_.TmrGameplay.count = 0;
 }
 
 // One tick: the caret of the visible pane moves to the next line break. At the
@@ -40,22 +40,22 @@ void TombolixApp::CancelAutoScroll() {
 // runs REINICIAR.
 void TombolixApp::TmrGameplay_Timer() {
   TimerState& timer = model_.TmrGameplay;
-  if (!timer.enabled || Ending()) return;
+  if (!timer.enabled || Ending(model_)) return;
   for (int pane : {Pane::Start, Pane::GeneradorM2}) {
     ReportPane& target = model_.RtfReporte[static_cast<size_t>(pane)];
     if (!target.visible) continue;
-    const int p = timer.Tag.toInt() + 1;
+    const int p = timer.count + 1;
     // 1-based position of the first CR LF at or after character p.
     const int found = p < target.report.Length() ? target.report.Text().indexOf(QStringLiteral("\r\n"), p - 1) : -1;
     if (found < 0) {
       timer.enabled = false;
-      timer.Tag = QStringLiteral("0");
+      timer.count = 0;
       qCInfo(lcCommands) << "auto-scroll reached the end of pane" << pane;
       Pause(kEndPauseSeconds);
       RunCommand(Command::Reiniciar);
       return;
     }
-    timer.Tag = QString::number(found + 1);
+    timer.count = found + 1;
     target.report.SetCaret(found + 1);
   }
 }

@@ -8,13 +8,13 @@ namespace tombolix {
 void TombolixApp::RunCommand(int index) {
   if (index >= 0 && index < kCommandCount) {
     RunCommand(static_cast<Command>(index));
-  } else if (!Ending()) {
+  } else if (!Ending(model_)) {
     model_.focus = Focus{FocusTarget::LstFormula, 0};
   }
 }
 
 void TombolixApp::RunCommand(Command command) {
-  if (Ending()) return;
+  if (Ending(model_)) return;
   HideWarning();
   qCInfo(lcCommands).noquote() << "command" << Index(command) << model_.Cmd(command).caption;
   switch (command) {
@@ -28,7 +28,7 @@ void TombolixApp::RunCommand(Command command) {
       Actualizar();
       break;
     case Command::Combinaciones:
-      Combinaciones();
+      lists_.Combinaciones();
       break;
     case Command::Limpiar:
       Limpiar();

@@ -1,7 +1,9 @@
+#include "app/forecast_chance.h"
 #include "analyses/analisis_ia.h"
 #include "analyses/pronostico_ciclo.h"
+
 #include "app/pane_table.h"
-#include "app/tombolix_app.h"
+#include "app/window_model.h"
 
 #include <algorithm>
 
@@ -44,21 +46,20 @@ NamedNumbers SummaryForecast(const History& known, const SelectorLists& lists, i
 
 }  // namespace
 
-bool TombolixApp::HasForecastChance(int pane) { return pane == Pane::PronosticoM1 || pane == Pane::ResumenIA; }
-
-int TombolixApp::ForecastWindowDraws() const {
-  return std::max(std::min(std::max(model_.AnalysisWindow, 0), model_.history.DrawCount - 1), 0);
+int ForecastWindowDraws(const WindowModel& model) {
+  return std::max(std::min(std::max(model.AnalysisWindow, 0), model.history.DrawCount - 1), 0);
 }
 
-std::optional<ForecastComparison> TombolixApp::CompareForecastWithChance(int pane, int draws,
-                                                                         const ReplayProgress& progress) const {
-  if (model_.busy || !HasForecastChance(pane) || model_.RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker()) {
+std::optional<ForecastComparison> CompareForecastWithChance(const WindowModel& model, int pane, int draws,
+                                                            const ReplayProgress& progress) {
+  if (model.busy || PaneInfo(pane).chance != ChanceComparison::Forecast ||
+      model.RtfReporte[static_cast<size_t>(pane)].report.IsEmptyMarker()) {
     return std::nullopt;
   }
-  const int window = std::max(model_.AnalysisWindow, 0);
-  const int steps = std::min(draws <= 0 ? window : std::min(draws, window), model_.history.DrawCount - 1);
+  const int window = std::max(model.AnalysisWindow, 0);
+  const int steps = std::min(draws <= 0 ? window : std::min(draws, window), model.history.DrawCount - 1);
   // A copy shares the draws: the replay reads them even if the window changes meanwhile.
-  const History whole = model_.history;
+  const History whole = model.history;
   const NameNumbers name = [pane, window](const HistoryView& known, const SelectorLists& lists) {
     // The analyses read a history whose newest draw is the last one known.
     History shorter = *known.history;
@@ -69,13 +70,13 @@ std::optional<ForecastComparison> TombolixApp::CompareForecastWithChance(int pan
   std::optional<ForecastReplay> replay = ReplayForecasts(whole, steps, name, progress);
   if (!replay) return std::nullopt;
   const ForecastSource source = pane == Pane::PronosticoM1 ? ForecastSource::Cycle : ForecastSource::Summary;
-  return ForecastComparison{std::move(*replay), source, draws <= 0 ? ForecastWindowDraws() : draws,
-                            ForecastWindowDraws()};
+  return ForecastComparison{std::move(*replay), source, draws <= 0 ? ForecastWindowDraws(model) : draws,
+                            ForecastWindowDraws(model)};
 }
 
-std::optional<TombolixApp::ChanceTexts> TombolixApp::CompareForecastWithChanceTexts(
-    int pane, const ReplayProgress& progress) const {
-  const std::optional<ForecastComparison> result = CompareForecastWithChance(pane, 0, progress);
+std::optional<ChanceTexts> CompareForecastWithChanceTexts(const WindowModel& model, int pane,
+                                                          const ReplayProgress& progress) {
+  const std::optional<ForecastComparison> result = CompareForecastWithChance(model, pane, 0, progress);
   if (!result) return std::nullopt;
   return ChanceTexts{ForecastChanceSentence(*result), ForecastChanceTable(*result)};
 }

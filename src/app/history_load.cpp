@@ -21,10 +21,10 @@ QString TombolixApp::HistoryFilePath() const {
 // state (selectors filled, start pane) or its failure state (the rejected
 // line in pane 0, everything but the lottery box and REINICIAR disabled).
 void TombolixApp::LoadHistory() {
-  if (Ending()) return;
+  if (Ending(model_)) return;
   EnableControls(false);
   platform_.ProcessEvents();
-  if (Ending()) return;
+  if (Ending(model_)) return;
   const QString path = HistoryFilePath();
   if (model_.CboLoteria.currentIndex < 0 || !QFileInfo(path).isFile()) {
     EndProgram(QStringLiteral("falta el historial de la lotería elegida: ") + QDir::toNativeSeparators(path));

@@ -15,4 +15,7 @@ inline constexpr int F1 = 112;  // F1..F12 are 112..123
 inline constexpr int Minus = 189;
 }  // namespace KeyCode
 
+// Key modifiers as a bit set, as the keyboard handler reads them.
+enum KeyModifier : int { kShift = 1, kCtrl = 2, kAlt = 4 };
+
 }  // namespace tombolix

@@ -2,6 +2,7 @@
 
 #include "app/key_codes.h"
 #include "app/key_table.h"
+#include "app/pane_table.h"
 #include "texts/messages.h"
 
 #include <array>
@@ -10,8 +11,8 @@ namespace tombolix {
 
 namespace {
 
-constexpr std::array<const char16_t*, 8> kCommandNames{
-    u"BUSCAR", u"AUTOMÁTICO", u"ACTUALIZAR", u"LIMPIAR", u"COMBINACIONES", u"AGREGAR", u"REINICIAR", u"ANÁLISIS iA"};
+constexpr std::array<const char16_t*, 8> kCommandNames{u"BUSCAR",        u"AUTOMÁTICO", u"ACTUALIZAR", u"LIMPIAR",
+                                                       u"COMBINACIONES", u"AGREGAR",    u"REINICIAR",  u"ANÁLISIS iA"};
 
 QString KeyName(int keyCode) {
   if (keyCode >= KeyCode::F1 && keyCode < KeyCode::F1 + 12) return QStringLiteral("F%1").arg(keyCode - KeyCode::F1 + 1);
@@ -24,9 +25,9 @@ QString Keys(const KeyRow& row) {
   const QString key = KeyName(row.keyCode);
   if (row.rule != ModifierRule::Exactly) return key;
   QString keys;
-  if (row.modifiers & 2) keys += QStringLiteral("Ctrl+");
-  if (row.modifiers & 4) keys += QStringLiteral("Alt+");
-  if (row.modifiers & 1) keys += QStringLiteral("Mayús+");
+  if (row.modifiers & kCtrl) keys += QStringLiteral("Ctrl+");
+  if (row.modifiers & kAlt) keys += QStringLiteral("Alt+");
+  if (row.modifiers & kShift) keys += QStringLiteral("Mayús+");
   return keys + key;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/command.h"
 #include "app/key_codes.h"
+#include "app/pane_table.h"
 
 #include <algorithm>
 #include <array>
@@ -10,16 +11,19 @@ namespace tombolix {
 
 namespace {
 
-constexpr int kCtrlAlt = 2 | 4;
-constexpr int kCtrlAltShift = 1 | 2 | 4;
+constexpr int kCtrlAlt = kCtrl | kAlt;
+constexpr int kCtrlAltShift = kShift | kCtrl | kAlt;
 
 constexpr int Letter(char c) { return KeyCode::LetterA + (c - 'A'); }
 constexpr int F(int n) { return KeyCode::F1 + n - 1; }
 
 constexpr KeyRow AltDigit(int n) {
-  return {KeyCode::Digit0 + n, ModifierRule::Exactly, 4, KeyAction::FocusSelector, n};
+  return {KeyCode::Digit0 + n, ModifierRule::Exactly, kAlt, KeyAction::FocusSelector, n};
 }
-constexpr KeyRow Row(char letter, int row) { return {Letter(letter), ModifierRule::Any, 0, KeyAction::ListRow, row}; }
+// The letter of a pane's list row opens that row, as the pane table says.
+constexpr KeyRow ListKey(int pane, ModifierRule rule = ModifierRule::Any, int modifiers = 0) {
+  return {Letter(PaneInfo(pane).listKey), rule, modifiers, KeyAction::ListRow, PaneInfo(pane).listRow};
+}
 constexpr KeyRow Cmd(int keyCode, Command command) {
   return {keyCode, ModifierRule::Any, 0, KeyAction::Command, Index(command)};
 }
@@ -35,24 +39,24 @@ constexpr std::array kKeys = {
     Cmd(Letter('A'), Command::Combinaciones),
     KeyRow{Letter('C'), ModifierRule::Exactly, kCtrlAlt, KeyAction::OpenConfiguration, 0},
     Cmd(Letter('M'), Command::AnalisisIa),
-    Row('Q', 1),
-    Row('W', 3),
-    Row('S', 4),
+    ListKey(Pane::HistorialAciertos),
+    ListKey(Pane::Frecuencia),
+    ListKey(Pane::MapaFrecuenciaM1),
     KeyRow{Letter('X'), ModifierRule::Any, 0, KeyAction::MapButton, 0},
     KeyRow{Letter('C'), ModifierRule::AllBut, kCtrlAlt, KeyAction::MapButton, 1},
-    Row('E', 6),
-    Row('D', 7),
-    Row('R', 9),
-    Row('F', 10),
-    Row('T', 12),
-    KeyRow{Letter('G'), ModifierRule::AllBut, kCtrlAlt, KeyAction::ListRow, 13},
-    Row('B', 14),
-    Row('N', 15),
-    Row('Y', 17),
-    Row('H', 18),
+    ListKey(Pane::LeyTercio),
+    ListKey(Pane::MapaLeyTercioM1),
+    ListKey(Pane::CicloAparicion),
+    ListKey(Pane::PronosticoM1),
+    ListKey(Pane::Consecutivos),
+    ListKey(Pane::Repetidos, ModifierRule::AllBut, kCtrlAlt),
+    ListKey(Pane::ParesImparesM1),
+    ListKey(Pane::PrimosM1),
+    ListKey(Pane::PatronJugadas),
+    ListKey(Pane::PatronUltimoSorteo),
     KeyRow{Letter('U'), ModifierRule::Any, 0, KeyAction::BuscarHistoriales, 0},
-    KeyRow{F(1), ModifierRule::Exactly, 2, KeyAction::OpenReadme, 0},
-    KeyRow{F(1), ModifierRule::AllBut, 2, KeyAction::HelpVideoLink, 0},
+    KeyRow{F(1), ModifierRule::Exactly, kCtrl, KeyAction::OpenReadme, 0},
+    KeyRow{F(1), ModifierRule::AllBut, kCtrl, KeyAction::HelpVideoLink, 0},
     Cmd(F(3), Command::Buscar),
     Cmd(F(4), Command::Automatico),
     Cmd(F(5), Command::Actualizar),
@@ -62,6 +66,23 @@ constexpr std::array kKeys = {
     KeyRow{KeyCode::Minus, ModifierRule::Exactly, kCtrlAltShift, KeyAction::AutoScroll, 0},
     Cmd(KeyCode::Escape, Command::Limpiar),
 };
+
+// Every pane with a list key has its key row, and no other key opens a list row.
+constexpr bool EveryListKeyListed() {
+  int listed = 0;
+  for (const KeyRow& key : kKeys) listed += key.action == KeyAction::ListRow ? 1 : 0;
+  int panes = 0;
+  for (const PaneRow& row : kPaneRows) {
+    if (row.listKey == 0) continue;
+    ++panes;
+    const bool found = std::any_of(kKeys.begin(), kKeys.end(), [&row](const KeyRow& key) {
+      return key.action == KeyAction::ListRow && key.argument == row.listRow && key.keyCode == Letter(row.listKey);
+    });
+    if (!found) return false;
+  }
+  return listed == panes;
+}
+static_assert(EveryListKeyListed(), "the key table opens each pane's list row by its key");
 
 bool Matches(const KeyRow& row, int keyCode, int modifiers) {
   if (row.keyCode != keyCode) return false;

@@ -19,7 +19,7 @@ enum class KeyAction {
   AutoScroll,         // the auto-scroll of pane 0 or pane 15
 };
 
-// How a row reads the modifier bits (1 Shift, 2 Ctrl, 4 Alt).
+// How a row reads the modifier bits (KeyModifier).
 enum class ModifierRule { Any, Exactly, AllBut };
 
 struct KeyRow {

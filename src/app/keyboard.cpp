@@ -64,9 +64,9 @@ const char* ActionName(KeyAction action) {
 // The window sees every key before the control with the focus. While idle
 // the key table acts; while a computation runs, Escape asks it to stop.
 KeyEffect TombolixApp::KeyDown(int keyCode, int modifiers) {
-  if (Ending()) return {};
+  if (Ending(model_)) return {};
   // A key pressed over the warning only hides it.
-  if (WarningShown() && !model_.busy) {
+  if (WarningShown(model_) && !model_.busy) {
     HideWarning();
     return {};
   }
@@ -79,7 +79,7 @@ KeyEffect TombolixApp::KeyDown(int keyCode, int modifiers) {
   if (effect.action != KeyAction::None) what += u' ' + QString::number(effect.argument);
   qCInfo(lcCommands).nospace().noquote() << "key " << keyCode << "+" << modifiers << ": " << what;
   RunKeyAction(effect);
-  if (keyCode == KeyCode::Escape && model_.busy && !Ending()) RequestStopOnListedPane();
+  if (keyCode == KeyCode::Escape && model_.busy && !Ending(model_)) RequestStopOnListedPane();
   return effect;
 }
 

@@ -32,21 +32,21 @@ void TombolixApp::LoadForReport(const QString& historyPath) {
   savedCaption_ = model_.caption;
   model_.AnalysisWindow = 100;
   model_.HistoryFolder = file.absolutePath();
-  model_.CboLoteria.Tag = QStringLiteral("1");
+  model_.CboLoteria.selecting = true;
   ShowReportPane(Pane::Start);
   ClearForReload();
   model_.CboLoteria.items = QStringList{file.completeBaseName()};
   model_.CboLoteria.fileNames = QStringList{file.fileName()};
   model_.CboLoteria.currentIndex = 0;
   LoadHistory();
-  model_.CboLoteria.Tag = QStringLiteral("0");
+  model_.CboLoteria.selecting = false;
 }
 
 void TombolixApp::TmrPublicidad_Timer() {
   TimerState& timer = model_.TmrPublicidad;
-  if (!timer.enabled || Ending()) return;
-  const int tick = timer.Tag.toInt() + 1;
-  timer.Tag = QString::number(tick);
+  if (!timer.enabled || Ending(model_)) return;
+  const int tick = timer.count + 1;
+  timer.count = tick;
   if (tick == 1) {
     timer.intervalMs = 1000;
     FillLotteryList();

@@ -10,9 +10,9 @@ namespace tombolix {
 // The Clear command: back to the start pane, or, when a reload is pending,
 // everything derived from the history is dropped and the history read again.
 void TombolixApp::Limpiar() {
-  if (Ending()) return;
+  if (Ending(model_)) return;
   CancelAutoScroll();
-  model_.CboLoteria.Tag = QStringLiteral("1");
+  model_.CboLoteria.selecting = true;
   model_.Cmd(Command::Combinaciones).backColour = ControlColour::Combinaciones;
   model_.Cmd(Command::AnalisisIa).backColour = ControlColour::AnalisisIa;
   LlenarListaAnalisis();
@@ -29,7 +29,7 @@ void TombolixApp::Limpiar() {
     ShowStartPane();
     model_.LblAjuste.caption.clear();
   }
-  model_.CboLoteria.Tag = QStringLiteral("0");
+  model_.CboLoteria.selecting = false;
 }
 
 void TombolixApp::ClearForReload() {
@@ -48,7 +48,7 @@ void TombolixApp::ClearForReload() {
   for (const PaneRow& row : PaneTable()) {
     if (row.isM2) m.SetShowsM2Last(row.pane, false);
   }
-  for (LabelState& map : m.LblMapas) map.Tag = QStringLiteral("0");
+  m.PointMapsAt(0, 0);
   m.LblMapas[0].backColour = ControlColour::MapShown;
   m.LblMapas[1].backColour = ControlColour::MapOther;
   m.CboLoteria.items.clear();
@@ -58,7 +58,7 @@ void TombolixApp::ClearForReload() {
   ++m.historyGeneration;
   m.arrays.Reset();
   // The generated list and the generator's tests belong to the history just dropped.
-  generator_.reset();
+  lists_.ForgetGenerator();
   // The list goes with the history; the lines of the last run that hit stay for map M2.
   m.combinations = CombinationList();
 }
@@ -66,7 +66,7 @@ void TombolixApp::ClearForReload() {
 // Called by a computation that found the stop request set; the computation
 // returns at once afterwards. While the program is closing it only returns.
 void TombolixApp::AbortAnalysis() {
-  if (Ending()) return;
+  if (Ending(model_)) return;
   // A computation stopped while the minimised window's caption showed its
   // progress gives the caption back.
   model_.caption = savedCaption_;
@@ -81,7 +81,7 @@ void TombolixApp::AbortAnalysis() {
 void TombolixApp::Pause(int seconds) {
   const qint64 start = platform_.NowMs();
   const qint64 wait = qint64{seconds} * 1000;
-  for (qint64 left = wait; left > 0 && !Ending(); left = wait - (platform_.NowMs() - start)) {
+  for (qint64 left = wait; left > 0 && !Ending(model_); left = wait - (platform_.NowMs() - start)) {
     constexpr qint64 kSliceMs = 50;
     platform_.WaitForEvents(static_cast<int>(std::min(left, kSliceMs)));
   }

@@ -27,7 +27,7 @@ void TombolixApp::OpenLink(WebLink link) {
   const QString* addresses[] = {&addresses_.productPage, &addresses_.helpVideoPage, &addresses_.ticketsPage,
                                 &addresses_.donationPage};
   const QString& address = *addresses[static_cast<int>(link)];
-  if (address.isEmpty() || Ending()) return;
+  if (address.isEmpty() || Ending(model_)) return;
   qCInfo(lcCommands) << "link opened:" << address;
   platform_.Minimise();
   platform_.OpenUrl(address);

@@ -49,7 +49,7 @@ void TombolixApp::RestoreLotterySelection() {
   } else {
     box.currentIndex = -1;
   }
-  if (Ending()) return;
+  if (Ending(model_)) return;
   if (box.currentIndex >= 0 && QFileInfo(HistoryFilePath()).isFile()) return;
   if (!box.items.isEmpty()) {
     SelectLottery(0);
@@ -79,7 +79,7 @@ void TombolixApp::CboLoteria_Click(int index) {
   LotteryBoxState& box = model_.CboLoteria;
   if (index < 0 || index >= box.items.size()) return;
   box.currentIndex = index;
-  if (box.Tag.toInt() != 0 || Ending()) return;
+  if (box.selecting || Ending(model_)) return;
   model_.SetReloadPending(true);
   model_.Cmd(Command::Reiniciar).backColour = ControlColour::ReiniciarAdvised;
   SaveLotterySelection();

@@ -6,7 +6,7 @@
 namespace tombolix {
 
 void TombolixApp::OpenFailed(OpenTarget target, const QString& what) {
-  if (Ending()) return;
+  if (Ending(model_)) return;
   qCWarning(lcCommands).noquote() << "the desktop could not open" << what;
   if (platform_.IsMinimised()) {
     platform_.Restore();

@@ -64,14 +64,14 @@ ChartTab BaselineTab(const ChanceBaseline& baseline, const ChanceFigures& figure
 // The chart's bars, from the same computations the report was written from.
 std::optional<PaneChart> ChartOfPaneData(const TombolixApp& app, int pane, int randomLists, quint32 seed) {
   const WindowModel& m = app.Model();
-  if (m.busy || !PaneHasChart(pane) || m.history.DrawCount <= 0) return std::nullopt;
+  if (m.busy || !PaneInfo(pane).hasChart || m.history.DrawCount <= 0) return std::nullopt;
   const ReportText& report = m.RtfReporte[static_cast<size_t>(pane)].report;
   if (report.Text().isEmpty() || report.IsEmptyMarker()) return std::nullopt;
   if (pane == Pane::Frecuencia) {
     return ValueChart(m, pane, FrequencyLines, QStringLiteral("Veces en los últimos 100 sorteos"));
   }
   if (pane == Pane::CicloAparicion) return ValueChart(m, pane, CycleLines, QStringLiteral("Ciclo medio (sorteos)"));
-  const std::optional<ChanceBaseline> baseline = app.CompareListWithChance(randomLists, seed);
+  const std::optional<ChanceBaseline> baseline = app.Lists().CompareListWithChance(randomLists, seed);
   if (!baseline) return std::nullopt;
   PaneChart chart;
   chart.tabs.push_back(BaselineTab(*baseline, baseline->fromSelectors, QStringLiteral("Al azar desde las casillas")));
@@ -80,10 +80,6 @@ std::optional<PaneChart> ChartOfPaneData(const TombolixApp& app, int pane, int r
 }
 
 }  // namespace
-
-bool PaneHasChart(int pane) {
-  return pane == Pane::Frecuencia || pane == Pane::CicloAparicion || pane == Pane::GeneradorM1;
-}
 
 std::optional<PaneChart> ChartOfPane(const TombolixApp& app, int pane, int randomLists, quint32 seed) {
   std::optional<PaneChart> chart = ChartOfPaneData(app, pane, randomLists, seed);

@@ -41,10 +41,6 @@ struct PaneChart {
 inline constexpr int kChanceRandomLists = 1000;
 inline constexpr int kChartRandomLists = 500;
 
-// Whether the pane has a chart: the frequency, the cycle of appearance and the
-// back-test's comparison with chance.
-bool PaneHasChart(int pane);
-
 // The chart of a pane that holds its report, from the same computations the
 // report was written from (the back-test's from `randomLists` random lists
 // drawn with `seed`); nothing while busy, for a pane without a chart or report.

@@ -84,20 +84,23 @@ constexpr std::array kSearch{
 constexpr std::array kBackTest{
     ColourKey{kBlue, u"los números del sorteo"},
     ColourKey{kLightBlue, u"un número de la combinación que acertó ese sorteo"},
-    ColourKey{kLightRed, u"aciertos de una combinación a la que le faltó un solo número (loterías de 6 o 7 "
-                         u"posiciones); también el índice de las combinaciones que acertaron algún sorteo"},
+    ColourKey{kLightRed,
+              u"aciertos de una combinación a la que le faltó un solo número (loterías de 6 o 7 "
+              u"posiciones); también el índice de las combinaciones que acertaron algún sorteo"},
     ColourKey{kRed, u"aciertos de una combinación que acertó todos los números"},
 };
 constexpr std::array kListForecast{
-    ColourKey{kRed, u"número que el pronóstico por ciclo da como «debido» y que está en el tercio superior de su "
-                    u"posición"},
+    ColourKey{kRed,
+              u"número que el pronóstico por ciclo da como «debido» y que está en el tercio superior de su "
+              u"posición"},
     ColourKey{kLightRed, u"índice de una combinación que acertó algún sorteo en la prueba"},
     ColourKey{kLightBlue, u"índice de una combinación que no acertó ninguno"},
 };
 constexpr std::array kSummary{
-    ColourKey{kRed, u"el número destacado: su paridad o su condición de primo coincide con la que el programa "
-                    u"espera para el próximo sorteo en esa posición. En FR, CA y PC, tercio superior; en LT, salió "
-                    u"dos veces o más"},
+    ColourKey{kRed,
+              u"el número destacado: su paridad o su condición de primo coincide con la que el programa "
+              u"espera para el próximo sorteo en esa posición. En FR, CA y PC, tercio superior; en LT, salió "
+              u"dos veces o más"},
     ColourKey{kLightRed, u"los demás números"},
     ColourKey{kGreen, u"en FR, CA y PC, tercio medio; en LT, salió una vez; PA cuando el número es par"},
     ColourKey{kBlue, u"en FR, CA y PC, tercio inferior; en LT, no salió; CO, RE y PR cuando se cumplen"},
@@ -242,7 +245,7 @@ const PaneExplanation& ExplanationOf(int pane) { return kExplanations.at(static_
 QString AnalysisRowToolTip(int row) {
   if (IsSeparatorRow(row)) return {};
   if (const PaneRow* pane = PaneForListRow(row)) return QString::fromUtf16(ExplanationOf(pane->pane).summary);
-  if (AnalysisListRows().value(row) == Msg(TxtBuscarHistoriales)) {
+  if (row == kBuscarHistorialesRow) {
     return QStringLiteral("Historiales de otras loterías: abre su página de descarga, si el programa tiene una.");
   }
   return {};

@@ -20,7 +20,7 @@ void TombolixApp::ShowReportPane(int pane) {
     return;
   }
   // The M2 pane of the current pair remembers which map of the pair was shown last.
-  const int m2Pane = maps[1].Tag.toInt();
+  const int m2Pane = maps[1].pane;
   const bool m2Last = IsPaneIndex(m2Pane) && model_.ShowsM2Last(m2Pane);
   maps[0].backColour = m2Last ? ControlColour::MapOther : ControlColour::MapShown;
   maps[1].backColour = m2Last ? ControlColour::MapShown : ControlColour::MapOther;
@@ -76,7 +76,7 @@ void TombolixApp::EnableControls(bool enabled) {
 void TombolixApp::ShowStartPane() {
   EnableControls(false);
   ReportText& pane = model_.RtfReporte[Pane::Start].report;
-  if (!PaneZeroHoldsStartText()) {
+  if (!PaneZeroHoldsStartText(model_)) {
     pane.SetText(StartPaneText(model_.history.DrawCount));
     pane.SetAllColour(kDefaultTextColour);
   }

@@ -1,3 +1,4 @@
+#include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "config/configuration.h"
 #include "files/program_paths.h"
@@ -50,7 +51,7 @@ bool TombolixApp::Start() {
   model_.AnalysisWindow = 100;
   platform_.KeepOnTop();
   // The first tick fills the lottery list and loads the saved lottery.
-  model_.TmrPublicidad = TimerState{true, 100, QStringLiteral("0")};
+  model_.TmrPublicidad = TimerState{true, 100, 0};
   return true;
 }
 

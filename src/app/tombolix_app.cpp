@@ -4,8 +4,6 @@
 #include "app/program_log.h"
 #include "texts/messages.h"
 
-#include <QDateTime>
-
 namespace tombolix {
 
 TombolixApp::TombolixApp(Platform& platform, QString programFolder, bool installed)
@@ -13,7 +11,7 @@ TombolixApp::TombolixApp(Platform& platform, QString programFolder, bool install
       programFolder_(std::move(programFolder)),
       installed_(installed),
       clips_(platform.Media(), programFolder_),
-      random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {
+      lists_(model_, platform_, clips_, *this) {
   SetDesignState();
 }
 
@@ -37,7 +35,7 @@ void TombolixApp::SetDesignState() {
     ButtonState& button = model_.CmdFuncion[i];
     button.caption = QString::fromUtf16(kButtons[i].caption);
     button.backColour = kButtons[i].colour;
-    button.Tag = QStringLiteral("0");
+    button.flag = false;
   }
   model_.SetReloadPending(true);  // the first LIMPIAR loads a history
 
@@ -45,7 +43,7 @@ void TombolixApp::SetDesignState() {
   for (ReportPane& pane : model_.RtfReporte) {
     pane.report.SetText(QStringLiteral(" "));
     pane.visible = false;
-    pane.Tag = QStringLiteral("0");
+    pane.flag = false;
   }
   model_.RtfFondo.visible = true;
   model_.visiblePane = -1;
@@ -56,15 +54,15 @@ void TombolixApp::SetDesignState() {
   model_.LblMapas[1].backColour = ControlColour::MapOther;
   for (LabelState& map : model_.LblMapas) {
     map.visible = false;
-    map.Tag = QStringLiteral("0");
+    map.pane = 0;
   }
   model_.LblAyuda.caption = QStringLiteral("Video Ayuda");
   model_.LblBoletos.caption = QStringLiteral("Jugar Ahora");
   model_.LblDonacion.caption = QString::fromUtf16(u"Donación");
   ShowLinkLabels();
 
-  model_.TmrPublicidad = TimerState{false, 100, QStringLiteral("0")};
-  model_.TmrGameplay = TimerState{false, 500, QStringLiteral("0")};
+  model_.TmrPublicidad = TimerState{false, 100, 0};
+  model_.TmrGameplay = TimerState{false, 500, 0};
   model_.caption = QStringLiteral("Tombolix");
   savedCaption_ = ProgramCaption();
 }
@@ -78,7 +76,7 @@ void TombolixApp::EndProgram(const QString& reason) {
 
 void TombolixApp::Step() { platform_.ProcessEvents(); }
 
-bool TombolixApp::StopRequested() const { return model_.StopRequested || Ending(); }
+bool TombolixApp::StopRequested() const { return model_.StopRequested || Ending(model_); }
 
 void TombolixApp::Progress(int percent, bool last) {
   model_.LblAjuste.caption = Msg(TxtProcesando) + QString::number(percent) + QLatin1Char('%');

@@ -1,5 +1,7 @@
 #include "app/window_model.h"
 
+#include "reports/start_pane.h"
+
 namespace tombolix {
 
 std::array<std::vector<quint8>, kMaxPositions + 1> WindowModel::SelectorValues() const {
@@ -11,6 +13,10 @@ std::array<std::vector<quint8>, kMaxPositions + 1> WindowModel::SelectorValues()
     for (const QString& item : items) values.push_back(static_cast<quint8>(item.toUInt()));
   }
   return lists;
+}
+
+bool PaneZeroHoldsStartText(const WindowModel& m) {
+  return m.RtfReporte[Pane::Start].report.Text() == StartPaneText(m.history.DrawCount);
 }
 
 }  // namespace tombolix

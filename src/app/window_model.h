@@ -24,7 +24,7 @@ struct ButtonState {
   bool enabled = true;
   bool tabStop = true;
   bool visible = true;
-  QString Tag;
+  bool flag = false;  // Tag: ReloadPending on ACTUALIZAR, AiRunning on ANÁLISIS iA
 };
 
 struct SelectorState {
@@ -39,7 +39,7 @@ struct LotteryBoxState {
   QStringList fileNames;  // the real file name of each item (its extension may be in any case)
   int currentIndex = -1;  // -1: no item selected
   bool enabled = true;
-  QString Tag = QStringLiteral("0");  // selection guard
+  bool selecting = false;  // Tag: code is filling or selecting; the selection event does nothing
   QString Text() const { return currentIndex >= 0 && currentIndex < items.size() ? items[currentIndex] : QString(); }
 };
 
@@ -48,7 +48,7 @@ struct ListState {
   int selectedRow = -1;
   bool enabled = true;
   bool visible = true;
-  QString Tag = QStringLiteral("0");
+  bool selecting = false;  // Tag: code is moving the selection
 };
 
 struct LabelState {
@@ -57,19 +57,19 @@ struct LabelState {
   Rgb backColour = MakeRgb(240, 240, 240);
   bool enabled = true;
   bool visible = true;
-  QString Tag;
+  int pane = 0;  // Tag of LblMapas: the pane the map button opens
 };
 
 struct ReportPane {
   ReportText report{QStringLiteral(" ")};
   bool visible = false;
-  QString Tag;
+  bool flag = false;  // Tag: QuietRun on pane 0, ShowsM2Last on the M2 pane of a pair
 };
 
 struct TimerState {
   bool enabled = false;
   int intervalMs = 0;
-  QString Tag = QStringLiteral("0");
+  int count = 0;  // Tag: the ticks so far (TmrPublicidad), the caret's position (TmrGameplay)
 };
 
 // Which control has the keyboard focus.
@@ -124,24 +124,35 @@ struct WindowModel {
   ButtonState& Cmd(Command command) { return CmdFuncion[static_cast<size_t>(Index(command))]; }
   const ButtonState& Cmd(Command command) const { return CmdFuncion[static_cast<size_t>(Index(command))]; }
 
-  // Flags the window keeps in control tags ("0" or "1", read as numbers).
+  // Flags the window keeps in control tags.
   // The next LIMPIAR reloads the lottery list and the history (Tag of ACTUALIZAR).
-  bool ReloadPending() const { return Cmd(Command::Actualizar).Tag.toInt() != 0; }
-  void SetReloadPending(bool on) { Cmd(Command::Actualizar).Tag = FlagText(on); }
+  bool ReloadPending() const { return Cmd(Command::Actualizar).flag; }
+  void SetReloadPending(bool on) { Cmd(Command::Actualizar).flag = on; }
   // ANÁLISIS iA is computing its source analyses (Tag of its button).
-  bool AiRunning() const { return Cmd(Command::AnalisisIa).Tag.toInt() != 0; }
-  void SetAiRunning(bool on) { Cmd(Command::AnalisisIa).Tag = FlagText(on); }
+  bool AiRunning() const { return Cmd(Command::AnalisisIa).flag; }
+  void SetAiRunning(bool on) { Cmd(Command::AnalisisIa).flag = on; }
   // BUSCAR or AUTOMÁTICO run ANÁLISIS iA as a quiet preparation (Tag of pane 0).
-  bool QuietRun() const { return RtfReporte[0].Tag.toInt() != 0; }
-  void SetQuietRun(bool on) { RtfReporte[0].Tag = FlagText(on); }
+  bool QuietRun() const { return RtfReporte[0].flag; }
+  void SetQuietRun(bool on) { RtfReporte[0].flag = on; }
   // The M2 pane of a pair remembers whether its M2 was shown last.
-  bool ShowsM2Last(int m2Pane) const { return RtfReporte[static_cast<size_t>(m2Pane)].Tag.toInt() != 0; }
-  void SetShowsM2Last(int m2Pane, bool on) { RtfReporte[static_cast<size_t>(m2Pane)].Tag = FlagText(on); }
-
-  static QString FlagText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+  bool ShowsM2Last(int m2Pane) const { return RtfReporte[static_cast<size_t>(m2Pane)].flag; }
+  void SetShowsM2Last(int m2Pane, bool on) { RtfReporte[static_cast<size_t>(m2Pane)].flag = on; }
+  // The panes the map buttons M1 and M2 open (LblMapas(0..1).Tag).
+  void PointMapsAt(int m1Pane, int m2Pane) {
+    LblMapas[0].pane = m1Pane;
+    LblMapas[1].pane = m2Pane;
+  }
 
   // The selectors' candidate lists as numbers (CboBal(1..7)).
   std::array<std::vector<quint8>, kMaxPositions + 1> SelectorValues() const;
 };
+
+// True once the program is ending (closing confirmed or ending itself):
+// long computations return at once and nothing new starts.
+inline bool Ending(const WindowModel& m) { return m.closingConfirmed || m.quitting; }
+// The warning after map M2 is shown over the window (its timer runs).
+inline bool WarningShown(const WindowModel& m) { return m.TmrAdvertencia.enabled; }
+// Whether pane 0 holds the start text of the loaded history (what ShowStartPane writes).
+bool PaneZeroHoldsStartText(const WindowModel& m);
 
 }  // namespace tombolix

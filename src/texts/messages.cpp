@@ -71,7 +71,7 @@ const MessageTable& Messages() {
   return table;
 }
 
-QString MessageTitle(int index) { return MessageTitle(Msg(index)); }
+QString MessageTitle(MessageId id) { return MessageTitle(Msg(id)); }
 
 QString MessageTitle(const QString& text) { return QStringLiteral("Tombolix - ") + text; }
 

@@ -61,16 +61,11 @@ using MessageTable = std::array<QString, kMessageCount>;
 MessageTable CargarTextos();
 // The same table, built once (texts never change while the program runs).
 const MessageTable& Messages();
-inline const QString& Msg(int index) { return Messages()[static_cast<size_t>(index)]; }
+inline const QString& Msg(MessageId id) { return Messages()[static_cast<size_t>(id)]; }
 
-// "Tombolix - " followed by message `index`: the title of every message box.
-QString MessageTitle(int index);
+// "Tombolix - " followed by message `id`: the title of every message box.
+QString MessageTitle(MessageId id);
 QString MessageTitle(const QString& text);
-
-inline constexpr int kAnalysisRowCount = 23;
-// The 23 rows of the analysis list; separators are 26 U+00AF characters.
-QStringList AnalysisListRows();
-bool IsSeparatorRow(int row);
 
 // The window caption and program name as shown to the user.
 QString ProgramCaption();  // "Tombolix 15.24"

@@ -1,5 +1,7 @@
 #include "ui/forecast_chance_dialog.h"
 
+#include "app/forecast_chance.h"
+#include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "ui/chance_dialog.h"
 
@@ -8,7 +10,7 @@
 namespace tombolix {
 
 void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
-  if (app.Model().busy || !TombolixApp::HasForecastChance(pane)) return;
+  if (app.Model().busy || PaneInfo(pane).chance != ChanceComparison::Forecast) return;
   QProgressDialog progress(QStringLiteral("Repasando los últimos sorteos…"), QStringLiteral("Cancelar"), 0, 100,
                            parent);
   progress.setWindowTitle(QStringLiteral("Tombolix - Comparar con el azar"));
@@ -17,7 +19,7 @@ void ShowForecastChance(QWidget* parent, TombolixApp& app, int pane) {
   progress.setAutoReset(false);
   progress.setValue(0);
   // A modal progress dialog lets the window's events run on each new value.
-  const auto texts = app.CompareForecastWithChanceTexts(pane, [&progress](int percent) {
+  const auto texts = CompareForecastWithChanceTexts(app.Model(), pane, [&progress](int percent) {
     progress.setValue(percent);
     return !progress.wasCanceled();
   });

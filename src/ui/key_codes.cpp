@@ -1,5 +1,7 @@
 #include "ui/key_codes.h"
 
+#include "app/key_codes.h"
+
 #include <QKeyEvent>
 
 namespace tombolix {
@@ -74,9 +76,9 @@ int VirtualKeyCode(int qtKey, bool keypad) {
 
 int ModifierBits(Qt::KeyboardModifiers modifiers) {
   int bits = 0;
-  if (modifiers & Qt::ShiftModifier) bits |= 1;
-  if (modifiers & Qt::ControlModifier) bits |= 2;
-  if (modifiers & Qt::AltModifier) bits |= 4;
+  if (modifiers & Qt::ShiftModifier) bits |= kShift;
+  if (modifiers & Qt::ControlModifier) bits |= kCtrl;
+  if (modifiers & Qt::AltModifier) bits |= kAlt;
   return bits;
 }
 

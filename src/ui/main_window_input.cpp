@@ -78,7 +78,7 @@ bool MainWindow::HandleKeyPress(QObject* watched, QKeyEvent* event) {
   const QPointer<QObject> target(watched);
   const VirtualKey key = ToVirtualKey(*event);
   // A key that only hid the warning goes no further.
-  const bool warned = app_.WarningShown() && !model_.busy;
+  const bool warned = WarningShown(model_) && !model_.busy;
   if (key.code != 0) Forward([this, key] { app_.KeyDown(key.code, key.modifiers); });
   if (!target || (warned && key.code != 0)) return true;
   const auto* widget = static_cast<QWidget*>(target.data());

@@ -14,7 +14,6 @@ namespace {
 // Where the high-contrast choice is kept in the program's settings file.
 const QString kHighContrastKey = QStringLiteral("Ver/AltoContraste");
 
-
 }  // namespace
 
 // "Archi&vo", "&Informe" and "Ayuda": the key table's letters act with Alt,
@@ -101,7 +100,7 @@ void MainWindow::SyncMenuBar() {
   }
   importEntry_->setEnabled(ImportEnabled());
   webEntry_->setEnabled(UpdateFromWebEnabled());
-  const bool idle = !model_.busy && model_.CboLoteria.enabled && !app_.Ending();
+  const bool idle = !model_.busy && model_.CboLoteria.enabled && !Ending(model_);
   for (QAction* entry : idleEntries_) entry->setEnabled(idle);
 }
 

@@ -22,7 +22,7 @@ namespace {
 
 void CompareBackTestWithChance(TombolixApp& app, QWidget* parent) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const auto texts = app.CompareListWithChanceTexts(kChanceRandomLists, QRandomGenerator::global()->generate());
+  const auto texts = app.Lists().CompareListWithChanceTexts(kChanceRandomLists, QRandomGenerator::global()->generate());
   QApplication::restoreOverrideCursor();
   if (texts) ShowChanceDialog(parent, texts->sentence, texts->table);
 }
@@ -76,10 +76,8 @@ std::vector<ReportEntry> ReportEntries(const TombolixApp& app, int pane) {
                                    {ReportAction::SaveHtml, usable},
                                    {ReportAction::SavePdf, usable},
                                    {ReportAction::Print, usable}};
-  if (PaneHasChart(pane)) entries.push_back({ReportAction::Chart, usable});
-  if (pane == Pane::GeneradorM1 || TombolixApp::HasForecastChance(pane)) {
-    entries.push_back({ReportAction::Chance, usable});
-  }
+  if (PaneInfo(pane).hasChart) entries.push_back({ReportAction::Chart, usable});
+  if (PaneInfo(pane).chance != ChanceComparison::None) entries.push_back({ReportAction::Chance, usable});
   entries.push_back({ReportAction::Explain, true});
   return entries;
 }
@@ -89,7 +87,7 @@ void FillPaneMenu(QMenu& menu, const TombolixApp& app, int pane) {
   for (const ReportEntry& entry : ReportEntries(app, pane)) {
     const ReportAction a = entry.action;
     if (a == ReportAction::SaveHtml || a == ReportAction::Chart || a == ReportAction::Explain ||
-        (a == ReportAction::Chance && !PaneHasChart(pane))) {
+        (a == ReportAction::Chance && !PaneInfo(pane).hasChart)) {
       menu.addSeparator();
     }
     QAction* action = menu.addAction(ContextMenuText(entry.action));
@@ -125,7 +123,7 @@ void RunReportAction(TombolixApp& app, ReportPaneView& view, int pane, ReportAct
       OpenChart(app, &view, pane);
       break;
     case ReportAction::Chance:
-      if (pane == Pane::GeneradorM1) {
+      if (PaneInfo(pane).chance == ChanceComparison::BackTest) {
         CompareBackTestWithChance(app, &view);
       } else {
         ShowForecastChance(view.window(), app, pane);

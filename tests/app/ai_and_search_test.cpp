@@ -1,6 +1,7 @@
 #include "app/control_colours.h"
 #include "app/pane_table.h"
 #include "reports/start_pane.h"
+#include "support/app_test_access.h"
 #include "support/fake_platform.h"
 #include "texts/messages.h"
 
@@ -37,7 +38,7 @@ TEST_F(AiAndSearchTest, BuscarWithoutANumberComputesNothing) {
 
   // A search result in a hidden pane 0 is shown again, and nothing else runs.
   Report(Pane::Start).SetText(QStringLiteral("result"));
-  run.App().ShowReportPane(Pane::Frecuencia);
+  AppTestAccess::ShowReportPane(run.App(), Pane::Frecuencia);
   run.App().CboBal_SetText(1, m.CboBal[1].items.value(0));
   run.App().RunCommand(Command::Buscar);
   EXPECT_EQ(m.visiblePane, Pane::Start);
@@ -107,7 +108,7 @@ TEST_F(AiAndSearchTest, AnalisisIaOwnRunThenShownAtOnce) {
 // ANÁLISIS iA computes its sources even on a history the list rows refuse.
 TEST_F(AiAndSearchTest, ShortHistoriesStillGetTheirSummaryAndLastDrawSearch) {
   run.AddHistory(QStringLiteral("Corta"), SixNumberHistory(40));
-  run.App().Reiniciar();  // the lottery box lists it
+  run.App().RunCommand(Command::Reiniciar);  // the lottery box lists it
   run.App().CboLoteria_Click(static_cast<int>(run.Model().CboLoteria.items.indexOf(QStringLiteral("Corta"))));
   ASSERT_EQ(run.Model().history.DrawCount, 40);
   const int messages = run.Host().MessageCount();
@@ -123,14 +124,14 @@ TEST_F(AiAndSearchTest, AutomaticoLeavesANewCombinationInTheSelectors) {
   WindowModel& m = run.Model();
   for (int round = 1; round <= 2; ++round) {
     run.App().RunCommand(Command::Automatico);
-    ASSERT_EQ(run.App().ListaGenerada().size(), static_cast<size_t>(round));
-    const Combination& last = run.App().ListaGenerada().back();
+    ASSERT_EQ(run.App().Lists().ListaGenerada().size(), static_cast<size_t>(round));
+    const Combination& last = run.App().Lists().ListaGenerada().back();
     for (int k = 1; k <= 6; ++k) {
       EXPECT_EQ(m.CboBal[static_cast<size_t>(k)].text.toInt(), last[static_cast<size_t>(k - 1)]) << k;
     }
     EXPECT_TRUE(Report(Pane::Start).Text().contains(QStringLiteral(" sorteo(s) parecido(s)")));
   }
-  EXPECT_NE(run.App().ListaGenerada()[0], run.App().ListaGenerada()[1]);
+  EXPECT_NE(run.App().Lists().ListaGenerada()[0], run.App().Lists().ListaGenerada()[1]);
   EXPECT_TRUE(run.Host().media.opened.isEmpty());  // a quiet run plays nothing
 }
 
@@ -141,13 +142,13 @@ TEST_F(AiAndSearchTest, AGeneratorFailureEndsThroughLimpiarWithItsMessage) {
   m.CboBal[3].items.clear();  // no candidate for B3: nothing can be drawn
   run.Host().minimised = true;
   const int messages = run.Host().MessageCount();
-  EXPECT_FALSE(run.App().GenerarCombinacion(true));
+  EXPECT_FALSE(run.App().Lists().GenerarCombinacion(true));
   EXPECT_EQ(run.Host().MessageCount(), messages + 1);
   EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtImposibleGenerar));
   EXPECT_FALSE(run.Host().minimised);
   ASSERT_FALSE(run.Host().media.opened.isEmpty());
   EXPECT_TRUE(run.Host().media.opened.last().contains(QStringLiteral("KiRVA-5.")));
-  EXPECT_TRUE(run.App().ListaGenerada().empty());
+  EXPECT_TRUE(run.App().Lists().ListaGenerada().empty());
   EXPECT_EQ(Report(Pane::Start).Text(), StartPaneText(120));
   EXPECT_FALSE(m.busy);
 }

@@ -1,3 +1,5 @@
+#include "app/pane_table.h"
+#include "support/app_test_access.h"
 #include "support/fake_platform.h"
 #include "texts/messages.h"
 
@@ -55,12 +57,12 @@ TEST_F(AnalysisSelectionTest, RowsNeedingMoreThanAHundredDrawsWarnThenClear) {
   Load(100);
   FillPanes();
   for (int row : {1, 4, 7, 10, 14, 15}) {
-    run.App().ShowReportPane(2);
+    AppTestAccess::ShowReportPane(run.App(), 2);
     run.App().CboBal_SetText(1, QStringLiteral("05"));
     const int before = run.Host().MessageCount();
     run.App().LstFormula_Click(row);
     ASSERT_EQ(run.Host().MessageCount(), before + 1) << row;
-    EXPECT_EQ(run.Host().LastMessage().text, Msg(45));
+    EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtFaltanSorteos));
     EXPECT_EQ(run.Host().LastMessage().title, QStringLiteral("Tombolix - ") + AnalysisListRows()[row]);
     EXPECT_EQ(M().visiblePane, 0);
     EXPECT_EQ(M().CboBal[1].text, QStringLiteral("B1"));           // cleared
@@ -80,7 +82,7 @@ TEST_F(AnalysisSelectionTest, EachPairRemembersItsLastMap) {
 
   run.App().LblMapas_Click(1);
   EXPECT_EQ(M().visiblePane, 12);
-  EXPECT_EQ(Pane(12).Tag, QStringLiteral("1"));
+  EXPECT_TRUE(Pane(12).flag);
   EXPECT_EQ(M().LblMapas[1].backColour, kShown);
 
   run.App().LstFormula_Click(7);  // another pair opens on its own memory: M1
@@ -92,8 +94,8 @@ TEST_F(AnalysisSelectionTest, EachPairRemembersItsLastMap) {
 
   run.App().LblMapas_Click(0);
   EXPECT_EQ(M().visiblePane, 3);
-  EXPECT_EQ(Pane(12).Tag, QStringLiteral("0"));
-  EXPECT_EQ(Pane(0).Tag, QStringLiteral("0"));  // the quiet-run flag is never touched
+  EXPECT_FALSE(Pane(12).flag);
+  EXPECT_FALSE(Pane(0).flag);  // the quiet-run flag is never touched
 
   run.App().LstFormula_Click(1);
   EXPECT_EQ(M().visiblePane, 1);
@@ -103,11 +105,11 @@ TEST_F(AnalysisSelectionTest, EachPairRemembersItsLastMap) {
 TEST_F(AnalysisSelectionTest, MapButtonsKeepTheirVisibilityDuringTheAiRun) {
   Load(101);
   FillPanes();
-  M().CmdFuncion[7].Tag = QStringLiteral("1");
-  run.App().ShowReportPane(7);
+  M().CmdFuncion[7].flag = true;
+  AppTestAccess::ShowReportPane(run.App(), 7);
   EXPECT_FALSE(M().LblMapas[0].visible);
-  M().CmdFuncion[7].Tag = QStringLiteral("0");
-  run.App().ShowReportPane(7);
+  M().CmdFuncion[7].flag = false;
+  AppTestAccess::ShowReportPane(run.App(), 7);
   EXPECT_TRUE(M().LblMapas[0].visible);
 }
 
@@ -121,7 +123,7 @@ TEST_F(AnalysisSelectionTest, BuscarHistorialesClearsThenOpensTheDownloadPage) {
     run.App().SetWebAddresses(pages);
     run.Host().openedUrls.clear();
     run.Host().minimiseCount = 0;
-    run.App().ShowReportPane(2);
+    AppTestAccess::ShowReportPane(run.App(), 2);
     const int before = run.Host().processEventsCount;
     run.App().LstFormula_Click(20);
     EXPECT_GE(run.Host().processEventsCount - before, 100);  // one second of waiting

@@ -1,4 +1,5 @@
 #include "reports/start_pane.h"
+#include "support/app_test_access.h"
 #include "support/fake_platform.h"
 #include "support/log_capture.h"
 #include "texts/messages.h"
@@ -23,22 +24,22 @@ class ClearAndStopTest : public ::testing::Test {
 TEST_F(ClearAndStopTest, AfterALotteryChangeTheFirstClearReloadsTheSecondOnlyClears) {
   WindowModel& m = run.Model();
   PaneText(2).SetText(QStringLiteral("old report"));
-  m.RtfReporte[12].Tag = QStringLiteral("1");
-  m.LblMapas[1].Tag = QStringLiteral("12");
+  m.RtfReporte[12].flag = true;
+  m.LblMapas[1].pane = 12;
   m.LblMapas[0].backColour = MakeRgb(224, 224, 224);
   m.arrays.FrequencyMapRows = QStringList{QStringLiteral("a"), QStringLiteral("b")};
-  m.TmrGameplay = TimerState{true, 500, QStringLiteral("57")};
+  m.TmrGameplay = TimerState{true, 500, 57};
   run.App().CboLoteria_Click(1);  // the change runs LIMPIAR, which reloads
   EXPECT_EQ(m.history.DrawCount, 45);
   EXPECT_TRUE(PaneText(2).IsEmptyMarker());
   EXPECT_FALSE(m.ReloadPending());
-  EXPECT_EQ(m.RtfReporte[12].Tag, QStringLiteral("0"));
+  EXPECT_FALSE(m.RtfReporte[12].flag);
   EXPECT_EQ(m.LblMapas[0].backColour, MakeRgb(192, 255, 255));
   EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
   EXPECT_FALSE(m.TmrGameplay.enabled);
 
   PaneText(2).SetText(QStringLiteral("new report"));
-  run.App().ShowReportPane(2);
+  AppTestAccess::ShowReportPane(run.App(), 2);
   run.App().CboBal_SetText(1, QStringLiteral("12"));
   run.App().RunCommand(3);
   EXPECT_EQ(PaneText(2).Text(), QStringLiteral("new report"));
@@ -50,7 +51,7 @@ TEST_F(ClearAndStopTest, AfterALotteryChangeTheFirstClearReloadsTheSecondOnlyCle
 
 TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_FALSE(run.App().QueryClose());  // the default answer is No
-  EXPECT_EQ(run.Host().LastMessage().text, Msg(18));
+  EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtConfirmarSalida));
   EXPECT_EQ(run.Model().AnalysisWindow, 100);
   EXPECT_FALSE(run.Model().closingConfirmed);
   run.App().LstFormula_Click(3);
@@ -68,15 +69,15 @@ TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
 // the scroll stops, waits thirty seconds and runs REINICIAR (which reloads).
 TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
   WindowModel& m = run.Model();
-  for (const QString& start : {QStringLiteral("0"), QStringLiteral("9")}) {  // from the top; past the end
-    SCOPED_TRACE(start.toStdString());
-    run.App().ShowReportPane(0);
+  for (const int start : {0, 9}) {  // from the top; past the end
+    SCOPED_TRACE(start);
+    AppTestAccess::ShowReportPane(run.App(), 0);
     PaneText(0).SetText(QStringLiteral("ab\r\ncd\r\nef"));
     m.TmrGameplay = TimerState{true, 500, start};
-    if (start == QStringLiteral("0")) {
+    if (start == 0) {
       for (int line : {3, 7}) {  // 1-based positions of the CR LFs
         run.App().TmrGameplay_Timer();
-        EXPECT_EQ(m.TmrGameplay.Tag, QString::number(line));
+        EXPECT_EQ(m.TmrGameplay.count, line);
         EXPECT_EQ(PaneText(0).Caret(), line);
       }
     }
@@ -84,7 +85,7 @@ TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
     const int before = run.Host().processEventsCount;
     run.App().TmrGameplay_Timer();  // no line break after "ef"
     EXPECT_FALSE(m.TmrGameplay.enabled);
-    EXPECT_EQ(m.TmrGameplay.Tag, QStringLiteral("0"));
+    EXPECT_EQ(m.TmrGameplay.count, 0);
     EXPECT_GE(run.Host().processEventsCount - before, 3000);            // thirty seconds of waiting
     EXPECT_EQ(PaneText(0).Text(), StartPaneText(m.history.DrawCount));  // reloaded
     EXPECT_FALSE(m.ReloadPending());

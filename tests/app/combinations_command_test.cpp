@@ -41,21 +41,21 @@ TEST_F(CombinacionesTest, RefusesShortLotteriesAndHistories) {
   struct Case {
     int positions;
     int draws;
-    int message;  // -1: it proceeds
+    std::optional<MessageId> message;  // none: it proceeds
   };
-  for (const Case c : {Case{3, 150, TxtFaltanPosiciones}, Case{4, 100, TxtFaltanSorteos}, Case{4, 101, -1}}) {
+  for (const Case c : {Case{3, 150, TxtFaltanPosiciones}, Case{4, 100, TxtFaltanSorteos}, Case{4, 101, std::nullopt}}) {
     SCOPED_TRACE(c.draws);
     run.Restart();
     Load(DigitHistory(c.positions, c.draws));
     const int messages = run.Host().MessageCount();
     run.App().RunCommand(Command::Combinaciones);
-    if (c.message < 0) {
+    if (!c.message) {
       EXPECT_EQ(run.Host().MessageCount(), messages);
       EXPECT_TRUE(Report(Pane::GeneradorM1).Text().contains(QStringLiteral(" sorteos acertados")));
       continue;
     }
     ASSERT_EQ(run.Host().MessageCount(), messages + 1);
-    EXPECT_EQ(run.Host().LastMessage().text, Msg(c.message));
+    EXPECT_EQ(run.Host().LastMessage().text, Msg(*c.message));
     EXPECT_EQ(run.Host().LastMessage().title, MessageTitle(TxtGeneradorCombinaciones));
     EXPECT_EQ(run.Model().visiblePane, Pane::Start);
     EXPECT_TRUE(Report(Pane::GeneradorM1).IsEmptyMarker());
@@ -110,7 +110,7 @@ TEST_F(CombinacionesTest, WarningAfterMapTwoStaysUntilTimerClickOrKey) {
   };
   run.App().LblMapas_Click(1);  // computes map M2 the first time
   for (const auto& hide : hides) {
-    if (!m.TmrAdvertencia.enabled) run.App().MapaCombinacionesRun();  // the map drawn again
+    if (!m.TmrAdvertencia.enabled) run.App().Lists().MapaCombinacionesRun();  // the map drawn again
     ASSERT_TRUE(m.RtfFondo.visible);
     EXPECT_TRUE(m.RtfFondo.report.Text().contains(QStringLiteral("ADVERTENCIA")));
     EXPECT_TRUE(m.TmrAdvertencia.enabled);
@@ -167,14 +167,14 @@ TEST_F(CombinacionesTest, FreshDrawTestReadsOnlyEarlierDrawsAndTouchesNothing) {
   Load(SyntheticHistory(options));
   run.App().RunCommand(Command::Combinaciones);
   const WindowModel before = run.Model();
-  const std::vector<Combination> generated = run.App().ListaGenerada();
-  const auto tests = run.App().CompareListWithChanceTests(200, 3, 1);
+  const std::vector<Combination> generated = run.App().Lists().ListaGenerada();
+  const auto tests = run.App().Lists().CompareListWithChanceTests(200, 3, 1);
   ASSERT_TRUE(tests);
   EXPECT_TRUE(tests->fresh.problem.isEmpty()) << tests->fresh.problem.toStdString();
   EXPECT_EQ(tests->fresh.knownDraws, 160);
   EXPECT_EQ(tests->inSample.origin, ListOrigin::GeneratedNow);
   EXPECT_TRUE(tests->fresh.baseline.Verdict().has_value());
-  EXPECT_EQ(run.App().ListaGenerada(), generated);
+  EXPECT_EQ(run.App().Lists().ListaGenerada(), generated);
   for (size_t k = 0; k <= kMaxPositions; ++k) {
     EXPECT_EQ(run.Model().CboBal[k].items, before.CboBal[k].items);
     EXPECT_EQ(run.Model().CboBal[k].text, before.CboBal[k].text);

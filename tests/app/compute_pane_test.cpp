@@ -46,7 +46,7 @@ TEST_F(ComputePaneTest, ReportsAreComputedOnceEvenWhenEmpty) {
   ASSERT_TRUE(Report(Pane::Frecuencia).Text().startsWith(QStringLiteral("B1\r\n")));
   EXPECT_TRUE(Coloured(Pane::Frecuencia));
   // M2 was the map shown last, so the row opens it before any M1: nothing to group.
-  m.RtfReporte[Pane::MapaFrecuenciaM2].Tag = QStringLiteral("1");
+  m.SetShowsM2Last(Pane::MapaFrecuenciaM2, true);
   run.App().LstFormula_Click(kMapaFrecuenciaRow);
   EXPECT_EQ(Report(Pane::MapaFrecuenciaM2).Text(), QString());
   EXPECT_TRUE(Report(Pane::MapaFrecuenciaM1).IsEmptyMarker());
@@ -118,7 +118,7 @@ void Open(ProgramRun& run, const PaneRow& row) {
 TEST_F(ComputePaneTest, EscapeWhileAReportIsColouredLeavesNoHalfColouredReport) {
   std::vector<int> tried;
   for (const PaneRow& row : PaneTable()) {
-    if (!row.escapeStops || (row.compute == nullptr && row.routine == nullptr && row.command < 0)) continue;
+    if (!row.escapeStops || (row.compute == nullptr && row.routine == PaneRoutine::None && row.command < 0)) continue;
     SCOPED_TRACE(row.toolName);
     bool pressed = false;
     auto hook = [&] {

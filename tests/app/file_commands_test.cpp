@@ -2,6 +2,7 @@
 #include "app/key_codes.h"
 #include "files/program_paths.h"
 #include "reports/panes.h"
+#include "support/app_test_access.h"
 #include "support/fake_platform.h"
 #include "support/log_capture.h"
 
@@ -66,16 +67,16 @@ TEST_F(FileCommandsTest, ActualizarAndAgregarOpenThenTheNextClearReloads) {
 
 // Ctrl+Alt+C advises REINICIAR; Ctrl+F1 does not, and opens the read-me only when it is there.
 TEST_F(FileCommandsTest, ConfigurationAndReadmeKeys) {
-  run.App().KeyDown('C', 2 | 4);
+  run.App().KeyDown('C', kCtrl | kAlt);
   EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::ReiniciarAdvised);
   EXPECT_FALSE(M().ReloadPending());
   M().Cmd(Command::Reiniciar).backColour = ControlColour::Reiniciar;
-  run.App().KeyDown(KeyCode::F1, 2);
+  run.App().KeyDown(KeyCode::F1, kCtrl);
   EXPECT_EQ(M().Cmd(Command::Reiniciar).backColour, ControlColour::Reiniciar);
   EXPECT_EQ(run.Host().openedFiles.size(), 2);
 
   ASSERT_TRUE(QFile::remove(run.InProgram(program_paths::kReadme)));
-  run.App().KeyDown(KeyCode::F1, 2);
+  run.App().KeyDown(KeyCode::F1, kCtrl);
   EXPECT_EQ(run.Host().openedFiles.size(), 2);
   EXPECT_EQ(run.Host().minimiseCount, 2);
 }
@@ -146,11 +147,11 @@ TEST_F(FileCommandsTest, AutoScrollKeyStartsAfterItsPause) {
     bool escapeDuringPause;
     bool started;
   };
-  constexpr int kKeys = 1 | 2 | 4;
+  constexpr int kKeys = kShift | kCtrl | kAlt;
   for (const Case& c : {Case{Pane::Start, false, true}, Case{Pane::Start, true, false},
                         Case{Pane::GeneradorM2, false, true}, Case{Pane::Frecuencia, false, false}}) {
     SCOPED_TRACE(c.pane);
-    run.App().ShowReportPane(c.pane);
+    AppTestAccess::ShowReportPane(run.App(), c.pane);
     M().TmrGameplay.enabled = false;
     const int before = run.Host().processEventsCount;
     bool pressed = false;

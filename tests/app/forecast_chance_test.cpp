@@ -1,3 +1,4 @@
+#include "app/forecast_chance.h"
 #include "analyses/analisis_ia.h"
 #include "app/command.h"
 #include "support/fake_platform.h"
@@ -24,24 +25,24 @@ TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
   ASSERT_TRUE(run.StartAndLoad());
   run.App().SetSoundEnabled(false);
   TombolixApp& app = run.App();
-  EXPECT_FALSE(app.CompareForecastWithChance(Pane::PronosticoM1, 0, {}));
+  EXPECT_FALSE(CompareForecastWithChance(app.Model(), Pane::PronosticoM1, 0, {}));
   app.RunCommand(Command::AnalisisIa);  // fills panes 7 and 20
   for (const int pane : {int{Pane::PronosticoM1}, int{Pane::ResumenIA}}) {
     const auto panes = AllPaneTexts(run.Model());
     const auto selectors = run.Model().CboBal;
     int calls = 0;
-    EXPECT_FALSE(app.CompareForecastWithChance(pane, 0, [&calls](int) { return ++calls < 3; }));
+    EXPECT_FALSE(CompareForecastWithChance(app.Model(), pane, 0, [&calls](int) { return ++calls < 3; }));
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(AllPaneTexts(run.Model()), panes);
     for (size_t k = 1; k <= kMaxPositions; ++k) EXPECT_EQ(run.Model().CboBal[k].items, selectors[k].items);
-    const auto whole = app.CompareForecastWithChance(pane, 0, {});
+    const auto whole = CompareForecastWithChance(app.Model(), pane, 0, {});
     ASSERT_TRUE(whole);
     EXPECT_EQ(whole->replay.forecast.draws, 100);
     EXPECT_TRUE(whole->Judged());
     EXPECT_EQ(whole->replay.naive.trials, 100 * run.Model().history.PositionCount);
     EXPECT_LE(whole->replay.forecast.trials, whole->replay.naive.trials);
   }
-  EXPECT_FALSE(app.CompareForecastWithChance(Pane::Frecuencia, 0, {}));
+  EXPECT_FALSE(CompareForecastWithChance(app.Model(), Pane::Frecuencia, 0, {}));
 }
 
 // The highlighted values the replay weighs are those whose summary line shows "%".

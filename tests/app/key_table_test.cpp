@@ -1,6 +1,7 @@
 #include "app/key_table.h"
 #include "app/key_codes.h"
 #include "reports/panes.h"
+#include "support/app_test_access.h"
 #include "support/fake_platform.h"
 #include "support/log_capture.h"
 #include "synthetic_history.h"
@@ -10,7 +11,7 @@
 namespace tombolix::test {
 namespace {
 
-constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kAll = 7;
+constexpr int kAll = kShift | kCtrl | kAlt;
 
 // The window's state when the key arrives.
 enum class State {
@@ -97,11 +98,10 @@ TEST_P(KeyTableTest, KeyActsAsItsRowSays) {
   run.App().SetSoundEnabled(false);
   WindowModel& m = run.Model();
   if (c.state == S::MapShown) {
-    m.LblMapas[0].Tag = QString::number(Pane::MapaFrecuenciaM1);
-    m.LblMapas[1].Tag = QString::number(Pane::MapaFrecuenciaM2);
-    run.App().ShowReportPane(Pane::MapaFrecuenciaM1);
+    m.PointMapsAt(Pane::MapaFrecuenciaM1, Pane::MapaFrecuenciaM2);
+    AppTestAccess::ShowReportPane(run.App(), Pane::MapaFrecuenciaM1);
   }
-  if (c.state == S::Busy) run.App().EnableControls(false);
+  if (c.state == S::Busy) AppTestAccess::EnableControls(run.App(), false);
   const int pane = m.visiblePane;
   const Focus focus = m.focus;
   LogCapture log;

@@ -66,7 +66,7 @@ TEST_F(LotterySelectionTest, SavedLotteryGoneOrIndexBeyondTheListLoadsTheFirst) 
 
 TEST_F(LotterySelectionTest, GuardKeepsTheSelectionEventQuiet) {
   ASSERT_TRUE(run.StartAndLoad());
-  run.Model().CboLoteria.Tag = QStringLiteral("1");
+  run.Model().CboLoteria.selecting = true;
   run.App().CboLoteria_Click(1);
   EXPECT_EQ(Loaded(), QStringLiteral("Chance"));
   EXPECT_EQ(run.Model().history.DrawCount, 30);  // nothing reloaded
@@ -95,7 +95,7 @@ TEST_F(LotterySelectionTest, ChosenLotteryKeptByNameAcrossReiniciarAndRestart) {
     } else {
       QFile::remove(fresh.InProgram(QStringLiteral("Historiales/Alfa.txt")));
     }
-    fresh.App().Reiniciar();
+    fresh.App().RunCommand(Command::Reiniciar);
     EXPECT_EQ(fresh.Model().CboLoteria.Text(), QStringLiteral("Quini"));
     EXPECT_EQ(fresh.Model().history.DrawCount, 50);
     EXPECT_EQ(ReadSelectionIndex(selection), std::optional<qint16>(c.position));

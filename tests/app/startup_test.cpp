@@ -13,8 +13,8 @@ namespace tombolix::test {
 namespace {
 
 QString WelcomeText(const QString& programFolder) {
-  return Msg(17) + QStringLiteral(" ") + Msg(50) + QDir::toNativeSeparators(programFolder) +
-         QStringLiteral("'.\r\n\r\n") + Msg(51);
+  return Msg(TxtAccesoDirectoCreado) + QStringLiteral(" ") + Msg(TxtCarpetaPrograma) +
+         QDir::toNativeSeparators(programFolder) + QStringLiteral("'.\r\n\r\n") + Msg(TxtDesinstalar);
 }
 
 TEST(StartupTest, FirstStartPreparesTheFolderAndWelcomesOnlyWhenTheLauncherIsNew) {

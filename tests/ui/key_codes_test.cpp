@@ -1,5 +1,7 @@
 #include "ui/key_codes.h"
 
+#include "app/key_codes.h"
+
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
@@ -23,7 +25,7 @@ TEST(KeyCodesTest, QtKeysBecomeTheVirtualKeyCodesTheKeyboardTableReads) {
   const QKeyEvent keypadDigit(QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier | Qt::MetaModifier | Qt::AltModifier,
                               QStringLiteral("3"));
   EXPECT_EQ(ToVirtualKey(keypadDigit).code, 99);
-  EXPECT_EQ(ToVirtualKey(keypadDigit).modifiers, 4);
+  EXPECT_EQ(ToVirtualKey(keypadDigit).modifiers, kAlt);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 #include "app/pane_charts.h"
+#include "support/app_test_access.h"
 #include "support/test_files.h"
 #include "texts/messages.h"
 #include "ui/chart_window.h"
@@ -130,8 +131,8 @@ TEST_F(MainWindowTest, FirstTimerTickLoadsTheFirstLotteryAndDrawsIt) {
 // it never shows the old data under the new lottery.
 TEST_F(MainWindowTest, ChartWindowClosesWhenTheLotteryChanges) {
   StartAndLoad();
-  app->ShowReportPane(Pane::Frecuencia);
-  app->ComputePane(Pane::Frecuencia);
+  AppTestAccess::ShowReportPane(*app, Pane::Frecuencia);
+  AppTestAccess::ComputePane(*app, Pane::Frecuencia);
   window->Sync();
   const std::optional<PaneChart> chart = ChartOfPane(*app, Pane::Frecuencia, kChartRandomLists, 1);
   ASSERT_TRUE(chart.has_value());
@@ -139,7 +140,7 @@ TEST_F(MainWindowTest, ChartWindowClosesWhenTheLotteryChanges) {
   EXPECT_TRUE(chartWindow->windowTitle().contains(QStringLiteral("Frecuencia - Chance Ejemplo 4 cifras")));
   EXPECT_TRUE(chartWindow->windowTitle().contains(QString::fromUtf8("último sorteo: ")));
 
-  app->ShowReportPane(Pane::Start);  // a pane shown again keeps the chart
+  AppTestAccess::ShowReportPane(*app, Pane::Start);  // a pane shown again keeps the chart
   window->Sync();
   EXPECT_TRUE(chartWindow && chartWindow->isVisible());
 
@@ -216,7 +217,7 @@ TEST_F(MainWindowTest, ListRowsAreForwardedOnceAndTypingDoesNotMoveTheList) {
 TEST_F(MainWindowTest, BusyStateCoversThePanesAndKeepsTheFocusOffTheSelectors) {
   StartAndLoad();
   ASSERT_EQ(QApplication::focusWidget(), window->AnalysisList());
-  app->EnableControls(false);
+  AppTestAccess::EnableControls(*app, false);
   window->Sync();
   for (int k = 0; k < 8; ++k) EXPECT_NE(QApplication::focusWidget(), window->Selector(k));
   EXPECT_TRUE(window->BackgroundPane()->isVisible());
@@ -226,7 +227,7 @@ TEST_F(MainWindowTest, BusyStateCoversThePanesAndKeepsTheFocusOffTheSelectors) {
 
   // The report written meanwhile is drawn when the background pane goes.
   Model().RtfReporte[0].report.Append(QStringLiteral("nuevo informe\r\n"));
-  app->EnableControls(true);
+  AppTestAccess::EnableControls(*app, true);
   window->Sync();
   EXPECT_EQ(QApplication::focusWidget(), window->AnalysisList());
   EXPECT_EQ(window->Pane(0)->toPlainText(), QStringLiteral("nuevo informe\n"));

@@ -1,5 +1,6 @@
 #include "report_runner.h"
 
+#include "app/forecast_chance.h"
 #include "app/pane_table.h"
 #include "app/tombolix_app.h"
 #include "combinations/chance_report.h"
@@ -66,7 +67,7 @@ QString WithBaseline(const QString& output, const QJsonObject& baseline, const Q
 // The forecast of pane 7 or 20 replayed over the last `draws` draws, as a
 // table led by its title and followed by the plain sentence.
 QString ForecastBaseline(const TombolixApp& app, const QString& output, int pane, int draws, ExportFormat format) {
-  const std::optional<ForecastComparison> result = app.CompareForecastWithChance(pane, draws, {});
+  const std::optional<ForecastComparison> result = CompareForecastWithChance(app.Model(), pane, draws, {});
   if (!result) return output;
   const QString table = QStringLiteral("Comparación con el azar\n") + ForecastChanceTable(*result) +
                         ForecastChanceSentence(*result) + QLatin1Char('\n');
@@ -76,7 +77,7 @@ QString ForecastBaseline(const TombolixApp& app, const QString& output, int pane
 // Both comparisons of the back-tested list: on the tested draws, then on fresh
 // draws with a list made from the draws before them.
 QString ListBaseline(const TombolixApp& app, const QString& output, int lists, quint32 seed, ExportFormat format) {
-  const std::optional<TombolixApp::ListChance> tests = app.CompareListWithChanceTests(lists, seed, seed);
+  const std::optional<ListWorkflow::ChanceTests> tests = app.Lists().CompareListWithChanceTests(lists, seed, seed);
   if (!tests) return output;
   const FreshDrawTest& fresh = tests->fresh;
   QString table = QStringLiteral("Comparación con el azar, en los sorteos de la prueba: ") +
@@ -155,10 +156,10 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     }
     // The tool never writes or deletes a file next to the history: the list
     // comes from --combinations or is generated, and nothing is saved there.
-    app.SetListHandOver({options.combinationsFile, false});
+    app.Lists().SetHandOver({options.combinationsFile, false});
     const quint32 seed = options.seed ? *options.seed : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch());
     if (!options.seed && options.combinationsFile.isEmpty()) err << QStringLiteral("semilla %1").arg(seed) << Qt::endl;
-    app.SeedGenerator(seed);
+    app.Lists().SeedGenerator(seed);
   }
 
   if (options.selection) {
@@ -184,7 +185,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     const quint32 seed = options.seed ? *options.seed : 1;
     output = ListBaseline(app, output, options.baselineLists, seed, options.format);
   }
-  if (TombolixApp::HasForecastChance(options.pane) && options.baselineLists > 0) {
+  if (PaneInfo(options.pane).chance == ChanceComparison::Forecast && options.baselineLists > 0) {
     output = ForecastBaseline(app, output, options.pane, options.baselineLists, options.format);
   }
   return {kExitOk, output};

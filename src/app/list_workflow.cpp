@@ -1,6 +1,10 @@
+#include "app/list_workflow.h"
+
 #include "app/control_colours.h"
+#include "app/key_codes.h"
 #include "app/pane_table.h"
-#include "app/tombolix_app.h"
+#include "app/platform.h"
+#include "app/window_model.h"
 #include "combinations/back_test.h"
 #include "combinations/chance_report.h"
 #include "combinations/index_colours.h"
@@ -9,6 +13,7 @@
 #include "history/two_digits.h"
 #include "texts/messages.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -16,37 +21,89 @@
 
 namespace tombolix {
 
-namespace {
+ListWorkflow::ListWorkflow(WindowModel& model, Platform& platform, ClipPlayer& clips, ListWorkflowHost& host)
+    : model_(model),
+      platform_(platform),
+      clips_(clips),
+      host_(host),
+      random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
 
-constexpr int kWarningBanner = 2;
+ListWorkflow::~ListWorkflow() = default;
 
-}  // namespace
+CombinationGenerator& ListWorkflow::Generator() {
+  if (!generator_) generator_ = std::make_unique<CombinationGenerator>(HistoryView(model_.history), model_.acceptance);
+  return *generator_;
+}
 
-QString TombolixApp::ListFile() const {
-  if (listHandOver_) return listHandOver_->path;
+const std::vector<Combination>& ListWorkflow::ListaGenerada() { return Generator().Generated(); }
+
+bool ListWorkflow::GenerarCombinacion(bool runSearch) {
+  CombinationGenerator& generator = Generator();
+  const GenerationResult result = generator.Generate(model_.SelectorValues(), random_);
+  // The selectors show every candidate drawn; writing the last one is the same to the eye.
+  for (int k = 1; result.candidatesDrawn > 0 && k <= model_.history.PositionCount; ++k) {
+    const quint8 value = result.lastCandidate[static_cast<size_t>(k - 1)];
+    model_.CboBal[static_cast<size_t>(k)].text = QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+  }
+  if (result.accepted) {
+    if (runSearch) host_.BuscarParecidos(Pane::Start);
+    return true;
+  }
+  // No acceptable combination in 1000 tries (or an empty candidate list).
+  host_.Pause(3);
+  clips_.PlayClip(5);
+  platform_.Restore();
+  if (model_.RtfReporte[Pane::Start].visible) {
+    host_.RunCommand(Command::Limpiar);
+  } else {
+    host_.KeyDown(KeyCode::Escape, 0);
+  }
+  platform_.ShowMessage(Msg(TxtImposibleGenerar), MessageTitle(TxtGeneradorCombinaciones), MessageIcon::Information,
+                        MessageButtons::Ok, MessageAnswer::Ok);
+  return false;
+}
+
+// One new combination with its similar-draw search, left in the selectors.
+void ListWorkflow::CombinacionAutomatica() {
+  const size_t before = ListaGenerada().size();
+  host_.RunCommand(Command::Limpiar);
+  host_.EnableControls(false);
+  platform_.ProcessEvents();
+  if (Ending(model_)) return;
+  GenerarCombinacion(true);
+  if (ListaGenerada().size() <= before) return;
+  const Combination& last = ListaGenerada().back();
+  for (int k = 1; k <= model_.history.PositionCount; ++k) {
+    model_.CboBal[static_cast<size_t>(k)].text =
+        QStringLiteral("%1").arg(last[static_cast<size_t>(k - 1)], 2, 10, QLatin1Char('0'));
+  }
+}
+
+QString ListWorkflow::ListFile() const {
+  if (handOver_) return handOver_->path;
   return ListFilePath(model_.HistoryFolder, model_.CboLoteria.Text());
 }
 
-void TombolixApp::Combinaciones() {
+void ListWorkflow::Combinaciones() {
   WindowModel& m = model_;
-  const int refusal = m.history.PositionCount < 4  ? TxtFaltanPosiciones
-                      : m.history.DrawCount <= 100 ? TxtFaltanSorteos
-                                                   : -1;
-  if (refusal >= 0) {
-    platform_.ShowMessage(Msg(refusal), MessageTitle(TxtGeneradorCombinaciones), MessageIcon::Information,
+  const std::optional<MessageId> refusal = m.history.PositionCount < 4  ? TxtFaltanPosiciones
+                                           : m.history.DrawCount <= 100 ? std::optional(TxtFaltanSorteos)
+                                                                        : std::nullopt;
+  if (refusal) {
+    platform_.ShowMessage(Msg(*refusal), MessageTitle(TxtGeneradorCombinaciones), MessageIcon::Information,
                           MessageButtons::Ok, MessageAnswer::Ok);
-    RunCommand(Command::Limpiar);
+    host_.RunCommand(Command::Limpiar);
     return;
   }
   m.Cmd(Command::Combinaciones).backColour = ControlColour::CombinacionesInUse;
   m.Cmd(Command::AnalisisIa).backColour = ControlColour::AnalisisIa;
-  LlenarListaAnalisis();
+  host_.LlenarListaAnalisis();
   if (m.RtfReporte[Pane::GeneradorM1].visible || m.RtfReporte[Pane::GeneradorM2].visible) {
     const MessageAnswer answer =
         platform_.ShowMessage(Msg(TxtConfirmarEliminarLista), MessageTitle(TxtEliminarCombinaciones),
                               MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::No);
     if (answer == MessageAnswer::Yes) {
-      if (!listHandOver_) RemoveListFile(ListFile());
+      if (!handOver_) RemoveListFile(ListFile());
       m.RtfReporte[Pane::GeneradorM1].report.SetText(QStringLiteral(" "));
       m.RtfReporte[Pane::GeneradorM2].report.SetText(QStringLiteral(" "));
       m.SetShowsM2Last(Pane::GeneradorM2, false);
@@ -54,15 +111,13 @@ void TombolixApp::Combinaciones() {
       m.LblMapas[1].backColour = ControlColour::MapOther;
     }
   }
-  m.LblMapas[0].Tag = QString::number(Pane::GeneradorM1);
-  m.LblMapas[1].Tag = QString::number(Pane::GeneradorM2);
-  LblMapas_Click(m.ShowsM2Last(Pane::GeneradorM2) ? 1 : 0);
+  host_.OpenMapPair(Pane::GeneradorM1, Pane::GeneradorM2);
 }
 
 // Loads the lottery's saved list, or says that a new one must be generated.
 // A damaged file is deleted and REINICIAR runs, which stops this run at its
 // next step; a file that cannot be read is left alone and a list generated.
-bool TombolixApp::LoadSavedList(bool& newList) {
+bool ListWorkflow::LoadSavedList(bool& newList) {
   const QString path = ListFile();
   newList = path.isEmpty() || !QFileInfo::exists(path);
   if (newList) {
@@ -76,9 +131,9 @@ bool TombolixApp::LoadSavedList(bool& newList) {
     return true;
   }
   if (load.status == ListFileStatus::Rejected) {
-    if (!listHandOver_) RemoveListFile(path);
+    if (!handOver_) RemoveListFile(path);
     platform_.Restore();
-    RunCommand(Command::Reiniciar);
+    host_.RunCommand(Command::Reiniciar);
     clips_.PlayClip(10);
   }
   return false;
@@ -87,14 +142,14 @@ bool TombolixApp::LoadSavedList(bool& newList) {
 // A new list: 1000 calls of the generator, each leaving its combination (or,
 // after a failure, its last candidate) in the selectors; the lines pass through
 // the sorted working list CboBal(0), so the list is in ascending text order.
-AnalysisOutcome TombolixApp::GenerateList() {
+AnalysisOutcome ListWorkflow::GenerateList() {
   WindowModel& m = model_;
   const int positions = m.history.PositionCount;
   QStringList& items = m.CboBal[0].items;
   for (int i = 1; i <= kListSize; ++i) {
-    Step();
-    if (StopRequested()) return AnalysisOutcome::Stopped;
-    Progress(i * 90 / kListSize, false);
+    host_.Hooks().Step();
+    if (host_.Hooks().StopRequested()) return AnalysisOutcome::Stopped;
+    host_.Hooks().Progress(i * 90 / kListSize, false);
     GenerarCombinacion(false);
     QStringList texts;
     for (int k = 1; k <= kMaxPositions; ++k) texts.append(m.CboBal[static_cast<size_t>(k)].text);
@@ -103,7 +158,7 @@ AnalysisOutcome TombolixApp::GenerateList() {
   items.sort();
   for (int k = 1; k <= positions; ++k) m.CboBal[static_cast<size_t>(k)].text = QStringLiteral("B%1").arg(k);
   for (int i = 1; i <= kListSize; ++i) {
-    Step();
+    host_.Hooks().Step();
     const QString& item = items[i - 1];
     for (int k = 1; k <= positions; ++k) {
       m.combinations.CombPos[static_cast<size_t>(k)][static_cast<size_t>(i - 1)] =
@@ -117,12 +172,12 @@ AnalysisOutcome TombolixApp::GenerateList() {
 // PruebaGenerador: the list (loaded or generated) back-tested on the newest
 // 100 draws into pane 14, headed by the draws it hit; a new list that hit
 // something is saved. A stop at any step ends through the stop routine.
-void TombolixApp::PruebaGenerador() {
+void ListWorkflow::PruebaGenerador() {
   WindowModel& m = model_;
-  EnableControls(false);
+  host_.EnableControls(false);
   const int positions = m.history.PositionCount;
   if (positions < 4) {
-    EnableControls(true);
+    host_.EnableControls(true);
     return;
   }
   m.LineasCombLimpias = QStringList();
@@ -136,8 +191,8 @@ void TombolixApp::PruebaGenerador() {
   const bool loaded = LoadSavedList(newList);
   const History history = m.history;
   const auto stop = [this] {
-    model_.caption = savedCaption_;
-    AbortAnalysis();
+    host_.RestoreCaption();
+    host_.AbortAnalysis();
   };
   if (!loaded && GenerateList() == AnalysisOutcome::Stopped) return stop();
   if (newList) {
@@ -145,15 +200,15 @@ void TombolixApp::PruebaGenerador() {
     clips_.PlayClip(kListClips[QRandomGenerator::global()->bounded(3)]);
   }
   BackTestResult result;
-  if (BackTestList(HistoryView(history), m.combinations.CombPos, m.combinations.LineasComb, CurrentTags(), newList, report,
-                   result, *this) == AnalysisOutcome::Stopped) {
+  if (BackTestList(HistoryView(history), m.combinations.CombPos, m.combinations.LineasComb, CurrentTags(), newList,
+                   report, result, host_.Hooks()) == AnalysisOutcome::Stopped) {
     return stop();
   }
   QString savedReport;
   int bestHitDraws = 0;
   if (result.hitDraws > 0) {
     m.LineasCombLimpias = CleanCombinationLines(m.combinations.LineasComb);
-    if (newList && (!listHandOver_ || listHandOver_->saves)) {
+    if (newList && (!handOver_ || handOver_->saves)) {
       GuardarListaCmb(ListFile(), m.LineasCombLimpias, positions);
       clips_.PlayClip(4);
     }
@@ -165,20 +220,21 @@ void TombolixApp::PruebaGenerador() {
   report.SetText(BackTestHeading(bestHitDraws) + savedReport);
   if (newList) {
     clips_.PlayClip(2);
-    Pause(2);
-    if (StopRequested()) return stop();
+    host_.Pause(2);
+    if (host_.Hooks().StopRequested()) return stop();
   }
-  if (ColourHitIndexes(report, *this) == AnalysisOutcome::Stopped) return stop();
+  if (ColourHitIndexes(report, host_.Hooks()) == AnalysisOutcome::Stopped) return stop();
   clips_.PlayClip(3);
-  if (ColourPasses(report, PaneInfo(Pane::GeneradorM1).colouring, positions, *this) == AnalysisOutcome::Stopped) {
+  if (ColourPasses(report, PaneInfo(Pane::GeneradorM1).colouring, positions, host_.Hooks()) ==
+      AnalysisOutcome::Stopped) {
     return stop();
   }
-  m.caption = savedCaption_;
-  EnableControls(true);
+  host_.RestoreCaption();
+  host_.EnableControls(true);
   platform_.Beep();
 }
 
-std::optional<ChanceBaseline> TombolixApp::CompareListWithChance(int randomLists, quint32 seed) const {
+std::optional<ChanceBaseline> ListWorkflow::CompareListWithChance(int randomLists, quint32 seed) const {
   const WindowModel& m = model_;
   const int positions = m.history.PositionCount;
   if (m.busy || positions < 4 || m.RtfReporte[Pane::GeneradorM1].report.IsEmptyMarker()) return std::nullopt;
@@ -191,15 +247,16 @@ std::optional<ChanceBaseline> TombolixApp::CompareListWithChance(int randomLists
   return baseline;
 }
 
-std::optional<TombolixApp::ListChance> TombolixApp::CompareListWithChanceTests(int randomLists, quint32 seed,
-                                                                               quint32 listSeed) const {
+std::optional<ListWorkflow::ChanceTests> ListWorkflow::CompareListWithChanceTests(int randomLists, quint32 seed,
+                                                                                  quint32 listSeed) const {
   std::optional<ChanceBaseline> inSample = CompareListWithChance(randomLists, seed);
   if (!inSample) return std::nullopt;
-  return ListChance{std::move(*inSample), TestOnFreshDraws(model_.history, CurrentTags(), randomLists, listSeed, seed)};
+  return ChanceTests{std::move(*inSample),
+                     TestOnFreshDraws(model_.history, CurrentTags(), randomLists, listSeed, seed)};
 }
 
-std::optional<TombolixApp::ChanceTexts> TombolixApp::CompareListWithChanceTexts(int randomLists, quint32 seed) const {
-  const std::optional<ListChance> tests = CompareListWithChanceTests(randomLists, seed, kFreshListSeed);
+std::optional<ChanceTexts> ListWorkflow::CompareListWithChanceTexts(int randomLists, quint32 seed) const {
+  const std::optional<ChanceTests> tests = CompareListWithChanceTests(randomLists, seed, kFreshListSeed);
   if (!tests) return std::nullopt;
   QString table = QStringLiteral("En los sorteos de la prueba:\n") + ChanceTable(tests->inSample) +
                   QStringLiteral("\nEn sorteos nuevos:\n");
@@ -207,7 +264,7 @@ std::optional<TombolixApp::ChanceTexts> TombolixApp::CompareListWithChanceTexts(
   return ChanceTexts{ChanceSentence(tests->inSample) + QStringLiteral("\n\n") + FreshDrawSentence(tests->fresh), table};
 }
 
-SelectorTags TombolixApp::CurrentTags() const {
+SelectorTags ListWorkflow::CurrentTags() const {
   SelectorTags tags;
   for (int k = 1; k <= kMaxPositions; ++k) tags[static_cast<size_t>(k)] = model_.CboBal[static_cast<size_t>(k)].Tag;
   return tags;
@@ -215,25 +272,24 @@ SelectorTags TombolixApp::CurrentTags() const {
 
 // Map M2 of the pair: the saved list marked against the forecast, with the
 // warning behind the panes while it runs. It does not stop.
-void TombolixApp::MapaCombinacionesRun() {
+void ListWorkflow::MapaCombinacionesRun() {
   WindowModel& m = model_;
-  HideWarning();
-  ShowBanner(kWarningBanner);
-  EnableControls(false);
+  host_.ShowWarningBehindPanes();
+  host_.EnableControls(false);
   ReportText& report = m.RtfReporte[Pane::GeneradorM2].report;
   const History history = m.history;
   MapaCombinaciones(HistoryView(history), m.SelectorValues(), m.LineasCombLimpias, m.arrays.ForecastArrays, report,
-                    *this);
-  if (Ending()) return;
+                    host_.Hooks());
+  if (Ending(model_)) return;
   if (!report.Text().isEmpty()) {
     clips_.PlayClip(9);
-    ColourPasses(report, PaneInfo(Pane::GeneradorM2).colouring, history.PositionCount, *this);
-    ColourMapIndexes(report, *this);
+    ColourPasses(report, PaneInfo(Pane::GeneradorM2).colouring, history.PositionCount, host_.Hooks());
+    ColourMapIndexes(report, host_.Hooks());
   }
   report.SetCaret(0);
-  m.caption = savedCaption_;
-  EnableControls(true);
-  KeepWarningShown();
+  host_.RestoreCaption();
+  host_.EnableControls(true);
+  host_.KeepWarningShown();
 }
 
 }  // namespace tombolix
