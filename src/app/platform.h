@@ -25,6 +25,8 @@ struct DownloadOutcome {
 // What the desktop was asked to open.
 enum class OpenTarget { File, Folder, Page };
 
+struct TicketsRequest;
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -73,6 +75,9 @@ class Platform {
   virtual bool CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) = 0;
 
   virtual MediaDevice& Media() = 0;
+
+  // Opens the ticket checker's window (a window of its own, not modal).
+  virtual void OpenTicketChecker(const TicketsRequest& /*request*/) {}
 };
 
 }  // namespace tombolix

@@ -86,6 +86,11 @@ class TombolixApp : public StepHooks {
   // unless a seed is given (the report tool's --seed).
   void SeedGenerator(quint32 seed) { random_.seed(seed); }
 
+  // --- Checking the player's tickets (tickets_flow.cpp) ---
+  // Opens the checker filled with `text` (tickets, one per line) while the
+  // window is idle with a history loaded; otherwise beeps and returns false.
+  bool OpenTicketChecker(const QString& text = {});
+
   // --- COMBINACIONES and its maps (combinations_command.cpp) ---
   void Combinaciones();
   void PruebaGenerador();

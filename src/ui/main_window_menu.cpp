@@ -43,6 +43,10 @@ void MainWindow::BuildMenuBar() {
   AddReportEntry(report, QStringLiteral("Comparar con el azar…"), static_cast<int>(ReportAction::Chance));
   AddReportEntry(report, QStringLiteral("¿Qué muestra este informe?"), static_cast<int>(ReportAction::Explain));
   report->addSeparator();
+  QAction* tickets = report->addAction(QStringLiteral("Comprobar jugadas…"));
+  tickets->setObjectName(QStringLiteral("TicketsEntry"));
+  connect(tickets, &QAction::triggered, this, [this] { Forward([this] { app_.OpenTicketChecker(); }); });
+  report->addSeparator();
   highContrastEntry_ = report->addAction(QStringLiteral("Colores de alto contraste"));
   highContrastEntry_->setCheckable(true);
   const bool highContrast = ProgramSettings(app_.ProgramFolder()).Value(kHighContrastKey, false).toBool();
@@ -59,7 +63,7 @@ void MainWindow::BuildMenuBar() {
   help->addSeparator();
   QAction* about = help->addAction(QStringLiteral("Acerca de Tombolix"));
   connect(about, &QAction::triggered, this, [this] { ShowAboutPage(this); });
-  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_};
+  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_, tickets};
 }
 
 QAction* MainWindow::AddReportEntry(QMenu* menu, const QString& text, int action) {

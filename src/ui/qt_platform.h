@@ -67,6 +67,7 @@ class QtPlatform : public Platform {
   bool CreateDesktopLauncher(const QString& launcherPath, const QString& programFolder) override;
 
   MediaDevice& Media() override { return media_; }
+  void OpenTicketChecker(const TicketsRequest& request) override;
 
  private:
   void EndIfQuitting();

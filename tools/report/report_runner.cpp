@@ -8,6 +8,7 @@
 #include "report_platform.h"
 #include "reports/report_export.h"
 #include "texts/messages.h"
+#include "tickets_runner.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -146,6 +147,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     const ReportText& start = model.RtfReporte[Pane::Start].report;
     return {kExitRejected, ExportReport(start, Pane::Start, options.format, PaneTitle(Pane::Start))};
   }
+  if (options.ticketsReport) return RunTicketsReport(options, model.history, file.completeBaseName(), err);
   if (IsBackTestPane(options.pane)) {
     // Refusals come first, in the program's order: too few positions, too few draws.
     if (model.history.PositionCount >= 4 && model.history.DrawCount > 100 && !options.combinationsFile.isEmpty()) {
