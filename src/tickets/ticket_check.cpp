@@ -92,7 +92,8 @@ Features BuildFeatures(const GameShape& shape, MatchRule rule, const QVector<Tic
     std::array<int, kValues> copies{};
     for (int k = 1; k <= shape.mainCount; ++k) {
       const int v = n[k - 1];
-      ++copies[static_cast<size_t>(v)];
+      // A pool ticket holds each number once (the reader refuses repeats); a repeat adds nothing.
+      if (++copies[static_cast<size_t>(v)] > maxCopies && rule == MatchRule::AnyOrder) continue;
       f.main.Add(MainId(rule, maxCopies, k, v, copies[static_cast<size_t>(v)]), t);
       // A complementario is matched against the ticket's main numbers.
       if (shape.extraFromMainPool) f.extra.Add(v, t);

@@ -63,7 +63,13 @@ QString SplitGroups(QStringView line, const GameShape& shape, QVector<QStringVie
   qsizetype start = -1;
   for (qsizetype i = 0; i <= line.size(); ++i) {
     const bool end = i == line.size() || IsSeparator(line[i]);
-    if (!end && !IsAsciiDigit(line[i])) return QStringLiteral("«%1» no es un número").arg(line[i]);
+    if (!end && !IsAsciiDigit(line[i])) {
+      // Name the whole word the character stands in.
+      const qsizetype from = start >= 0 ? start : i;
+      qsizetype to = i;
+      while (to < line.size() && !IsSeparator(line[to])) ++to;
+      return QStringLiteral("«%1» no es un número").arg(line.mid(from, to - from));
+    }
     if (end && start >= 0) {
       groups->append(line.mid(start, i - start));
       start = -1;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <map>
 
 namespace tombolix {
 
@@ -71,11 +72,19 @@ QString RuleLine(const GameShape& shape, MatchRule rule) {
   return text;
 }
 
-// Running figures for the summary.
+// Running figures for the summary, and the bands already worked out: most
+// tickets of a game share one chance, and a band sums up to every count.
 struct Tally {
   int above = 0;
   int below = 0;
   double expectedOutside = 0;
+  std::map<double, ChanceBand> bands;
+
+  const ChanceBand& Band(int draws, double p) {
+    auto it = bands.find(p);
+    if (it == bands.end()) it = bands.emplace(p, BinomialBand(draws, p)).first;
+    return it->second;
+  }
 };
 
 void TicketSection(ReportText& report, const HistoryView& h, const TicketsOptions& o, int index, const Ticket& ticket,
@@ -117,7 +126,7 @@ void TicketSection(ReportText& report, const HistoryView& h, const TicketsOption
   Line(report, QStringLiteral("  Último sorteo (%1): %2")
                    .arg(h.Date(h.DrawCount).trimmed(), Matches(shape, r.latestMain, r.latestExtra)));
   const int prizes = r.DrawsFrom(shape, o.threshold);
-  const ChanceBand band = BinomialBand(h.DrawCount, ChanceFrom(shape, chances, o.threshold));
+  const ChanceBand band = tally.Band(h.DrawCount, ChanceFrom(shape, chances, o.threshold));
   tally.expectedOutside += 1.0 - band.coverage;
   const bool inside = prizes >= band.low && prizes <= band.high;
   if (!inside) ++(prizes > band.high ? tally.above : tally.below);

@@ -82,10 +82,13 @@ TicketsWindow::TicketsWindow(QWidget* parent, const TicketsRequest& request) : Q
   leftLayout->addWidget(tickets_);
   auto* leftButtons = new QHBoxLayout;
   auto* open = new QPushButton(QStringLiteral("Abrir archivo…"));
+  open->setAutoDefault(false);
   connect(open, &QPushButton::clicked, this, [this] { OpenFile(); });
   auto* check = new QPushButton(QStringLiteral("Comprobar"));
   check->setObjectName(QStringLiteral("CheckButton"));
   check->setToolTip(QStringLiteral("Ctrl+Intro"));
+  // Intro in the shape's boxes checks again; in the tickets it starts a new line.
+  check->setDefault(true);
   connect(check, &QPushButton::clicked, this, [this] { Check(); });
   leftButtons->addWidget(open);
   leftButtons->addStretch();
@@ -94,6 +97,8 @@ TicketsWindow::TicketsWindow(QWidget* parent, const TicketsRequest& request) : Q
   splitter->addWidget(left);
   view_ = new ReportPaneView;
   view_->setObjectName(QStringLiteral("TicketsReport"));
+  // The report's columns line up only unwrapped.
+  view_->setLineWrapMode(QPlainTextEdit::NoWrap);
   splitter->addWidget(view_);
   splitter->setStretchFactor(1, 3);
   layout->addWidget(splitter, 1);
@@ -103,6 +108,7 @@ TicketsWindow::TicketsWindow(QWidget* parent, const TicketsRequest& request) : Q
   connect(shortcut, &QShortcut::activated, this, [this] { Check(); });
   ShowOptions(TicketsOptionsFor(request_));
   resize(1100, 700);
+  tickets_->setFocus();
   if (!request.text.trimmed().isEmpty()) Check();
 }
 
@@ -235,7 +241,8 @@ void TicketsWindow::Check() {
   report_ = run.outcome.report;
   view_->Draw(report_);
   const int bad = static_cast<int>(run.outcome.errors.size());
-  QString status = QStringLiteral("%1 jugadas comprobadas.").arg(run.outcome.checked);
+  QString status = run.outcome.checked == 1 ? QStringLiteral("1 jugada comprobada.")
+                                            : QStringLiteral("%1 jugadas comprobadas.").arg(run.outcome.checked);
   if (bad > 0) {
     status += QStringLiteral(" %1 %2 de este juego: vea el final del informe.")
                   .arg(bad)

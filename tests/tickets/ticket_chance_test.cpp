@@ -1,7 +1,7 @@
 #include "tickets/ticket_chance.h"
 
 #include "history/loader.h"
-#include "synthetic_history.h"
+#include "synth_games.h"
 #include "tickets/ticket_check.h"
 
 #include <gtest/gtest.h>
@@ -49,18 +49,13 @@ TEST(TicketChance, RandomTicketsOnAFairHistoryFillTheBand) {
     MatchRule rule;
     int threshold;
   };
-  SynthOptions pool;
-  pool.numbers = 5;
-  pool.max = 39;
-  SynthOptions digits;
-  digits.kind = SynthOptions::Kind::Digits;
-  digits.positions = 3;
+  const SynthOptions pool = test::SynthPool(5, 39, 0, false, 1500);
+  const SynthOptions digits = test::SynthDigits(3, 1500);
   const Game games[] = {
       {pool, MatchRule::AnyOrder, 3}, {digits, MatchRule::InPosition, 2}, {digits, MatchRule::AnyOrder, 3}};
   SplitMix64 random(11);
   for (const Game& g : games) {
     SynthOptions synth = g.synth;
-    synth.draws = 1500;
     synth.seed = 5;
     const LoadedHistory loaded = ParseHistory(SyntheticHistory(synth));
     ASSERT_TRUE(loaded.accepted);

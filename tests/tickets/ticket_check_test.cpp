@@ -1,7 +1,7 @@
 #include "tickets/ticket_check.h"
 
 #include "history/loader.h"
-#include "synthetic_history.h"
+#include "synth_games.h"
 
 #include <gtest/gtest.h>
 
@@ -161,30 +161,24 @@ TEST(TicketCheck, AgreesWithTheObviousCountOnManyTickets) {
     SynthOptions synth;
     GameShape shape;
   };
-  SynthOptions digits;
-  digits.kind = SynthOptions::Kind::Digits;
-  digits.positions = 4;
-  SynthOptions stars;
-  stars.numbers = 5;
-  stars.max = 50;
-  stars.bonus = 12;
-  stars.bonus2 = 12;
-  const Game games[] = {{digits, Digits(4)}, {stars, Pool(5, 1, 50, 2)}, {SynthOptions{}, Pool(6, 1, 45)}};
+  const Game games[] = {{test::SynthDigits(4, 300), Digits(4)},
+                        {test::SynthPool(5, 50, 12, true, 300), Pool(5, 1, 50, 2)},
+                        {test::SynthPool(6, 45, 0, false, 300), Pool(6, 1, 45)}};
   SplitMix64 random(7);
   for (const Game& g : games) {
-    SynthOptions synth = g.synth;
-    synth.draws = 300;
-    const History h = Draws(SyntheticHistory(synth).constData());
+    const History h = Draws(SyntheticHistory(g.synth).constData());
     QVector<Ticket> tickets;
     for (int i = 0; i < 150; ++i) {
       Ticket t;
-      for (int k = 0; k < g.shape.TicketSize(); ++k) {
-        const bool extra = k >= g.shape.mainCount;
+      while (t.numbers.size() < g.shape.TicketSize()) {
+        const bool extra = t.numbers.size() >= g.shape.mainCount;
         const int low = extra ? g.shape.extraLow : g.shape.mainLow;
         const int high = extra ? g.shape.extraHigh : g.shape.mainHigh;
-        // Repeats are fine here: the count must hold for any numbers.
-        t.numbers.append(
-            static_cast<quint8>(low + static_cast<int>(random.Below(static_cast<quint32>(high - low + 1)))));
+        const auto n = static_cast<quint8>(low + static_cast<int>(random.Below(static_cast<quint32>(high - low + 1))));
+        // Digits may repeat; a pool's numbers are distinct, and so are its extras.
+        if (g.shape.kind == GameKind::Digits || !t.numbers.mid(extra ? g.shape.mainCount : 0).contains(n)) {
+          t.numbers.append(n);
+        }
       }
       tickets.append(t);
     }

@@ -1,7 +1,7 @@
 #include "tickets/ticket_lines.h"
 
 #include "history/loader.h"
-#include "synthetic_history.h"
+#include "synth_games.h"
 
 #include <gtest/gtest.h>
 
@@ -55,28 +55,17 @@ struct ShapeCase {
 };
 
 TEST(TicketShape, GuessedFromTheDraws) {
-  SynthOptions powerball;
-  powerball.numbers = 5;
-  powerball.max = 69;
-  powerball.bonus = 26;
-  SynthOptions euro;
-  euro.numbers = 5;
-  euro.max = 50;
-  euro.bonus = 12;
-  euro.bonus2 = 12;
-  SynthOptions digits;
-  digits.kind = SynthOptions::Kind::Digits;
-  digits.positions = 4;
+  const SynthOptions powerball = test::SynthPool(5, 69, 26);
+  const SynthOptions euro = test::SynthPool(5, 50, 12, true);
+  const SynthOptions digits = test::SynthDigits(4);
   const ShapeCase cases[] = {
       {"powerball", powerball, {GameKind::Pool, 5, 1, 69, 1, 1, 26, false}},
       {"stars", euro, {GameKind::Pool, 5, 1, 50, 2, 1, 12, false}},
       {"digits", digits, {GameKind::Digits, 4, 0, 9, 0, 1, 12, false}},
-      {"six of 45", SynthOptions{}, {GameKind::Pool, 6, 1, 45, 0, 1, 45, false}},
+      {"six of 45", test::SynthPool(6, 45), {GameKind::Pool, 6, 1, 45, 0, 1, 45, false}},
   };
   for (const ShapeCase& c : cases) {
-    SynthOptions synth = c.synth;
-    synth.draws = 1000;
-    const LoadedHistory loaded = ParseHistory(SyntheticHistory(synth));
+    const LoadedHistory loaded = ParseHistory(SyntheticHistory(c.synth));
     EXPECT_EQ(GuessGameShape(HistoryView(loaded.history)), c.expected) << c.name;
   }
   // Six sorted numbers and a seventh ball from the same drum, never one of the six.

@@ -146,7 +146,8 @@ TEST_F(MenuBarTest, EntriesAreEnabledExactlyAsTheirContextMenuTwins) {
   EXPECT_TRUE(BarEntry(ReportAction::Explain)->isEnabled());
   EXPECT_FALSE(BarEntry(QStringLiteral("Importar historial…"))->isEnabled());
   EXPECT_FALSE(BarEntry(QStringLiteral("Actualizar desde la web…"))->isEnabled());
-  for (const char16_t* idleOnly : {u"Léame", u"Atajos de teclado", u"Acerca de Tombolix", u"Colores de alto contraste"}) {
+  for (const char16_t* idleOnly :
+       {u"Léame", u"Atajos de teclado", u"Acerca de Tombolix", u"Colores de alto contraste", u"Comprobar jugadas…"}) {
     EXPECT_FALSE(BarEntry(QString::fromUtf16(idleOnly))->isEnabled());
   }
   EXPECT_TRUE(BarEntry(QStringLiteral("Salir"))->isEnabled());
