@@ -270,6 +270,7 @@ void TicketsWindow::OpenFile() {
 QWidget* OpenTicketsWindow(QWidget* parent, const TicketsRequest& request) {
   auto* window = new TicketsWindow(parent, request);
   window->show();
+  window->activateWindow();
   return window;
 }
 
