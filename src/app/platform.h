@@ -26,6 +26,8 @@ struct DownloadOutcome {
 // What the desktop was asked to open.
 enum class OpenTarget { File, Folder, Page };
 
+struct TicketsRequest;
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -77,6 +79,9 @@ class Platform {
   virtual TextEncoding EditorEncoding() const { return TextEncoding::Utf8; }
 
   virtual MediaDevice& Media() = 0;
+
+  // Opens the ticket checker's window (a window of its own, not modal).
+  virtual void OpenTicketChecker(const TicketsRequest& /*request*/) {}
 };
 
 }  // namespace tombolix

@@ -8,10 +8,14 @@ namespace tombolix {
 
 namespace {
 
+QString AddressKey(const QString& lottery) { return LotterySettingsKey(QStringLiteral("DireccionesWeb"), lottery); }
+
+}  // namespace
+
 // QSettings takes '/' and '\' in a key as group separators and an empty key as
 // nothing; a lottery name (a file name) is made safe by escaping those and the
 // escape character itself. QSettings escapes every other character in the file.
-QString AddressKey(const QString& lottery) {
+QString LotterySettingsKey(const QString& group, const QString& lottery) {
   QString key;
   key.reserve(lottery.size() + 8);
   for (const QChar c : lottery) {
@@ -21,7 +25,7 @@ QString AddressKey(const QString& lottery) {
       key += c;
     }
   }
-  return QStringLiteral("DireccionesWeb/") + key;
+  return group + QLatin1Char('/') + key;
 }
 
 }  // namespace

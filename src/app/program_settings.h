@@ -35,6 +35,9 @@ class ProgramSettings {
   std::unique_ptr<QSettings> settings_;
 };
 
+// The key of a lottery's value in `group`, the lottery name escaped for QSettings.
+QString LotterySettingsKey(const QString& group, const QString& lottery);
+
 // The settings file of a program folder.
 QString ProgramSettingsPath(const QString& programFolder);
 

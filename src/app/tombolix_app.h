@@ -54,6 +54,11 @@ class TombolixApp : public StepHooks, private ListWorkflowHost {
   void TmrGameplay_Timer();
   void TmrAdvertencia_Timer();
   void WindowRestored();
+  // --- Checking the player's tickets (tickets_flow.cpp) ---
+  // Opens the checker filled with `text` (tickets, one per line) while the
+  // window is idle with a history loaded; otherwise beeps and returns false.
+  bool OpenTicketChecker(const QString& text = {});
+
 
   // --- Commands (commands.cpp) ---
   // A press of CmdFuncion(index), as the view forwards it.

@@ -50,11 +50,18 @@ void MainWindow::BuildMenuBar() {
   SetHighContrastColours(highContrast);
   connect(highContrastEntry_, &QAction::toggled, this, [this](bool on) { SetHighContrast(on); });
 
-  QMenu* tickets = menuBar_->addMenu(QStringLiteral("Jugadas"));
-  QAction* wheels = tickets->addAction(QStringLiteral("Reducciones…"));
+  QMenu* plays = menuBar_->addMenu(QStringLiteral("&Jugadas"));
+  QAction* tickets = plays->addAction(QStringLiteral("Comprobar jugadas…"));
+  tickets->setObjectName(QStringLiteral("TicketsEntry"));
+  connect(tickets, &QAction::triggered, this, [this] { Forward([this] { app_.OpenTicketChecker(); }); });
+  QAction* wheels = plays->addAction(QStringLiteral("Reducciones…"));
   connect(wheels, &QAction::triggered, this, [this] {
-    ShowWheelDialog(this, app_);
+    QStringList handedOver;
+    ShowWheelDialog(this, app_, [&handedOver](const QStringList& lines) { handedOver = lines; });
     Sync();
+    if (!handedOver.isEmpty()) {
+      Forward([this, &handedOver] { app_.OpenTicketChecker(handedOver.join(QLatin1Char('\n'))); });
+    }
   });
 
   QMenu* help = menuBar_->addMenu(QStringLiteral("Ayuda"));
@@ -66,7 +73,7 @@ void MainWindow::BuildMenuBar() {
   help->addSeparator();
   QAction* about = help->addAction(QStringLiteral("Acerca de Tombolix"));
   connect(about, &QAction::triggered, this, [this] { ShowAboutPage(this); });
-  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_, wheels};
+  idleEntries_ = {readmeEntry_, keys, about, highContrastEntry_, wheels, tickets};
 }
 
 QAction* MainWindow::AddReportEntry(QMenu* menu, const QString& text, int action) {

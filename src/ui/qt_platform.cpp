@@ -2,9 +2,11 @@
 
 #include "app/command_log.h"
 #include "app/desktop_entry.h"
+#include "app/tickets_flow.h"
 #include "files/file_io.h"
 #include "files/program_paths.h"
 #include "ui/program_icon.h"
+#include "ui/tickets_window.h"
 #include "ui/web_download.h"
 
 #include <QApplication>
@@ -241,6 +243,8 @@ DownloadOutcome QtPlatform::Download(const QString& address, qint64 limitBytes, 
   QWidget* parent = window_ && window_->isVisible() && !window_->isMinimized() ? window_.data() : nullptr;
   return DownloadWithDialog(parent, address, limitBytes, stallMs);
 }
+
+void QtPlatform::OpenTicketChecker(const TicketsRequest& request) { OpenTicketsWindow(window_, request); }
 
 void QtPlatform::Quit() {
   quitRequested_ = true;

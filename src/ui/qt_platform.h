@@ -68,6 +68,7 @@ class QtPlatform : public Platform {
   TextEncoding EditorEncoding() const override;
 
   MediaDevice& Media() override { return media_; }
+  void OpenTicketChecker(const TicketsRequest& request) override;
 
  private:
   void EndIfQuitting();

@@ -83,7 +83,10 @@ WheelDialog::WheelDialog(QWidget* parent, TombolixApp& app, TicketCheckHandOver 
   connect(save_, &QPushButton::clicked, this, [this] { Save(); });
   connect(print_, &QPushButton::clicked, this, [this] { Print(); });
   connect(send_, &QPushButton::clicked, this, [this] {
-    if (outcome_ && outcome_->Verified() && sendToTicketCheck_) sendToTicketCheck_(WheelTicketLines(*outcome_));
+    if (!outcome_ || !outcome_->Verified() || !sendToTicketCheck_) return;
+    // The checker opens once this dialog has closed: one window at a time.
+    sendToTicketCheck_(WheelTicketLines(*outcome_));
+    accept();
   });
   send_->setVisible(static_cast<bool>(sendToTicketCheck_));
   connect(close, &QPushButton::clicked, this, [this] { reject(); });

@@ -147,7 +147,8 @@ TEST_F(MenuBarTest, EntriesAreEnabledExactlyAsTheirContextMenuTwins) {
   EXPECT_FALSE(BarEntry(QStringLiteral("Importar historial…"))->isEnabled());
   EXPECT_FALSE(BarEntry(QStringLiteral("Actualizar desde la web…"))->isEnabled());
   for (const char16_t* idleOnly :
-       {u"Léame", u"Atajos de teclado", u"Acerca de Tombolix", u"Colores de alto contraste", u"Reducciones…"}) {
+       {u"Léame", u"Atajos de teclado", u"Acerca de Tombolix", u"Colores de alto contraste", u"Reducciones…",
+        u"Comprobar jugadas…"}) {
     EXPECT_FALSE(BarEntry(QString::fromUtf16(idleOnly))->isEnabled());
   }
   EXPECT_TRUE(BarEntry(QStringLiteral("Salir"))->isEnabled());
@@ -162,7 +163,7 @@ TEST_F(MenuBarTest, MenusUseFreeMnemonicsAndNoShortcut) {
     titles.append(menu->text());
     for (QAction* entry : menu->menu()->actions()) EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->text().toStdString();
   }
-  EXPECT_EQ(titles, QStringList({QStringLiteral("Archi&vo"), QStringLiteral("&Informe"), QStringLiteral("Jugadas"),
+  EXPECT_EQ(titles, QStringList({QStringLiteral("Archi&vo"), QStringLiteral("&Informe"), QStringLiteral("&Jugadas"),
                                  QStringLiteral("Ayuda")}));
   EXPECT_EQ(BarEntry(QStringLiteral("Léame"))->text(), QStringLiteral("Léame\tCtrl+F1"));
 }

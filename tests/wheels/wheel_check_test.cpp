@@ -164,7 +164,9 @@ TEST(CoveringBounds, KnownSizesAndTheHypergeometricFigure) {
     for (int k = 3; k < v && k <= 7; ++k) {
       for (int t = 2; t < k; ++t) {
         const std::optional<KnownWheelSize> known = BestKnownSize(v, k, t, t);
-        if (known) EXPECT_GE(known->tickets, SchonheimBound(v, k, t)) << v << "," << k << "," << t;
+        if (known) {
+          EXPECT_GE(known->tickets, SchonheimBound(v, k, t)) << v << "," << k << "," << t;
+        }
       }
     }
   }

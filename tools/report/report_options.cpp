@@ -1,6 +1,7 @@
 #include "report_options.h"
 
 #include "app/pane_table.h"
+#include "history/history.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -25,6 +26,11 @@ struct Options {
       QStringLiteral("baseline"),
       QString::fromUtf8("comparar con el azar: N listas al azar (panel 14) o N sorteos repetidos (paneles 7 y 20)"),
       QStringLiteral("N")};
+  QCommandLineOption tickets{QStringLiteral("tickets"), QStringLiteral("archivo de jugadas"), QStringLiteral("F")};
+  QCommandLineOption match{QStringLiteral("match"), QStringLiteral("cualquier-orden o en-su-posicion"),
+                           QStringLiteral("R")};
+  QCommandLineOption prize{QStringLiteral("prize"), QStringLiteral("aciertos desde los que hay premio"),
+                           QStringLiteral("N")};
   QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("semilla del generador"), QStringLiteral("N")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("este texto")};
 };
@@ -55,6 +61,24 @@ QString ApplyValues(const QCommandLineParser& parser, const Options& o, ReportTo
     options.baselineLists = parser.value(o.baseline).toInt(&ok);
     if (!ok || options.baselineLists < 1 || options.baselineLists > 100000) {
       return QStringLiteral("--baseline necesita un número de 1 a 100000");
+    }
+  }
+  if (parser.isSet(o.tickets)) {
+    options.ticketsFile = parser.value(o.tickets);
+    if (options.ticketsFile.isEmpty()) return QStringLiteral("--tickets necesita un nombre de archivo");
+  }
+  if (parser.isSet(o.match)) {
+    const QString value = parser.value(o.match);
+    if (value != QLatin1String("cualquier-orden") && value != QLatin1String("en-su-posicion")) {
+      return QStringLiteral("--match admite cualquier-orden o en-su-posicion, no «%1»").arg(value);
+    }
+    options.inPosition = value == QLatin1String("en-su-posicion");
+  }
+  if (parser.isSet(o.prize)) {
+    bool ok = false;
+    options.prizeThreshold = parser.value(o.prize).toInt(&ok);
+    if (!ok || options.prizeThreshold < 1 || options.prizeThreshold > kMaxPositions) {
+      return QStringLiteral("--prize necesita un número de aciertos de 1 a %1").arg(kMaxPositions);
     }
   }
   if (parser.isSet(o.seed)) {
@@ -111,7 +135,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
   const Options o;
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.addOptions({o.format, o.select, o.combinations, o.saveCombinations, o.baseline, o.seed, o.help});
+  parser.addOptions({o.format, o.select, o.combinations, o.saveCombinations, o.baseline, o.tickets, o.match, o.prize,
+                     o.seed, o.help});
   AddWheelOptions(parser);
   if (!parser.parse(QStringList{QStringLiteral("tombolix-report")} + args)) {
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
@@ -135,6 +160,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& args) {
     return parsed;
   }
   parsed.options.historyFile = positional[0];
+  if (positional[1] == QLatin1String(kTicketsReportName)) {
+    parsed.options.ticketsReport = true;
+    if (parsed.options.ticketsFile.isEmpty())
+      parsed.error = QStringLiteral("el informe jugadas necesita --tickets ARCHIVO");
+    return parsed;
+  }
+  if (!parsed.options.ticketsFile.isEmpty()) {
+    parsed.error = QStringLiteral("--tickets solo sirve con el informe jugadas");
+    return parsed;
+  }
   parsed.options.wheelReport = positional[1] == QLatin1String(kWheelReportName);
   if (parsed.options.wheelReport != parsed.options.wheel.any) {
     parsed.error = parsed.options.wheelReport
@@ -166,6 +201,8 @@ QString UsageLine() {
   return QStringLiteral(
       "Uso: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations ARCHIVO.CMB] "
       "[--save-combinations ARCHIVO.CMB] [--baseline N] [--seed N] HISTORIAL INFORME\n"
+      "       tombolix-report --tickets ARCHIVO [--match cualquier-orden|en-su-posicion] [--prize N] "
+      "[--format raw|ansi|html|json] HISTORIAL jugadas\n");
       "     tombolix-report --wheel N1,N2,... --guarantee t/m [--ticket-size k] [--fixed N1,...] [--seconds S] "
       "[--seed N] HISTORIAL reduccion\n");
 }
@@ -193,11 +230,17 @@ QString HelpText() {
       "                      cada uno con otras tantas elecciones al azar entre los mismos candidatos\n"
       "  --seed N            semilla del generador (sin ella, una del reloj, escrita en la salida de\n"
       "                      errores): la misma semilla da la misma lista en todas las plataformas\n"
+      "  --tickets F         las jugadas del informe jugadas: una por línea (números separados por espacios,\n"
+      "                      comas, guiones o dos puntos), un CSV o un archivo de lista .CMB\n"
+      "  --match R           jugadas: cualquier-orden o en-su-posicion (sin ella, la regla del juego)\n"
+      "  --prize N           jugadas: aciertos desde los que un sorteo cuenta como premio\n"
       "  -h, --help          este texto\n"
       "\nINFORME es un número de panel o un nombre:\n");
   for (const PaneRow& row : PaneTable()) {
     help += QStringLiteral("  %1  %2\n").arg(row.pane, 2).arg(QLatin1String(row.toolName));
   }
+  help += QStringLiteral("  --  %1 (con --tickets): cada jugada contra todos los sorteos, frente al azar\n")
+              .arg(QLatin1String(kTicketsReportName));
   help += QStringLiteral("      %1\n").arg(QLatin1String(kWheelReportName));
   help += WheelOptionsHelp();
   help += QStringLiteral(
@@ -205,7 +248,7 @@ QString HelpText() {
       "   0  el informe se imprimió\n"
       "   2  falló una condición previa del programa (su mensaje va a la salida de errores)\n"
       "   3  el historial fue rechazado (se imprime el panel 0, con el motivo)\n"
-      "   4  el archivo de lista de combinaciones fue rechazado\n"
+      "   4  el archivo de lista de combinaciones fue rechazado, o el de jugadas no tiene ninguna válida\n"
       "  64  línea de órdenes incorrecta\n"
       "  66  un archivo que no se puede leer\n"
       "  69  el informe no está disponible en esta versión\n");

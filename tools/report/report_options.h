@@ -26,6 +26,8 @@ enum ReportExit : int {
 };
 
 inline constexpr int kSelectorCount = 7;
+// The report that checks the player's tickets (--tickets) rather than showing a pane.
+inline constexpr char kTicketsReportName[] = "jugadas";
 // Selector texts B1..B7 as the user left them.
 using SelectorArguments = std::array<QString, kSelectorCount>;
 
@@ -41,6 +43,11 @@ struct ReportToolOptions {
   int pane = 0;
   bool wheelReport = false;  // the report "reduccion": a wheel, not a pane
   WheelArguments wheel;
+  // Report "jugadas": the tickets in this file checked against the history.
+  QString ticketsFile;
+  bool ticketsReport = false;
+  std::optional<bool> inPosition;  // --match: the matching rule, else the game's own
+  int prizeThreshold = 0;          // --prize: matches from which a draw counts, else the game's own
 };
 
 struct ParsedCommandLine {

@@ -9,6 +9,7 @@
 #include "report_platform.h"
 #include "reports/report_export.h"
 #include "texts/messages.h"
+#include "tickets_runner.h"
 #include "wheel_report.h"
 
 #include <QDateTime>
@@ -148,6 +149,7 @@ ReportOutcome RunReport(const ReportToolOptions& options, QTextStream& err) {
     const ReportText& start = model.RtfReporte[Pane::Start].report;
     return {kExitRejected, ExportReport(start, Pane::Start, options.format, PaneTitle(Pane::Start))};
   }
+  if (options.ticketsReport) return RunTicketsReport(options, model.history, file.completeBaseName(), err);
   if (options.wheelReport) return RunWheelReport(options, model, host, err);
   if (IsBackTestPane(options.pane)) {
     // Refusals come first, in the program's order: too few positions, too few draws.
