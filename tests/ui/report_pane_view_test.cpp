@@ -1,6 +1,7 @@
 #include "ui/report_pane_view.h"
 #include "reports/report_text.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -18,7 +19,10 @@ constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 // paragraph gets its formats when it is shown.
 QTextBlock ShowParagraph(ReportPaneView& pane, int block) {
   const QTextBlock b = pane.document()->findBlockByNumber(block);
-  pane.show();
+  if (!pane.isVisible()) {
+    pane.show();
+    QCoreApplication::processEvents();  // the window is exposed: it can be painted
+  }
   pane.verticalScrollBar()->setValue(b.firstLineNumber());
   pane.viewport()->repaint();
   return b;
