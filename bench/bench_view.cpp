@@ -68,7 +68,7 @@ ReportText ColouredReport() {
 }
 
 // Drawing the 2,000-line report into a shown pane, painted, with whatever the
-// widget puts off: how the three benchmarks below are measured, so that their
+// widget puts off: how the drawing benchmarks below are measured, so that their
 // CPU times compare. The QApplication lives in bench_main.cpp.
 // With `scrollThrough`, the drawn report is then paged through to its end,
 // each page painted, as a reader scrolling down the whole report sees it.
@@ -116,7 +116,9 @@ void BM_PaneSetPlainText(benchmark::State& state) {
 }
 BENCHMARK(BM_PaneSetPlainText)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// Both drawn and then paged through to the end, every paragraph painted once.
+// The coloured report and its plain yardstick, each drawn and then paged
+// through to the end: paragraphs take their formats as they come into view, so
+// this is where the colouring put off by the draw is paid.
 void BM_DrawColouredReportAndScroll(benchmark::State& state) {
   ReportText report = ColouredReport();
   MeasureDrawing<ReportPaneView>(
