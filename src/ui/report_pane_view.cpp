@@ -34,19 +34,23 @@ ReportPaneView::ReportPaneView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void ReportPaneView::Draw(ReportText& report) {
   const bool redraw = !drawn_ || report.Generation() != generation_ || report.Length() < drawnLength_;
+  const bool changed = redraw || report.Length() > drawnLength_ || report.DirtyStyleFrom() < drawnLength_;
   if (redraw) {
     DrawAll(report);
   } else if (report.Length() > drawnLength_) {
     AppendNew(report);
-  } else if (report.DirtyStyleFrom() < drawnLength_) {
+  } else if (changed) {
     ++counts_.restyles;
-    Restyle(report, BlockOfOffset(report.DirtyStyleFrom()));
+    TakeStyles(report, report.DirtyStyleFrom());
   }
   drawn_ = true;
   generation_ = report.Generation();
   drawnLength_ = report.Length();
   report.MarkDrawn();
   if (redraw || report.Caret() != drawnCaret_) PlaceCaret(report.Caret());
+  // New text is repainted by the text box itself; paragraphs in view that
+  // took new formats need a repaint of their own.
+  if (changed && FormatParagraphsInView()) viewport()->update();
 }
 
 void ReportPaneView::DrawAll(const ReportText& report) {
@@ -54,48 +58,67 @@ void ReportPaneView::DrawAll(const ReportText& report) {
   blockStarts_.assign(1, 0);
   endsInCr_ = false;
   setPlainText(ConvertLines(report.Text(), 0, report.Length()));
-  Restyle(report, 0);
+  TakeStyles(report, 0);
 }
 
 void ReportPaneView::AppendNew(const ReportText& report) {
   ++counts_.appends;
   // The last paragraph may grow, and text restyled since the last draw must be redone.
-  const int lastBlock = static_cast<int>(blockStarts_.size()) - 1;
-  const int firstDirty = std::min(lastBlock, BlockOfOffset(report.DirtyStyleFrom()));
   const QString added = ConvertLines(report.Text(), drawnLength_, report.Length());
-  QTextCursor cursor(document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.beginEditBlock();
-  if (!added.isEmpty()) cursor.insertText(added);
-  Restyle(report, firstDirty);
-  cursor.endEditBlock();
-}
-
-void ReportPaneView::Restyle(const ReportText& report, int firstBlock) {
-  QTextDocument* doc = document();
-  QTextBlock block = doc->findBlockByNumber(firstBlock);
-  if (!block.isValid()) return;
-  const int fromPosition = block.position();
-  QList<QTextLayout::FormatRange> ranges;
-  for (size_t b = static_cast<size_t>(firstBlock); block.isValid() && b < blockStarts_.size();
-       block = block.next(), ++b) {
-    ranges.clear();
-    AppendRanges(report, blockStarts_[b], block.length() - 1, ranges);
-    QTextLayout* layout = block.layout();
-    if (!ranges.isEmpty() || !layout->formats().isEmpty()) layout->setFormats(ranges);
+  if (!added.isEmpty()) {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(added);
   }
-  doc->markContentsDirty(fromPosition, doc->characterCount() - fromPosition);
+  TakeStyles(report, std::min(report.DirtyStyleFrom(), drawnLength_));
 }
 
-void ReportPaneView::AppendRanges(const ReportText& report, int start, int length,
-                                  QList<QTextLayout::FormatRange>& ranges) {
+void ReportPaneView::TakeStyles(const ReportText& report, int from) {
+  const int length = report.Length();
+  from = std::clamp(from, 0, length);
+  styles_.resize(static_cast<size_t>(length));
+  for (int i = from; i < length; ++i) styles_[static_cast<size_t>(i)] = report.StyleAt(i);
+  // The paragraph holding `from` (the last one when `from` is the end: it may have grown).
+  const size_t firstBlock = static_cast<size_t>(BlockOfOffset(from));
+  formatted_.resize(blockStarts_.size());
+  std::fill(formatted_.begin() + static_cast<std::ptrdiff_t>(std::min(firstBlock, formatted_.size())), formatted_.end(),
+            false);
+}
+
+bool ReportPaneView::FormatParagraphsInView() {
+  // The paragraphs the text box paints: from the first visible one down to the
+  // first that starts below the viewport. Formatting a paragraph drops its
+  // layout, so its height is taken after it is formatted.
+  const qreal bottom = viewport()->height();
+  qreal top = contentOffset().y();
+  bool formatted = false;
+  for (QTextBlock block = firstVisibleBlock(); block.isValid() && top <= bottom; block = block.next()) {
+    formatted = FormatParagraph(block) || formatted;
+    top += blockBoundingRect(block).height();
+  }
+  return formatted;
+}
+
+bool ReportPaneView::FormatParagraph(const QTextBlock& block) {
+  const auto number = static_cast<size_t>(block.blockNumber());
+  if (number >= formatted_.size() || formatted_[number]) return false;
+  formatted_[number] = true;
+  QList<QTextLayout::FormatRange> ranges;
+  AppendRanges(blockStarts_[number], block.length() - 1, ranges);
+  QTextLayout* layout = block.layout();
+  if (ranges.isEmpty() && layout->formats().isEmpty()) return false;
+  layout->setFormats(ranges);
+  return true;
+}
+
+void ReportPaneView::AppendRanges(int start, int length, QList<QTextLayout::FormatRange>& ranges) {
   // One scan over the paragraph's styles, runs of equal style merged, without
   // building the runs first.
-  const int end = std::min(start + length, report.Length());
+  const int end = std::min(start + length, static_cast<int>(styles_.size()));
   for (int i = std::max(start, 0); i < end;) {
-    const CharStyle& style = report.StyleAt(i);
+    const CharStyle& style = styles_[static_cast<size_t>(i)];
     int j = i + 1;
-    while (j < end && report.StyleAt(j) == style) ++j;
+    while (j < end && styles_[static_cast<size_t>(j)] == style) ++j;
     // Dark grey is the pane's own text colour: those runs need no format.
     if (style != kPlainStyle) ranges.append(QTextLayout::FormatRange{i - start, j - i, FormatFor(style)});
     i = j;
@@ -103,30 +126,34 @@ void ReportPaneView::AppendRanges(const ReportText& report, int start, int lengt
 }
 
 QString ReportPaneView::ConvertLines(const QString& text, int from, int to) {
-  QString out;
-  out.reserve(to - from);
+  // Written straight into a buffer of the longest possible size: appending
+  // character by character costs more than the rest of the conversion.
+  QString out(to - from, Qt::Uninitialized);
+  QChar* written = out.data();
+  const QChar* in = text.constData();
   int i = from;
-  if (endsInCr_ && i < to && text.at(i) == QLatin1Char('\n')) {
+  if (endsInCr_ && i < to && in[i] == QLatin1Char('\n')) {
     // This LF completes a CR LF whose paragraph break is already drawn.
     ++i;
     blockStarts_.back() = i;
   }
   endsInCr_ = false;
   for (; i < to; ++i) {
-    const QChar c = text.at(i);
+    const QChar c = in[i];
     if (c == QLatin1Char('\r')) {
-      if (i + 1 < to && text.at(i + 1) == QLatin1Char('\n')) {
+      if (i + 1 < to && in[i + 1] == QLatin1Char('\n')) {
         ++i;
       } else if (i + 1 == to) {
         endsInCr_ = true;
       }
     } else if (c != QLatin1Char('\n')) {
-      out.append(c);
+      *written++ = c;
       continue;
     }
-    out.append(QLatin1Char('\n'));
+    *written++ = QLatin1Char('\n');
     blockStarts_.push_back(i + 1);
   }
+  out.truncate(written - out.constData());
   return out;
 }
 
@@ -173,6 +200,12 @@ const QTextCharFormat& ReportPaneView::FormatFor(const CharStyle& style) {
 void ReportPaneView::Repaint() {
   formats_.clear();
   drawn_ = false;
+}
+
+void ReportPaneView::paintEvent(QPaintEvent* event) {
+  // Paragraphs scrolled into view since the last draw get their formats first.
+  FormatParagraphsInView();
+  QPlainTextEdit::paintEvent(event);
 }
 
 void ReportPaneView::mousePressEvent(QMouseEvent* event) {

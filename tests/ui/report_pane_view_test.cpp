@@ -1,6 +1,8 @@
 #include "ui/report_pane_view.h"
 #include "reports/report_text.h"
 
+#include <QCoreApplication>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -13,19 +15,39 @@ namespace {
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 
-// The format of the character at `position` of paragraph `block`; empty means the pane's dark grey.
-QTextCharFormat FormatAt(const ReportPaneView& pane, int block, int position) {
+// Scrolls paragraph `block` to the top of the pane and paints the pane: a
+// paragraph gets its formats when it is shown.
+QTextBlock ShowParagraph(ReportPaneView& pane, int block) {
   const QTextBlock b = pane.document()->findBlockByNumber(block);
-  for (const QTextLayout::FormatRange& range : b.layout()->formats()) {
+  if (!pane.isVisible()) {
+    pane.show();
+    QCoreApplication::processEvents();  // the window is exposed: it can be painted
+  }
+  pane.verticalScrollBar()->setValue(b.firstLineNumber());
+  pane.viewport()->repaint();
+  return b;
+}
+
+// The format of the character at `position` of a paragraph, as drawn; empty
+// means the pane's dark grey.
+QTextCharFormat FormatIn(const QTextBlock& block, int position) {
+  for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
     if (position >= range.start && position < range.start + range.length) return range.format;
   }
   return QTextCharFormat();
 }
 
-QColor ColourAt(const ReportPaneView& pane, int block, int position) {
-  const QTextCharFormat format = FormatAt(pane, block, position);
+QTextCharFormat FormatAt(ReportPaneView& pane, int block, int position) {
+  return FormatIn(ShowParagraph(pane, block), position);
+}
+
+QColor ColourOf(const QTextCharFormat& format, const ReportPaneView& pane) {
   return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
                                                           : pane.palette().color(QPalette::Text);
+}
+
+QColor ColourAt(ReportPaneView& pane, int block, int position) {
+  return ColourOf(FormatAt(pane, block, position), pane);
 }
 
 TEST(ReportPaneViewTest, LineBreaksBecomeParagraphsAndStylesBecomeFormats) {
@@ -94,6 +116,47 @@ TEST(ReportPaneViewTest, RestylingRedrawsFormatsAndAReplacedTextIsDrawnFromScrat
   pane.Draw(report);
   EXPECT_EQ(pane.toPlainText(), QStringLiteral("nuevo\notro"));
   EXPECT_EQ(pane.Counts().fullDraws, 3);
+}
+
+// Every paragraph of a long report shows the report's colours once it is in
+// view, also a paragraph restyled while it was out of view after it had been
+// shown.
+TEST(ReportPaneViewTest, EveryParagraphShowsTheReportsStylesWhenScrolledIntoView) {
+  constexpr int kLines = 120;
+  constexpr int kLineLength = 9;  // "NN% NN#" and CR LF
+  constexpr CharStyle kLineStyles[] = {{kRed, false}, {kBlue, true}, {MakeRgb(0, 192, 0), false}};
+  QString text;
+  for (int i = 0; i < kLines; ++i) {
+    text +=
+        QStringLiteral("%1% %2#\r\n").arg(i % 100, 2, 10, QLatin1Char('0')).arg(i * 7 % 100, 2, 10, QLatin1Char('0'));
+  }
+  ReportText report(text);
+  for (int i = 0; i < kLines; ++i) {
+    report.SetStyle(i * kLineLength, 2, kLineStyles[i % 3]);
+    report.SetColour(i * kLineLength + 2, 1, kWhite);
+    report.SetStyle(i * kLineLength + 4, 2, kLineStyles[(i + 1) % 3]);
+  }
+  ReportPaneView pane;
+  pane.resize(300, 200);
+  const auto expectReportStyles = [&pane, &report] {
+    for (int line = 0; line < kLines; ++line) {
+      const QTextBlock block = ShowParagraph(pane, line);
+      for (int at = 0; at < block.length() - 1; ++at) {
+        const QTextCharFormat format = FormatIn(block, at);
+        const CharStyle want = report.StyleAt(line * kLineLength + at);
+        EXPECT_EQ(ColourOf(format, pane), QColor(RedOf(want.colour), GreenOf(want.colour), BlueOf(want.colour)))
+            << line << ":" << at;
+        EXPECT_EQ(format.fontWeight() == QFont::Bold, want.bold) << line << ":" << at;
+      }
+    }
+  };
+  pane.Draw(report);
+  expectReportStyles();
+  // The last lines, shown above, change colour while the pane shows the first.
+  ShowParagraph(pane, 0);
+  for (int i = kLines - 30; i < kLines; ++i) report.SetColour(i * kLineLength, 2, i % 2 ? kDefaultTextColour : kRed);
+  pane.Draw(report);
+  expectReportStyles();
 }
 
 TEST(ReportPaneViewTest, CaretMovesTheCursorOnlyWhenTheReportMovesIt) {
