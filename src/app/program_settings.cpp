@@ -28,8 +28,6 @@ QString LotterySettingsKey(const QString& group, const QString& lottery) {
   return group + QLatin1Char('/') + key;
 }
 
-}  // namespace
-
 QString ProgramSettingsPath(const QString& programFolder) { return program_paths::Settings(programFolder); }
 
 ProgramSettings::ProgramSettings(const QString& programFolder)

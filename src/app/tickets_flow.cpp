@@ -66,7 +66,7 @@ TicketsRun RunTicketsCheck(const TicketsRequest& request, const TicketsOptions& 
 
 bool TombolixApp::OpenTicketChecker(const QString& text) {
   const WindowModel& m = model_;
-  if (m.busy || Ending() || m.ReloadPending() || m.history.DrawCount < 1 || m.history.PositionCount < 1) {
+  if (m.busy || Ending(m) || m.ReloadPending() || m.history.DrawCount < 1 || m.history.PositionCount < 1) {
     platform_.Beep();
     return false;
   }

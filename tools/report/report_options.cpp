@@ -202,8 +202,8 @@ QString UsageLine() {
       "Uso: tombolix-report [--format raw|ansi|html|json] [--select S1,...,S7] [--combinations ARCHIVO.CMB] "
       "[--save-combinations ARCHIVO.CMB] [--baseline N] [--seed N] HISTORIAL INFORME\n"
       "       tombolix-report --tickets ARCHIVO [--match cualquier-orden|en-su-posicion] [--prize N] "
-      "[--format raw|ansi|html|json] HISTORIAL jugadas\n");
-      "     tombolix-report --wheel N1,N2,... --guarantee t/m [--ticket-size k] [--fixed N1,...] [--seconds S] "
+      "[--format raw|ansi|html|json] HISTORIAL jugadas\n"
+      "       tombolix-report --wheel N1,N2,... --guarantee t/m [--ticket-size k] [--fixed N1,...] [--seconds S] "
       "[--seed N] HISTORIAL reduccion\n");
 }
 
