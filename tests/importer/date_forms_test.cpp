@@ -25,14 +25,10 @@ struct ReadCase {
 };
 
 const ReadCase kReadCases[] = {
-    // Numbers: orders and the calendar (every reading of two-digit years: kKeyCases).
+    // Numbers in each order (the calendar: the test below; two-digit years: kKeyCases).
     {"13.2.2004", kD, 20040213, 0},
     {"2-13-2004", kM, 20040213, 0},
     {"2004-2-13", kY, 20040213, 0},
-    {"29/02/2000", kD, 20000229, 0},
-    {"29/02/1900", 0, 0, 0},
-    {"29/02/2023", 0, 0, 0},
-    {"31/04/2023", 0, 0, 0},
     {" 05/05/0100 ", kD | kM, 1000505, 0},
     // A time after it.
     {"1992-02-04 00:00:00", kY, 19920204, 0},
@@ -54,7 +50,6 @@ const ReadCase kReadCases[] = {
     {"mar 10/02/2004", kD | kM, 20040210, 2},
     // Month names.
     {"13-feb-2004", kNamed, 20040213, 0},
-    {"13 feb 2004", kNamed, 20040213, 0},
     {"13/Feb/2004", kNamed, 20040213, 0},
     {"13-FEB-04", kNamed, 20040213, 0},
     {"13 de febrero de 2004", kNamed, 20040213, 0},
@@ -80,7 +75,6 @@ const ReadCase kReadCases[] = {
     {"", 0, 0, 0},
     {"13/02/04/2004", 0, 0, 0},
     {"26.08.5", 0, 0, 0},
-    {"29.02.30", 0, 0, 0},
     {"04/2004/02", 0, 0, 0},
     {"20040213", 0, 0, 0},
     {"13/02/2004 25:00", 0, 0, 0},
@@ -169,17 +163,13 @@ TEST(DateForms, FutureIsLaterThanAWeekAfterToday) {
   EXPECT_TRUE(IsFutureKey(99991231));
 }
 
-TEST(DateForms, KeysWeekdaysAndTexts) {
-  const DateReading r = ReadDate(u"02/13/2004");
-  EXPECT_EQ(r.Key(DateOrder::MonthDayYear), 20040213);
-  EXPECT_EQ(ReadDate(u"03/04/2004").Key(DateOrder::MonthDayYear), 20040304);
+TEST(DateForms, WeekdaysAndTextsOfKeys) {
   // Checked against a calendar: a Friday, a Tuesday, a Saturday and a Monday.
   EXPECT_EQ(WeekdayOfKey(20040213), 5);
   EXPECT_EQ(WeekdayOfKey(20000229), 2);
   EXPECT_EQ(WeekdayOfKey(19000101), 1);
   EXPECT_EQ(WeekdayOfKey(1000301), 1);
   EXPECT_EQ(KeyText(1000505), QStringLiteral("05/05/0100"));
-  EXPECT_EQ(DateOrderName(DateOrder::MonthDayYear), QStringLiteral("m/d/a"));
 }
 
 struct VoteCase {

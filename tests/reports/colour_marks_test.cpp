@@ -1,5 +1,7 @@
 #include "reports/colour_marks.h"
 
+#include "analyses/analysis_fixtures.h"
+
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -14,19 +16,14 @@ constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kGrey = MakeRgb(128, 128, 128);
 
-// Counts the steps and the progress shown; asks to stop once `stopAfter` steps were taken.
-class CountingHooks : public StepHooks {
+// Counting hooks that run `onStep` at every step.
+class CallbackHooks : public test::CountingHooks {
  public:
   void Step() override {
-    ++steps;
-    if (onStep) onStep();
+    CountingHooks::Step();
+    onStep();
   }
-  bool StopRequested() const override { return stopAfter >= 0 && steps >= stopAfter; }
-  void Progress(int percent, bool last) override { progress.push_back({percent, last}); }
-  int steps = 0;
-  int stopAfter = -1;
   std::function<void()> onStep;
-  std::vector<std::pair<int, bool>> progress;
 };
 
 // One letter per character: '.' the default, w white, r red, b blue, g grey;
@@ -73,7 +70,7 @@ TEST(ColourMarks, PaintsItemsHidesMarksAndSkipsDates) {
     SCOPED_TRACE(c.text.toStdString());
     ReportText report(c.text);
     report.SetCaret(5);
-    CountingHooks hooks;
+    test::CountingHooks hooks;
     ColourMarks(report, QChar(c.mark), c.colour, false, hooks);
     EXPECT_EQ(Paint(report), c.paint);
     EXPECT_EQ(hooks.steps, c.steps);
@@ -84,14 +81,13 @@ TEST(ColourMarks, PaintsItemsHidesMarksAndSkipsDates) {
 TEST(ColourMarks, AStopRequestOrANewTextWhileYieldingEndsThePass) {
   ReportText report(QStringLiteral("01%02%03%04%05%"));
   report.SetCaret(4);
-  CountingHooks hooks;
-  hooks.stopAfter = 2;
+  test::StopAfterHooks hooks(2);
   ColourMarks(report, QLatin1Char('%'), kRed, false, hooks);
   EXPECT_EQ(Paint(report), "rrwrrw" + Dots(9));
   EXPECT_EQ(report.Caret(), 0);
 
   ReportText replaced(QStringLiteral("01%02%03%04%05%"));
-  CountingHooks replacing;
+  CallbackHooks replacing;
   replacing.onStep = [&] {
     if (replacing.steps == 2) replaced.SetText(QStringLiteral(" "));
   };
@@ -126,15 +122,15 @@ TEST(ColourPasses, ProgressByGroupsAndAStopAtAnyPass) {
                             {QChar(u'd'), kBlue}, {QChar(u'e'), kRed}, {QChar(u'f'), kRed}};
   const QString text = QStringLiteral("01a02b03c04d05e06f");
   ReportText whole(text);
-  CountingHooks free;
+  test::CountingHooks free;
   EXPECT_EQ(ColourPasses(whole, {kSix, BoldRule::None, 98}, 1, free), AnalysisOutcome::Done);
-  EXPECT_EQ(free.progress, (std::vector<std::pair<int, bool>>{{98, false}, {99, false}, {100, true}}));
+  EXPECT_EQ(free.progress, (std::vector<int>{98, 99, 100}));
+  EXPECT_EQ(free.lastFlags, (std::vector<bool>{false, false, true}));
   // A stop before or during any pass, the last one included, leaves the report
   // part-coloured and the outcome says so.
   for (int stopAfter = 0; stopAfter <= 6; ++stopAfter) {
     ReportText part(text);
-    CountingHooks stopping;
-    stopping.stopAfter = stopAfter;
+    test::StopAfterHooks stopping(stopAfter);
     EXPECT_EQ(ColourPasses(part, {kSix, BoldRule::None, -1}, 1, stopping), AnalysisOutcome::Stopped) << stopAfter;
     EXPECT_EQ(stopping.steps, stopAfter);
     EXPECT_TRUE(stopping.progress.empty());

@@ -32,7 +32,6 @@ TEST(ReportToolCommandLine, BadSelectionsReportsAndArguments) {
     EXPECT_FALSE(error.isEmpty()) << bad;
   }
   EXPECT_EQ(ResolveReport(QStringLiteral("07")), 7);
-  EXPECT_EQ(ResolveReport(QStringLiteral("pronostico-por-ciclo-m2")), 21);
   for (const char* bad : {"22", "-1", "100", "Frecuencia", "frecuencia ", "", "pronóstico-por-ciclo"}) {
     EXPECT_FALSE(ResolveReport(QString::fromUtf8(bad)).has_value()) << bad;
   }
@@ -78,7 +77,6 @@ TEST_F(ReportToolRun, ExitCodesAndNothingWrittenBesideTheHistory) {
   const Case cases[] = {
       {"2023-01-07,05,12,33,41,44,48\r\n2023-01-10,1,9,23,30,37,45\r\n", "0", kExitOk, false},
       {"2023-01-07,05,12,33,41,44,48\r\n2023-03-01,4,8,15,16,23\r\n", "frecuencia", kExitRejected, false},
-      {QByteArray(), "0", kExitRejected, false},
       // Maps need more than 100 draws; the refusal goes to standard error.
       {"2023-01-07,05,12,33\r\n2023-01-10,1,9,23\r\n", "3", kExitFailed, true},
   };
