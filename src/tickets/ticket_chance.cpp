@@ -75,12 +75,15 @@ QVector<double> MatchChances(const GameShape& shape, MatchRule rule, const QVect
     for (int k = 0; k <= m; ++k) main[k] = Hypergeometric(shape.MainRange(), m, m, k);
   }
   const int extras = shape.extraCount;
+  // A ticket of main numbers only, in a game whose extras the player picks, never matches an extra.
+  const bool noExtras = shape.TicketExtras() > 0 && ticket.size() <= m;
   QVector<double> bins(MatchBinCount(shape));
   for (int k = 0; k <= m; ++k) {
     for (int e = 0; e <= extras; ++e) {
       // A complementario comes from the balls the main draw left, k of the ticket's among them no more.
-      const double extra = shape.extraFromMainPool ? Hypergeometric(shape.MainRange() - m, m - k, extras, e)
-                                                   : Hypergeometric(shape.ExtraRange(), extras, extras, e);
+      const double extra = noExtras                  ? (e == 0 ? 1.0 : 0.0)
+                           : shape.extraFromMainPool ? Hypergeometric(shape.MainRange() - m, m - k, extras, e)
+                                                     : Hypergeometric(shape.ExtraRange(), extras, extras, e);
       bins[MatchBin(shape, k, e)] = main[k] * (extras == 0 ? 1.0 : extra);
     }
   }

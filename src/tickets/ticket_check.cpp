@@ -98,7 +98,9 @@ Features BuildFeatures(const GameShape& shape, MatchRule rule, const QVector<Tic
       // A complementario is matched against the ticket's main numbers.
       if (shape.extraFromMainPool) f.extra.Add(v, t);
     }
-    for (int k = shape.mainCount + 1; k <= shape.TicketSize(); ++k) f.extra.Add(n[k - 1], t);
+    // A ticket of main numbers only holds no extra to match.
+    for (int k = shape.mainCount + 1; k <= std::min<int>(shape.TicketSize(), static_cast<int>(n.size())); ++k)
+      f.extra.Add(n[k - 1], t);
   }
   return f;
 }

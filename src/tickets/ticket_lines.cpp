@@ -24,11 +24,16 @@ bool IsSeparator(QChar c) {
 // The reason a line whose number groups are `groups` is not a ticket of
 // `shape`; empty when it is one, with its numbers in `numbers`.
 QString Refusal(const QVector<QStringView>& groups, const GameShape& shape, QVector<quint8>* numbers) {
-  if (groups.size() != shape.TicketSize()) {
+  // The extras a player picks (a Powerball, the stars) may be left out: the
+  // ticket then plays its main numbers only.
+  const bool mainOnly = shape.TicketExtras() > 0 && groups.size() == shape.mainCount;
+  if (groups.size() != shape.TicketSize() && !mainOnly) {
+    QString sizes = QString::number(shape.TicketSize());
+    if (shape.TicketExtras() > 0) sizes += QStringLiteral(" (o %1 sin los extra)").arg(shape.mainCount);
     return QStringLiteral("tiene %1 %2 y una jugada de este juego tiene %3")
         .arg(groups.size())
         .arg(groups.size() == 1 ? QStringLiteral("número") : QStringLiteral("números"))
-        .arg(shape.TicketSize());
+        .arg(sizes);
   }
   std::array<bool, 100> seenMain{};
   std::array<bool, 100> seenExtra{};

@@ -29,6 +29,15 @@ TEST(TicketChance, ChancesAreDistributions) {
   // Box: "1234" is matched whole by 4! of the 10^4 draws, "1111" by one.
   EXPECT_NEAR(MatchChances(digits, MatchRule::AnyOrder, {1, 2, 3, 4})[4], 24e-4, 1e-12);
   EXPECT_NEAR(MatchChances(digits, MatchRule::AnyOrder, {1, 1, 1, 1})[4], 1e-4, 1e-12);
+  // Without its stars a ticket matches no star, and its main numbers keep their chance.
+  const QVector<double> withStars = MatchChances(euro, MatchRule::AnyOrder, seven);
+  const QVector<double> mainOnly = MatchChances(euro, MatchRule::AnyOrder, {1, 2, 3, 4, 5});
+  for (int k = 0; k <= 5; ++k) {
+    double main = 0;
+    for (int e = 0; e <= 2; ++e) main += withStars[MatchBin(euro, k, e)];
+    EXPECT_NEAR(mainOnly[MatchBin(euro, k, 0)], main, 1e-12);
+    EXPECT_EQ(mainOnly[MatchBin(euro, k, 1)] + mainOnly[MatchBin(euro, k, 2)], 0.0);
+  }
 }
 
 TEST(TicketChance, BandFromTheExactBinomial) {

@@ -22,9 +22,12 @@ TEST(TicketLines, EveryBadLineIsNamedAndTheRestRead) {
       u"1 2 3 3 5 6 7\n"
       u"1 2 3 4 5 5 6\n"
       u"1 2 tres 4 5 6 7\n"
-      u"1 2 3 4 5 6 1234567\n",
+      u"1 2 3 4 5 6 1234567\n"
+      u"10 20 30 40 50\n",
       euro);
-  ASSERT_EQ(read.tickets.size(), 3);
+  ASSERT_EQ(read.tickets.size(), 4);
+  // The stars may be left out: the ticket then plays its main numbers only.
+  EXPECT_EQ(read.tickets[3].numbers, (QVector<quint8>{10, 20, 30, 40, 50}));
   EXPECT_EQ(read.tickets[0].line, 1);
   EXPECT_EQ(read.tickets[1].line, 3);
   EXPECT_EQ(read.tickets[1].numbers, (QVector<quint8>{5, 18, 22, 30, 41, 3, 12}));
