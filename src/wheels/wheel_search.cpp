@@ -16,6 +16,8 @@ namespace {
 
 // Moves tried for each size before the search settles for the last wheel found.
 constexpr int kMovesPerSize = 300000;
+// A longer anneal (twice as long) before a size is given up.
+constexpr int kRetries = 1;
 // Annealing temperatures, in units of uncovered subsets: a move that leaves
 // one more subset uncovered is taken with probability exp(-1 / T).
 constexpr double kStartTemperature = 0.3;
@@ -158,7 +160,13 @@ class Search {
     const std::uint64_t lower = SmallestPossible();
     while (!stopped_ && best.size() > lower) {
       std::vector<std::uint32_t> smaller = best;
-      if (!Shrink(smaller)) break;
+      bool covered = Shrink(smaller);
+      // A size the first anneal could not cover gets longer anneals from where
+      // it stopped, a fixed schedule so that a seed still gives one result.
+      for (int retry = 1; !covered && !stopped_ && retry <= kRetries; ++retry) {
+        covered = Anneal(smaller, kMovesPerSize << retry);
+      }
+      if (!covered) break;
       best = std::move(smaller);
     }
     result.cancelled = cancelled_;
@@ -249,13 +257,13 @@ class Search {
     }
     coverage_.Remove(tickets[drop]);
     tickets.erase(tickets.begin() + static_cast<std::ptrdiff_t>(drop));
-    return Anneal(tickets);
+    return Anneal(tickets, kMovesPerSize);
   }
 
-  bool Anneal(std::vector<std::uint32_t>& tickets) {
-    const double cooling = std::pow(kEndTemperature / kStartTemperature, 1.0 / kMovesPerSize);
+  bool Anneal(std::vector<std::uint32_t>& tickets, int moves) {
+    const double cooling = std::pow(kEndTemperature / kStartTemperature, 1.0 / moves);
     double temperature = kStartTemperature;
-    for (int move = 0; move < kMovesPerSize; ++move, temperature *= cooling) {
+    for (int move = 0; move < moves; ++move, temperature *= cooling) {
       if (coverage_.Uncovered() == 0) return true;
       if (move % 128 == 0 && !KeepGoing()) return false;
       const std::uint32_t subset = coverage_.RandomUncovered(rng_);
