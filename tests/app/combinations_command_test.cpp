@@ -152,12 +152,6 @@ TEST_F(CombinacionesTest, ADamagedListFileIsDeletedAndTheRunStops) {
   EXPECT_FALSE(run.Model().busy);
 }
 
-}  // namespace
-}  // namespace tombolix::test
-
-namespace tombolix::test {
-namespace {
-
 // Both comparisons after a back-test: the fresh-draw list is made from the
 // draws before the last 100 only, and nothing of the window changes.
 TEST_F(CombinacionesTest, FreshDrawTestReadsOnlyEarlierDrawsAndTouchesNothing) {

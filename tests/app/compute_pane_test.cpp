@@ -81,27 +81,6 @@ TEST_F(ComputePaneTest, ReplayMapRestoresSelectorsAndBeeps) {
   for (const QString& row : m.arrays.FrequencyMapRows) EXPECT_TRUE(row.isEmpty());
 }
 
-TEST_F(ComputePaneTest, EscapeDuringTheReplayStopsAndReloads) {
-  run.App().LstFormula_Click(kFrecuenciaRow);  // a report the reload will discard
-  const QString caption = m.caption;
-  run.Host().minimised = true;  // restored just as Escape is pressed
-  int yields = 0;
-  auto hook = [&] {
-    if (!m.busy || !m.RtfReporte[Pane::MapaFrecuenciaM1].visible || ++yields != 41) return;
-    run.Host().minimised = false;
-    run.App().KeyDown(KeyCode::Escape, 0);
-  };
-  WhileYielding(hook, [&] { run.App().LstFormula_Click(kMapaFrecuenciaRow); });
-  EXPECT_EQ(yields, 41);  // the replay stopped at the step that read the key
-  EXPECT_FALSE(m.StopRequested);
-  EXPECT_FALSE(m.busy);
-  EXPECT_EQ(run.Host().beepCount, 0);
-  for (int pane = 1; pane < kPaneCount; ++pane) EXPECT_TRUE(Report(pane).IsEmptyMarker()) << pane;
-  EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
-  EXPECT_TRUE(m.RtfReporte[Pane::Start].visible);
-  EXPECT_EQ(m.caption, caption);
-}
-
 // Opens a pane as the user would: its list row, or its command (BUSCAR with a number chosen).
 void Open(ProgramRun& run, const PaneRow& row) {
   if (row.pane == Pane::Start) run.App().CboBal_SetText(1, run.Model().CboBal[1].items.value(0));

@@ -17,13 +17,19 @@ PaneTexts AllPaneTexts(const WindowModel& model) {
   return texts;
 }
 
+class ForecastChanceReplay : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
+    ASSERT_TRUE(run.StartAndLoad());
+    run.App().SetSoundEnabled(false);
+  }
+  ProgramRun run;
+};
+
 // Nothing before the pane holds its report, nor for another pane; a cancelled replay
 // ends at once and leaves every pane and the selectors as they were.
-TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
-  ASSERT_TRUE(run.StartAndLoad());
-  run.App().SetSoundEnabled(false);
+TEST_F(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
   TombolixApp& app = run.App();
   EXPECT_FALSE(CompareForecastWithChance(app.Model(), Pane::PronosticoM1, 0, {}));
   app.RunCommand(Command::AnalisisIa);  // fills panes 7 and 20
@@ -46,10 +52,7 @@ TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
 }
 
 // The highlighted values the replay weighs are those whose summary line shows "%".
-TEST(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
-  ASSERT_TRUE(run.StartAndLoad());
+TEST_F(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
   run.App().RunCommand(Command::AnalisisIa);
   const SummaryHighlights h = AnalisisIAHighlights(AllPaneTexts(run.Model()), HistoryView(run.Model().history));
   QStringList expected;

@@ -22,12 +22,19 @@ std::vector<std::pair<QString, int>> ValueLinesOf(const QString& report) {
   return lines;
 }
 
+class PaneCharts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(150));
+    ASSERT_TRUE(run.StartAndLoad());
+    run.App().SetSoundEnabled(false);
+  }
+  ProgramRun run;
+};
+
 // A chart draws exactly the numbers its report prints, position by position,
 // and nothing before the report exists or while the window is busy.
-TEST(PaneCharts, BarsAreTheReportsOwnNumbers) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(150));
-  ASSERT_TRUE(run.StartAndLoad());
+TEST_F(PaneCharts, BarsAreTheReportsOwnNumbers) {
   for (const int pane : {Pane::Frecuencia, Pane::CicloAparicion}) {
     SCOPED_TRACE(pane);
     EXPECT_FALSE(ChartOfPane(run.App(), pane, 10, 1));
@@ -49,11 +56,7 @@ TEST(PaneCharts, BarsAreTheReportsOwnNumbers) {
 
 // The back-test's chart: the random lists' draws hit as bars, the list's own
 // figure in red, the counts adding up to the lists drawn.
-TEST(PaneCharts, BackTestAgainstChance) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(150));
-  ASSERT_TRUE(run.StartAndLoad());
-  run.App().SetSoundEnabled(false);
+TEST_F(PaneCharts, BackTestAgainstChance) {
   run.App().RunCommand(Command::Combinaciones);
   const std::optional<PaneChart> chart = ChartOfPane(run.App(), Pane::GeneradorM1, 50, 7);
   ASSERT_TRUE(chart);

@@ -15,6 +15,12 @@ namespace {
 
 using Set = std::vector<int>;
 
+std::uint32_t Mask(const Set& s) {
+  std::uint32_t x = 0;
+  for (const int i : s) x |= 1u << i;
+  return x;
+}
+
 // The check done the plain way: sets of numbers, every m-subset by
 // permutations of a selector, intersections counted with the standard library.
 struct Brute {
@@ -40,22 +46,11 @@ Brute BruteCheck(int v, int m, int t, const std::vector<Set>& tickets) {
   } while (std::prev_permutation(pick.begin(), pick.end()));
   result.uncovered = uncovered.size();
   // The smallest mask: the subset whose highest differing element is lower.
-  auto mask = [](const Set& s) {
-    std::uint32_t x = 0;
-    for (const int i : s) x |= 1u << i;
-    return x;
-  };
   if (!uncovered.empty()) {
     result.first = *std::min_element(uncovered.begin(), uncovered.end(),
-                                     [&](const Set& a, const Set& b) { return mask(a) < mask(b); });
+                                     [](const Set& a, const Set& b) { return Mask(a) < Mask(b); });
   }
   return result;
-}
-
-std::uint32_t Mask(const Set& s) {
-  std::uint32_t x = 0;
-  for (const int i : s) x |= 1u << i;
-  return x;
 }
 
 Set RandomSet(int v, int size, QRandomGenerator& rng) {
