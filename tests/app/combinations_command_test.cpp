@@ -1,7 +1,7 @@
 #include "app/control_colours.h"
 #include "app/key_codes.h"
 #include "combinations/list_file.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 #include "synthetic_history.h"
 #include "texts/messages.h"
 
@@ -22,17 +22,9 @@ QByteArray DigitHistory(int positions, int draws) {
   return SyntheticHistory(options);
 }
 
-class CombinacionesTest : public ::testing::Test {
+class CombinacionesTest : public LoadedProgramTest {
  protected:
-  void Load(const QByteArray& history) {
-    run.AddHistory(QStringLiteral("Seis"), history);
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
-  }
-  ReportText& Report(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
   QString ListFile() const { return run.InProgram(QStringLiteral("Historiales/Seis.CMB")); }
-
-  ProgramRun run;
 };
 
 // Three positions, or 100 draws: the refusal titled "Generador de

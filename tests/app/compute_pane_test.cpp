@@ -1,7 +1,7 @@
 #include "app/key_codes.h"
 #include "app/pane_table.h"
 #include "reports/start_pane.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,9 @@ namespace {
 constexpr int kFrecuenciaRow = 3;
 constexpr int kMapaFrecuenciaRow = 4;
 
-class ComputePaneTest : public ::testing::Test {
+class ComputePaneTest : public LoadedProgramTest {
  protected:
-  void SetUp() override {
-    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
-  }
-  ReportText& Report(int pane) { return m.RtfReporte[static_cast<size_t>(pane)].report; }
+  void SetUp() override { Load(); }
   // True when some mark of the report was painted white (the colour passes ran).
   bool Coloured(int pane) {
     const ReportText& r = Report(pane);
@@ -36,7 +31,6 @@ class ComputePaneTest : public ::testing::Test {
     run.Host().onProcessEvents = nullptr;
   }
 
-  ProgramRun run;
   WindowModel& m = run.Model();
 };
 

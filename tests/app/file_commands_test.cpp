@@ -3,7 +3,7 @@
 #include "files/program_paths.h"
 #include "reports/panes.h"
 #include "support/app_test_access.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 #include "support/log_capture.h"
 
 #include <gtest/gtest.h>
@@ -18,16 +18,12 @@ namespace {
 
 constexpr int kMapaFrecuenciaRow = 4;
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public LoadedProgramTest {
  protected:
   void SetUp() override {
-    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
     run.App().SetWebAddresses(SomeWebAddresses());
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
+    Load();
   }
-  WindowModel& M() { return run.Model(); }
-  ReportText& Report(int pane) { return M().RtfReporte[static_cast<size_t>(pane)].report; }
   // Another history folder, named by the configuration file, holding one lottery of `draws` draws.
   QString ConfigureOtherFolder(int draws) {
     const QString folder = run.temp.MakeFolder(QStringLiteral("Otra carpeta"));
@@ -35,8 +31,6 @@ class FileCommandsTest : public ::testing::Test {
     WriteFile(run.InProgram(QStringLiteral("Recursos/Tombolix.INI")), folder.toUtf8() + "\r\n");
     return folder;
   }
-
-  ProgramRun run;
 };
 
 // ACTUALIZAR and AGREGAR hand the file or folder to the desktop, minimised,

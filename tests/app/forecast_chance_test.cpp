@@ -1,7 +1,7 @@
 #include "app/forecast_chance.h"
 #include "analyses/analisis_ia.h"
 #include "app/command.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <QRegularExpression>
 
@@ -17,14 +17,9 @@ PaneTexts AllPaneTexts(const WindowModel& model) {
   return texts;
 }
 
-class ForecastChanceReplay : public ::testing::Test {
+class ForecastChanceReplay : public LoadedProgramTest {
  protected:
-  void SetUp() override {
-    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
-  }
-  ProgramRun run;
+  void SetUp() override { Load(SixNumberHistory(160)); }
 };
 
 // Nothing before the pane holds its report, nor for another pane; a cancelled replay
@@ -60,7 +55,7 @@ TEST_F(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
     for (const quint8 v : h.highlighted[k]) expected << QStringLiteral("%1%").arg(v, 2, 10, QLatin1Char('0'));
   }
   EXPECT_FALSE(expected.isEmpty());
-  const QStringList lines = run.Model().RtfReporte[Pane::ResumenIA].report.Text().split(QStringLiteral("\r\n"));
+  const QStringList lines = Report(Pane::ResumenIA).Text().split(QStringLiteral("\r\n"));
   EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^\\d\\d%")))
                 .replaceInStrings(QRegularExpression(QStringLiteral("^(...).*")), QStringLiteral("\\1")),
             expected);

@@ -111,12 +111,7 @@ TEST_P(KeyTableTest, KeyActsAsItsRowSays) {
   }
 }
 
-std::string CaseName(const ::testing::TestParamInfo<KeyCase>& info) {
-  return "case" + std::to_string(info.index) + "_key" + std::to_string(info.param.key) + "_mods" +
-         std::to_string(info.param.modifiers);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryRow, KeyTableTest, ::testing::ValuesIn(kCases), CaseName);
+INSTANTIATE_TEST_SUITE_P(EveryRow, KeyTableTest, ::testing::ValuesIn(kCases));
 
 // No row is shadowed by an earlier one: each is the first match for some modifiers.
 TEST(KeyTable, EveryRowIsReachedInOrderOfPrecedence) {

@@ -2,7 +2,7 @@
 #include "app/command.h"
 #include "app/export_names.h"
 #include "app/pane_table.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +22,9 @@ std::vector<std::pair<QString, int>> ValueLinesOf(const QString& report) {
   return lines;
 }
 
-class PaneCharts : public ::testing::Test {
+class PaneCharts : public LoadedProgramTest {
  protected:
-  void SetUp() override {
-    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(150));
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
-  }
-  ProgramRun run;
+  void SetUp() override { Load(SixNumberHistory(150)); }
 };
 
 // A chart draws exactly the numbers its report prints, position by position,
@@ -46,7 +41,7 @@ TEST_F(PaneCharts, BarsAreTheReportsOwnNumbers) {
     for (const ChartTab& tab : chart->tabs) {
       for (const ChartBar& bar : tab.bars) bars.emplace_back(bar.label, bar.height);
     }
-    EXPECT_EQ(bars, ValueLinesOf(run.Model().RtfReporte[static_cast<size_t>(pane)].report.Text()));
+    EXPECT_EQ(bars, ValueLinesOf(Report(pane).Text()));
     run.Model().busy = true;
     EXPECT_FALSE(ChartOfPane(run.App(), pane, 10, 1));
     run.Model().busy = false;
