@@ -80,7 +80,7 @@ TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
     run.App().TmrGameplay_Timer();  // no line break after "ef"
     EXPECT_FALSE(m.TmrGameplay.enabled);
     EXPECT_EQ(m.TmrGameplay.count, 0);
-    EXPECT_GE(run.Host().processEventsCount - before, 3000);        // thirty seconds of waiting
+    EXPECT_GE(run.Host().processEventsCount - before, 3000);          // thirty seconds of waiting
     EXPECT_EQ(Report(0).Text(), StartPaneText(m.history.DrawCount));  // reloaded
     EXPECT_FALSE(m.ReloadPending());
   }

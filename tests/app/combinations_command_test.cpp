@@ -2,7 +2,7 @@
 #include "app/key_codes.h"
 #include "combinations/list_file.h"
 #include "support/loaded_program.h"
-#include "synthetic_history.h"
+#include "support/synth_games.h"
 #include "texts/messages.h"
 
 #include <QFileInfo>
@@ -13,14 +13,6 @@
 
 namespace tombolix::test {
 namespace {
-
-QByteArray DigitHistory(int positions, int draws) {
-  SynthOptions options;
-  options.kind = SynthOptions::Kind::Digits;
-  options.positions = positions;
-  options.draws = draws;
-  return SyntheticHistory(options);
-}
 
 class CombinacionesTest : public LoadedProgramTest {
  protected:
@@ -38,7 +30,7 @@ TEST_F(CombinacionesTest, RefusesShortLotteriesAndHistories) {
   for (const Case c : {Case{3, 150, TxtFaltanPosiciones}, Case{4, 100, TxtFaltanSorteos}, Case{4, 101, std::nullopt}}) {
     SCOPED_TRACE(c.draws);
     run.Restart();
-    Load(DigitHistory(c.positions, c.draws));
+    Load(SyntheticHistory(SynthDigits(c.positions, c.draws)));
     const int messages = run.Host().MessageCount();
     run.App().RunCommand(Command::Combinaciones);
     if (!c.message) {
@@ -147,10 +139,7 @@ TEST_F(CombinacionesTest, ADamagedListFileIsDeletedAndTheRunStops) {
 // Both comparisons after a back-test: the fresh-draw list is made from the
 // draws before the last 100 only, and nothing of the window changes.
 TEST_F(CombinacionesTest, FreshDrawTestReadsOnlyEarlierDrawsAndTouchesNothing) {
-  SynthOptions options;
-  options.kind = SynthOptions::Kind::Digits;
-  options.draws = 260;
-  Load(SyntheticHistory(options));
+  Load(SyntheticHistory(SynthDigits(4, 260)));
   run.App().RunCommand(Command::Combinaciones);
   const WindowModel before = run.Model();
   const std::vector<Combination> generated = run.App().Lists().ListaGenerada();

@@ -4,7 +4,7 @@
 #include "support/app_test_access.h"
 #include "support/fake_platform.h"
 #include "support/log_capture.h"
-#include "synthetic_history.h"
+#include "support/synth_games.h"
 
 #include <gtest/gtest.h>
 
@@ -64,19 +64,10 @@ constexpr KeyCase kCases[] = {
 };
 
 QByteArray HistoryFor(State state) {
-  SynthOptions options;
-  options.draws = 120;
-  if (state == S::TwoPos) {
-    options.kind = SynthOptions::Kind::Digits;
-    options.positions = 2;
-  } else if (state == S::Seven) {
-    options.numbers = 7;
-  } else if (state == S::Rejected) {
-    return "07/01/2023,05,12,33,41,44,48\r\n01/03/2023,4,8\r\n";
-  } else {
-    return SixNumberHistory(120);
-  }
-  return SyntheticHistory(options);
+  if (state == S::TwoPos) return SyntheticHistory(SynthDigits(2, 120));
+  if (state == S::Seven) return SyntheticHistory(SynthPool(7, 45, 0, false, 120));
+  if (state == S::Rejected) return "07/01/2023,05,12,33,41,44,48\r\n01/03/2023,4,8\r\n";
+  return SixNumberHistory(120);
 }
 
 class KeyTableTest : public ::testing::TestWithParam<KeyCase> {};

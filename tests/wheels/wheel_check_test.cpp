@@ -130,13 +130,6 @@ TEST(WheelSearch, BuildsWheelsThatPassTheCheckAndRepeatsWithItsSeed) {
   EXPECT_EQ(SearchWheel({9, 3, 2, 2, 0}, 60000, 1, {}).tickets.size(), 12u);
 }
 
-TEST(WheelSearch, StopsWhenTheCallerSaysSo) {
-  int calls = 0;
-  const WheelSearchResult stopped = SearchWheel({12, 6, 3, 3, 0}, 60000, 1, [&calls](int) { return ++calls < 3; });
-  EXPECT_TRUE(stopped.cancelled);
-  EXPECT_TRUE(stopped.tickets.empty());
-}
-
 TEST(CoveringBounds, SchonheimBoundByHand) {
   struct Case {
     int v, k, t;
