@@ -50,6 +50,8 @@ TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtConfirmarSalida));
   EXPECT_EQ(run.Model().AnalysisWindow, 100);
   EXPECT_FALSE(run.Model().closingConfirmed);
+  run.App().LstFormula_Click(3);  // the program still computes
+  EXPECT_FALSE(Report(2).IsEmptyMarker());
 
   run.Host().QueueAnswer(MessageAnswer::Yes);
   LogCapture log;

@@ -156,6 +156,11 @@ TEST_F(FileCommandsTest, AutoScrollKeyStartsAfterItsPause) {
   }
 }
 
+// Typed characters never reach the analysis list.
+TEST_F(FileCommandsTest, AnalysisListDropsEveryTypedCharacter) {
+  for (const QChar c : QStringLiteral("wWz1- ")) EXPECT_FALSE(run.App().LstFormula_KeyPress(c)) << int{c.unicode()};
+}
+
 // A build without pages: disabled links with a tooltip, nothing opened or
 // minimised by the links, F1 or F9; U only waits and clears.
 TEST(NoWebAddressesTest, NothingOpensAndLinksAreDisabled) {

@@ -89,19 +89,25 @@ TEST(StartupTest, UnwritableFolderEndsAfterTheMessage) {
   }
 }
 
-// Tick 120 opens the promotional page once, without minimising.
+// Tick 120 opens the promotional page once, without minimising, when the
+// build has one; without one the timer stops all the same and nothing opens.
 TEST(StartupTest, PromotionalPageOpensOnceAtTheHundredTwentiethTick) {
-  ProgramRun run;
-  run.App().SetWebAddresses(SomeWebAddresses());
-  run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(30));
-  ASSERT_TRUE(run.StartAndLoad());
-  for (int tick = 2; tick < 120; ++tick) run.App().TmrPublicidad_Timer();
-  EXPECT_TRUE(run.Host().openedUrls.isEmpty());
-  run.App().TmrPublicidad_Timer();
-  run.App().TmrPublicidad_Timer();
-  EXPECT_EQ(run.Host().openedUrls, QStringList{SomeWebAddresses().promotionalPage});
-  EXPECT_FALSE(run.Model().TmrPublicidad.enabled);
-  EXPECT_EQ(run.Host().minimiseCount, 0);
+  for (const bool withPage : {true, false}) {
+    SCOPED_TRACE(withPage);
+    ProgramRun run;
+    WebAddresses pages = SomeWebAddresses();
+    if (!withPage) pages.promotionalPage.clear();
+    run.App().SetWebAddresses(pages);
+    run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(30));
+    ASSERT_TRUE(run.StartAndLoad());
+    for (int tick = 2; tick < 120; ++tick) run.App().TmrPublicidad_Timer();
+    EXPECT_TRUE(run.Host().openedUrls.isEmpty());
+    run.App().TmrPublicidad_Timer();
+    run.App().TmrPublicidad_Timer();
+    EXPECT_EQ(run.Host().openedUrls, withPage ? QStringList{pages.promotionalPage} : QStringList{});
+    EXPECT_FALSE(run.Model().TmrPublicidad.enabled);
+    EXPECT_EQ(run.Host().minimiseCount, 0);
+  }
 }
 
 }  // namespace

@@ -150,6 +150,10 @@ TEST_F(MainWindowTest, ListRowsAreForwarded) {
   EXPECT_EQ(Model().LstFormula.selectedRow, 3);
   EXPECT_TRUE(window->Pane(Pane::Frecuencia)->isVisible());
   ASSERT_TRUE(WaitFor([this] { return !Model().busy; }));
+  // Up lands on a separator; the program moves the selection to the last row by itself.
+  window->AnalysisList()->setFocus();
+  Press(Qt::Key_Up);
+  EXPECT_EQ(window->AnalysisList()->currentRow(), 22);
 }
 
 TEST_F(MainWindowTest, BusyStateCoversThePanesAndKeepsTheFocusOffTheSelectors) {
