@@ -1,6 +1,6 @@
 #include "app/pane_table.h"
 #include "support/app_test_access.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 #include "texts/messages.h"
 
 #include <gtest/gtest.h>
@@ -12,24 +12,17 @@ constexpr Rgb kShown = MakeRgb(192, 255, 255);
 constexpr Rgb kOther = MakeRgb(224, 224, 224);
 constexpr Rgb kGreen = MakeRgb(0, 255, 0);
 
-class AnalysisSelectionTest : public ::testing::Test {
+class AnalysisSelectionTest : public LoadedProgramTest {
  protected:
-  void Load(int draws) {
-    run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(draws));
-    ASSERT_TRUE(run.StartAndLoad());
-  }
   // Reports already in every pane, so selections show them without computing.
   void FillPanes() {
     for (int p = 1; p < kPaneCount; ++p) Pane(p).report.SetText(QStringLiteral("report %1").arg(p));
   }
-  ReportPane& Pane(int p) { return run.Model().RtfReporte[static_cast<size_t>(p)]; }
-  WindowModel& M() { return run.Model(); }
-
-  ProgramRun run;
+  ReportPane& Pane(int p) { return M().RtfReporte[static_cast<size_t>(p)]; }
 };
 
 TEST_F(AnalysisSelectionTest, SeparatorRowsGoBackToTheLastRowAndChangeNothing) {
-  Load(30);
+  Load(SixNumberHistory(30));
   FillPanes();
   M().CmdFuncion[4].backColour = kGreen;
   for (int row : {0, 2, 5, 8, 11, 16, 19, 21, 22}) {
@@ -42,7 +35,7 @@ TEST_F(AnalysisSelectionTest, SeparatorRowsGoBackToTheLastRowAndChangeNothing) {
 }
 
 TEST_F(AnalysisSelectionTest, AnalysisRowsShowTheirPaneAndRecolourTheButtons) {
-  Load(100);
+  Load(SixNumberHistory(100));
   FillPanes();
   M().CmdFuncion[4].backColour = kGreen;
   M().CmdFuncion[7].backColour = kGreen;
@@ -54,7 +47,7 @@ TEST_F(AnalysisSelectionTest, AnalysisRowsShowTheirPaneAndRecolourTheButtons) {
 }
 
 TEST_F(AnalysisSelectionTest, RowsNeedingMoreThanAHundredDrawsWarnThenClear) {
-  Load(100);
+  Load(SixNumberHistory(100));
   FillPanes();
   for (int row : {1, 4, 7, 10, 14, 15}) {
     AppTestAccess::ShowReportPane(run.App(), 2);
@@ -72,7 +65,7 @@ TEST_F(AnalysisSelectionTest, RowsNeedingMoreThanAHundredDrawsWarnThenClear) {
 
 // With 101 draws the maps open; each pair reopens on the map shown last.
 TEST_F(AnalysisSelectionTest, EachPairRemembersItsLastMap) {
-  Load(101);
+  Load(SixNumberHistory(101));
   FillPanes();
   run.App().LstFormula_Click(4);
   EXPECT_EQ(M().visiblePane, 3);
@@ -103,7 +96,7 @@ TEST_F(AnalysisSelectionTest, EachPairRemembersItsLastMap) {
 }
 
 TEST_F(AnalysisSelectionTest, MapButtonsKeepTheirVisibilityDuringTheAiRun) {
-  Load(101);
+  Load(SixNumberHistory(101));
   FillPanes();
   M().CmdFuncion[7].flag = true;
   AppTestAccess::ShowReportPane(run.App(), 7);
@@ -113,24 +106,17 @@ TEST_F(AnalysisSelectionTest, MapButtonsKeepTheirVisibilityDuringTheAiRun) {
   EXPECT_TRUE(M().LblMapas[0].visible);
 }
 
-// With a download page it opens minimised; without one the row only waits and clears.
+// The row clears, waits a second, then opens the download page minimised.
 TEST_F(AnalysisSelectionTest, BuscarHistorialesClearsThenOpensTheDownloadPage) {
-  Load(30);
-  for (const bool withPage : {true, false}) {
-    SCOPED_TRACE(withPage);
-    WebAddresses pages = SomeWebAddresses();
-    if (!withPage) pages.historyDownloads.clear();
-    run.App().SetWebAddresses(pages);
-    run.Host().openedUrls.clear();
-    run.Host().minimiseCount = 0;
-    AppTestAccess::ShowReportPane(run.App(), 2);
-    const int before = run.Host().processEventsCount;
-    run.App().LstFormula_Click(20);
-    EXPECT_GE(run.Host().processEventsCount - before, 100);  // one second of waiting
-    EXPECT_EQ(M().visiblePane, 0);
-    EXPECT_EQ(run.Host().minimiseCount, withPage ? 1 : 0);
-    EXPECT_EQ(run.Host().openedUrls, withPage ? QStringList{pages.historyDownloads} : QStringList{});
-  }
+  Load(SixNumberHistory(30));
+  run.App().SetWebAddresses(SomeWebAddresses());
+  AppTestAccess::ShowReportPane(run.App(), 2);
+  const int before = run.Host().processEventsCount;
+  run.App().LstFormula_Click(20);
+  EXPECT_GE(run.Host().processEventsCount - before, 100);  // one second of waiting
+  EXPECT_EQ(M().visiblePane, 0);
+  EXPECT_EQ(run.Host().minimiseCount, 1);
+  EXPECT_EQ(run.Host().openedUrls, QStringList{SomeWebAddresses().historyDownloads});
 }
 
 }  // namespace

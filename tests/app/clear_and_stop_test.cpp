@@ -1,6 +1,6 @@
 #include "reports/start_pane.h"
 #include "support/app_test_access.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 #include "support/log_capture.h"
 #include "texts/messages.h"
 
@@ -9,21 +9,17 @@
 namespace tombolix::test {
 namespace {
 
-class ClearAndStopTest : public ::testing::Test {
+class ClearAndStopTest : public LoadedProgramTest {
  protected:
   void SetUp() override {
-    run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(30, 1));
     run.AddHistory(QStringLiteral("Beta"), SixNumberHistory(45, 2));
-    ASSERT_TRUE(run.StartAndLoad());
+    Load(SixNumberHistory(30, 1), QStringLiteral("Alfa"));
   }
-  ReportText& PaneText(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
-
-  ProgramRun run;
 };
 
 TEST_F(ClearAndStopTest, AfterALotteryChangeTheFirstClearReloadsTheSecondOnlyClears) {
   WindowModel& m = run.Model();
-  PaneText(2).SetText(QStringLiteral("old report"));
+  Report(2).SetText(QStringLiteral("old report"));
   m.RtfReporte[12].flag = true;
   m.LblMapas[1].pane = 12;
   m.LblMapas[0].backColour = MakeRgb(224, 224, 224);
@@ -31,20 +27,20 @@ TEST_F(ClearAndStopTest, AfterALotteryChangeTheFirstClearReloadsTheSecondOnlyCle
   m.TmrGameplay = TimerState{true, 500, 57};
   run.App().CboLoteria_Click(1);  // the change runs LIMPIAR, which reloads
   EXPECT_EQ(m.history.DrawCount, 45);
-  EXPECT_TRUE(PaneText(2).IsEmptyMarker());
+  EXPECT_TRUE(Report(2).IsEmptyMarker());
   EXPECT_FALSE(m.ReloadPending());
   EXPECT_FALSE(m.RtfReporte[12].flag);
   EXPECT_EQ(m.LblMapas[0].backColour, MakeRgb(192, 255, 255));
   EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
   EXPECT_FALSE(m.TmrGameplay.enabled);
 
-  PaneText(2).SetText(QStringLiteral("new report"));
+  Report(2).SetText(QStringLiteral("new report"));
   AppTestAccess::ShowReportPane(run.App(), 2);
   run.App().CboBal_SetText(1, QStringLiteral("12"));
   run.App().RunCommand(3);
-  EXPECT_EQ(PaneText(2).Text(), QStringLiteral("new report"));
+  EXPECT_EQ(Report(2).Text(), QStringLiteral("new report"));
   EXPECT_EQ(m.visiblePane, 0);
-  EXPECT_EQ(PaneText(0).Text(), StartPaneText(45));
+  EXPECT_EQ(Report(0).Text(), StartPaneText(45));
   EXPECT_EQ(m.CboBal[1].text, QStringLiteral("B1"));
   EXPECT_EQ(m.focus, (Focus{FocusTarget::LstFormula, 0}));
 }
@@ -54,8 +50,8 @@ TEST_F(ClearAndStopTest, ClosingAnsweredNoChangesNothing) {
   EXPECT_EQ(run.Host().LastMessage().text, Msg(TxtConfirmarSalida));
   EXPECT_EQ(run.Model().AnalysisWindow, 100);
   EXPECT_FALSE(run.Model().closingConfirmed);
-  run.App().LstFormula_Click(3);
-  EXPECT_FALSE(PaneText(2).IsEmptyMarker());
+  run.App().LstFormula_Click(3);  // the program still computes
+  EXPECT_FALSE(Report(2).IsEmptyMarker());
 
   run.Host().QueueAnswer(MessageAnswer::Yes);
   LogCapture log;
@@ -72,13 +68,13 @@ TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
   for (const int start : {0, 9}) {  // from the top; past the end
     SCOPED_TRACE(start);
     AppTestAccess::ShowReportPane(run.App(), 0);
-    PaneText(0).SetText(QStringLiteral("ab\r\ncd\r\nef"));
+    Report(0).SetText(QStringLiteral("ab\r\ncd\r\nef"));
     m.TmrGameplay = TimerState{true, 500, start};
     if (start == 0) {
       for (int line : {3, 7}) {  // 1-based positions of the CR LFs
         run.App().TmrGameplay_Timer();
         EXPECT_EQ(m.TmrGameplay.count, line);
-        EXPECT_EQ(PaneText(0).Caret(), line);
+        EXPECT_EQ(Report(0).Caret(), line);
       }
     }
     m.SetReloadPending(false);
@@ -86,8 +82,8 @@ TEST_F(ClearAndStopTest, AutoScrollMovesOneLinePerTickThenWaitsAndStops) {
     run.App().TmrGameplay_Timer();  // no line break after "ef"
     EXPECT_FALSE(m.TmrGameplay.enabled);
     EXPECT_EQ(m.TmrGameplay.count, 0);
-    EXPECT_GE(run.Host().processEventsCount - before, 3000);            // thirty seconds of waiting
-    EXPECT_EQ(PaneText(0).Text(), StartPaneText(m.history.DrawCount));  // reloaded
+    EXPECT_GE(run.Host().processEventsCount - before, 3000);          // thirty seconds of waiting
+    EXPECT_EQ(Report(0).Text(), StartPaneText(m.history.DrawCount));  // reloaded
     EXPECT_FALSE(m.ReloadPending());
   }
 }

@@ -1,8 +1,8 @@
 #include "app/control_colours.h"
 #include "app/key_codes.h"
 #include "combinations/list_file.h"
-#include "support/fake_platform.h"
-#include "synthetic_history.h"
+#include "support/loaded_program.h"
+#include "support/synth_games.h"
 #include "texts/messages.h"
 
 #include <QFileInfo>
@@ -14,25 +14,9 @@
 namespace tombolix::test {
 namespace {
 
-QByteArray DigitHistory(int positions, int draws) {
-  SynthOptions options;
-  options.kind = SynthOptions::Kind::Digits;
-  options.positions = positions;
-  options.draws = draws;
-  return SyntheticHistory(options);
-}
-
-class CombinacionesTest : public ::testing::Test {
+class CombinacionesTest : public LoadedProgramTest {
  protected:
-  void Load(const QByteArray& history) {
-    run.AddHistory(QStringLiteral("Seis"), history);
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
-  }
-  ReportText& Report(int pane) { return run.Model().RtfReporte[static_cast<size_t>(pane)].report; }
   QString ListFile() const { return run.InProgram(QStringLiteral("Historiales/Seis.CMB")); }
-
-  ProgramRun run;
 };
 
 // Three positions, or 100 draws: the refusal titled "Generador de
@@ -46,7 +30,7 @@ TEST_F(CombinacionesTest, RefusesShortLotteriesAndHistories) {
   for (const Case c : {Case{3, 150, TxtFaltanPosiciones}, Case{4, 100, TxtFaltanSorteos}, Case{4, 101, std::nullopt}}) {
     SCOPED_TRACE(c.draws);
     run.Restart();
-    Load(DigitHistory(c.positions, c.draws));
+    Load(SyntheticHistory(SynthDigits(c.positions, c.draws)));
     const int messages = run.Host().MessageCount();
     run.App().RunCommand(Command::Combinaciones);
     if (!c.message) {
@@ -152,19 +136,10 @@ TEST_F(CombinacionesTest, ADamagedListFileIsDeletedAndTheRunStops) {
   EXPECT_FALSE(run.Model().busy);
 }
 
-}  // namespace
-}  // namespace tombolix::test
-
-namespace tombolix::test {
-namespace {
-
 // Both comparisons after a back-test: the fresh-draw list is made from the
 // draws before the last 100 only, and nothing of the window changes.
 TEST_F(CombinacionesTest, FreshDrawTestReadsOnlyEarlierDrawsAndTouchesNothing) {
-  SynthOptions options;
-  options.kind = SynthOptions::Kind::Digits;
-  options.draws = 260;
-  Load(SyntheticHistory(options));
+  Load(SyntheticHistory(SynthDigits(4, 260)));
   run.App().RunCommand(Command::Combinaciones);
   const WindowModel before = run.Model();
   const std::vector<Combination> generated = run.App().Lists().ListaGenerada();

@@ -1,7 +1,7 @@
 #include "app/key_codes.h"
 #include "app/pane_table.h"
 #include "reports/start_pane.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,9 @@ namespace {
 constexpr int kFrecuenciaRow = 3;
 constexpr int kMapaFrecuenciaRow = 4;
 
-class ComputePaneTest : public ::testing::Test {
+class ComputePaneTest : public LoadedProgramTest {
  protected:
-  void SetUp() override {
-    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
-  }
-  ReportText& Report(int pane) { return m.RtfReporte[static_cast<size_t>(pane)].report; }
+  void SetUp() override { Load(); }
   // True when some mark of the report was painted white (the colour passes ran).
   bool Coloured(int pane) {
     const ReportText& r = Report(pane);
@@ -36,7 +31,6 @@ class ComputePaneTest : public ::testing::Test {
     run.Host().onProcessEvents = nullptr;
   }
 
-  ProgramRun run;
   WindowModel& m = run.Model();
 };
 
@@ -79,27 +73,6 @@ TEST_F(ComputePaneTest, ReplayMapRestoresSelectorsAndBeeps) {
   run.App().LblMapas_Click(1);  // M2 groups those rows once
   EXPECT_FALSE(Report(Pane::MapaFrecuenciaM2).IsEmptyMarker());
   for (const QString& row : m.arrays.FrequencyMapRows) EXPECT_TRUE(row.isEmpty());
-}
-
-TEST_F(ComputePaneTest, EscapeDuringTheReplayStopsAndReloads) {
-  run.App().LstFormula_Click(kFrecuenciaRow);  // a report the reload will discard
-  const QString caption = m.caption;
-  run.Host().minimised = true;  // restored just as Escape is pressed
-  int yields = 0;
-  auto hook = [&] {
-    if (!m.busy || !m.RtfReporte[Pane::MapaFrecuenciaM1].visible || ++yields != 41) return;
-    run.Host().minimised = false;
-    run.App().KeyDown(KeyCode::Escape, 0);
-  };
-  WhileYielding(hook, [&] { run.App().LstFormula_Click(kMapaFrecuenciaRow); });
-  EXPECT_EQ(yields, 41);  // the replay stopped at the step that read the key
-  EXPECT_FALSE(m.StopRequested);
-  EXPECT_FALSE(m.busy);
-  EXPECT_EQ(run.Host().beepCount, 0);
-  for (int pane = 1; pane < kPaneCount; ++pane) EXPECT_TRUE(Report(pane).IsEmptyMarker()) << pane;
-  EXPECT_EQ(m.arrays.FrequencyMapRows, QStringList{QString()});
-  EXPECT_TRUE(m.RtfReporte[Pane::Start].visible);
-  EXPECT_EQ(m.caption, caption);
 }
 
 // Opens a pane as the user would: its list row, or its command (BUSCAR with a number chosen).

@@ -3,7 +3,7 @@
 #include "files/program_paths.h"
 #include "reports/panes.h"
 #include "support/app_test_access.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 #include "support/log_capture.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +11,19 @@
 #include <QDir>
 #include <QFile>
 
+#include <tuple>
+
 namespace tombolix::test {
 namespace {
 
 constexpr int kMapaFrecuenciaRow = 4;
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public LoadedProgramTest {
  protected:
   void SetUp() override {
-    run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(120));
     run.App().SetWebAddresses(SomeWebAddresses());
-    ASSERT_TRUE(run.StartAndLoad());
-    run.App().SetSoundEnabled(false);
+    Load();
   }
-  WindowModel& M() { return run.Model(); }
-  ReportText& Report(int pane) { return M().RtfReporte[static_cast<size_t>(pane)].report; }
   // Another history folder, named by the configuration file, holding one lottery of `draws` draws.
   QString ConfigureOtherFolder(int draws) {
     const QString folder = run.temp.MakeFolder(QStringLiteral("Otra carpeta"));
@@ -33,8 +31,6 @@ class FileCommandsTest : public ::testing::Test {
     WriteFile(run.InProgram(QStringLiteral("Recursos/Tombolix.INI")), folder.toUtf8() + "\r\n");
     return folder;
   }
-
-  ProgramRun run;
 };
 
 // ACTUALIZAR and AGREGAR hand the file or folder to the desktop, minimised,
@@ -139,41 +135,30 @@ TEST_F(FileCommandsTest, ReiniciarDuringALongAnalysisStopsItAndReloadsFromTheNew
   EXPECT_TRUE(M().RtfReporte[Pane::Start].visible);
 }
 
-// Ctrl+Alt+Shift+"-" starts the auto-scroll twenty seconds later; a LIMPIAR
-// meanwhile cancels it, and on a pane that does not scroll nothing happens.
+// Ctrl+Alt+Shift+"-" starts the auto-scroll twenty seconds later on a pane
+// that scrolls; an Escape during the pause (LIMPIAR) cancels it.
 TEST_F(FileCommandsTest, AutoScrollKeyStartsAfterItsPause) {
-  struct Case {
-    int pane;
-    bool escapeDuringPause;
-    bool started;
-  };
-  constexpr int kKeys = kShift | kCtrl | kAlt;
-  for (const Case& c : {Case{Pane::Start, false, true}, Case{Pane::Start, true, false},
-                        Case{Pane::GeneradorM2, false, true}, Case{Pane::Frecuencia, false, false}}) {
-    SCOPED_TRACE(c.pane);
-    AppTestAccess::ShowReportPane(run.App(), c.pane);
+  using Case = std::tuple<int, bool, bool>;  // pane, Escape during the pause, started
+  for (const auto& [pane, escape, started] :
+       {Case{Pane::Start, false, true}, Case{Pane::Start, true, false}, Case{Pane::GeneradorM2, false, true},
+        Case{Pane::Frecuencia, false, false}}) {
+    SCOPED_TRACE(pane);
+    AppTestAccess::ShowReportPane(run.App(), pane);
     M().TmrGameplay.enabled = false;
     const int before = run.Host().processEventsCount;
-    bool pressed = false;
-    run.Host().onProcessEvents = [&] {
-      if (!c.escapeDuringPause || pressed || run.Host().processEventsCount - before < 1000) return;
-      pressed = true;
-      run.App().KeyDown(KeyCode::Escape, 0);
+    run.Host().onProcessEvents = [&, escape = escape] {
+      if (escape && run.Host().processEventsCount - before == 1000) run.App().KeyDown(KeyCode::Escape, 0);
     };
-    run.App().KeyDown(KeyCode::Minus, kKeys);
+    run.App().KeyDown(KeyCode::Minus, kShift | kCtrl | kAlt);
     run.Host().onProcessEvents = nullptr;
-    EXPECT_EQ(M().TmrGameplay.enabled, c.started);
-    if (c.pane != Pane::Frecuencia) {
-      EXPECT_GE(run.Host().processEventsCount - before, 2000);
-    }
+    EXPECT_EQ(M().TmrGameplay.enabled, started);
+    EXPECT_GE(run.Host().processEventsCount - before, pane == Pane::Frecuencia ? 0 : 2000);
   }
 }
 
 // Typed characters never reach the analysis list.
 TEST_F(FileCommandsTest, AnalysisListDropsEveryTypedCharacter) {
-  for (const QChar c : QStringLiteral("wWz1- ")) {
-    EXPECT_FALSE(run.App().LstFormula_KeyPress(c)) << int{c.unicode()};
-  }
+  for (const QChar c : QStringLiteral("wWz1- ")) EXPECT_FALSE(run.App().LstFormula_KeyPress(c)) << int{c.unicode()};
 }
 
 // A build without pages: disabled links with a tooltip, nothing opened or
@@ -208,21 +193,13 @@ TEST(NoWebAddressesTest, NothingOpensAndLinksAreDisabled) {
 // What the desktop could not open is named, with what to do, over the
 // window brought back from the minimised state the command left it in.
 TEST_F(FileCommandsTest, ADesktopThatCannotOpenIsToldWithThePath) {
-  struct Case {
-    OpenTarget target;
-    QString what;
-    const char* advice;
-  };
-  for (const Case& c : {Case{OpenTarget::File, QStringLiteral("/carpeta/Tombolix.INI"), "editor de texto"},
-                        Case{OpenTarget::Folder, QStringLiteral("/carpeta/Historiales"), "gestor de archivos"},
-                        Case{OpenTarget::Page, QStringLiteral("https://resultados.invalid/"), "navegador"}}) {
-    run.Host().Minimise();
-    run.App().OpenFailed(c.target, c.what);
-    EXPECT_FALSE(run.Host().IsMinimised());
-    EXPECT_EQ(run.Host().LastMessage().title, QStringLiteral("Tombolix - No se pudo abrir"));
-    EXPECT_TRUE(run.Host().LastMessage().text.contains(QDir::toNativeSeparators(c.what)));
-    EXPECT_TRUE(run.Host().LastMessage().text.contains(QLatin1String(c.advice)));
-  }
+  const QString folder = QStringLiteral("/carpeta/Historiales");
+  run.Host().Minimise();
+  run.App().OpenFailed(OpenTarget::Folder, folder);
+  EXPECT_FALSE(run.Host().IsMinimised());
+  EXPECT_EQ(run.Host().LastMessage().title, QStringLiteral("Tombolix - No se pudo abrir"));
+  EXPECT_TRUE(run.Host().LastMessage().text.contains(QDir::toNativeSeparators(folder)));
+  EXPECT_TRUE(run.Host().LastMessage().text.contains(QStringLiteral("gestor de archivos")));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "app/forecast_chance.h"
 #include "analyses/analisis_ia.h"
 #include "app/command.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <QRegularExpression>
 
@@ -17,13 +17,14 @@ PaneTexts AllPaneTexts(const WindowModel& model) {
   return texts;
 }
 
+class ForecastChanceReplay : public LoadedProgramTest {
+ protected:
+  void SetUp() override { Load(SixNumberHistory(160)); }
+};
+
 // Nothing before the pane holds its report, nor for another pane; a cancelled replay
 // ends at once and leaves every pane and the selectors as they were.
-TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
-  ASSERT_TRUE(run.StartAndLoad());
-  run.App().SetSoundEnabled(false);
+TEST_F(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
   TombolixApp& app = run.App();
   EXPECT_FALSE(CompareForecastWithChance(app.Model(), Pane::PronosticoM1, 0, {}));
   app.RunCommand(Command::AnalisisIa);  // fills panes 7 and 20
@@ -46,10 +47,7 @@ TEST(ForecastChanceReplay, RefusesUntilReadyAndCancelChangesNothing) {
 }
 
 // The highlighted values the replay weighs are those whose summary line shows "%".
-TEST(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(160));
-  ASSERT_TRUE(run.StartAndLoad());
+TEST_F(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
   run.App().RunCommand(Command::AnalisisIa);
   const SummaryHighlights h = AnalisisIAHighlights(AllPaneTexts(run.Model()), HistoryView(run.Model().history));
   QStringList expected;
@@ -57,7 +55,7 @@ TEST(ForecastChanceReplay, HighlightsAgreeWithTheSummaryText) {
     for (const quint8 v : h.highlighted[k]) expected << QStringLiteral("%1%").arg(v, 2, 10, QLatin1Char('0'));
   }
   EXPECT_FALSE(expected.isEmpty());
-  const QStringList lines = run.Model().RtfReporte[Pane::ResumenIA].report.Text().split(QStringLiteral("\r\n"));
+  const QStringList lines = Report(Pane::ResumenIA).Text().split(QStringLiteral("\r\n"));
   EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("^\\d\\d%")))
                 .replaceInStrings(QRegularExpression(QStringLiteral("^(...).*")), QStringLiteral("\\1")),
             expected);

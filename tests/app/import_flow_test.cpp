@@ -56,17 +56,6 @@ TEST(ImportFlow, WritesNewReplacesOrAddsOnlyAsTheUserSays) {
   EXPECT_EQ(s.Import(ImportTarget::Append).status, ImportStatus::NothingNew);
 }
 
-TEST(ImportFlow, AHistoryThatDisagreesIsNeverExtended) {
-  Scene s;
-  const QByteArray other = "13/01/2023,05,12\r\n20/01/2023,13,06\r\n";
-  test::WriteFile(QDir(s.history).filePath(QStringLiteral("Loto.txt")), other);
-  const ImportOutcome outcome = s.Import(ImportTarget::Append);
-  EXPECT_EQ(outcome.status, ImportStatus::AppendRefused);
-  EXPECT_FALSE(outcome.details.isEmpty());
-  EXPECT_EQ(s.Read(QStringLiteral("Loto.txt")), other);
-  EXPECT_FALSE(QFile::exists(QDir(s.history).filePath(QStringLiteral("Loto.txt.bak"))));
-}
-
 TEST(ImportFlow, WhatIsNoResultsTextIsNamed) {
   EXPECT_TRUE(NotResultsText("PK\x03\x04rest").contains(u"hoja de cálculo"));
   EXPECT_TRUE(NotResultsText("\xD0\xCF\x11\xE0rest").contains(u"Excel"));
@@ -100,9 +89,13 @@ TEST(ImportCli, ExitCodesMatchTheOutcome) {
   EXPECT_EQ(run({ambiguous, QStringLiteral("--date-order"), QStringLiteral("mdy")}), kImportWritten);
   EXPECT_EQ(run({s.folder.FilePath(QStringLiteral("no.csv"))}), kImportUnreadable);
   EXPECT_EQ(run({s.source, QStringLiteral("--replace"), QStringLiteral("--append")}), kImportBadCommand);
-  test::WriteFile(QDir(s.history).filePath(QStringLiteral("Otro.txt")), "13/01/2023,05,12\r\n20/01/2023,13,06\r\n");
+  // A history that disagrees with the source is never extended, nor copied aside.
+  const QByteArray other = "13/01/2023,05,12\r\n20/01/2023,13,06\r\n";
+  test::WriteFile(QDir(s.history).filePath(QStringLiteral("Otro.txt")), other);
   EXPECT_EQ(run({s.source, QStringLiteral("--name"), QStringLiteral("Otro"), QStringLiteral("--append")}),
             kImportAppendRefused);
+  EXPECT_EQ(s.Read(QStringLiteral("Otro.txt")), other);
+  EXPECT_FALSE(QFile::exists(QDir(s.history).filePath(QStringLiteral("Otro.txt.bak"))));
   // A "folder" that is a file: nothing can be written into it.
   EXPECT_EQ(run({s.source}, s.source), kImportWriteFailed);
 }

@@ -2,7 +2,7 @@
 #include "app/command.h"
 #include "app/export_names.h"
 #include "app/pane_table.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +22,14 @@ std::vector<std::pair<QString, int>> ValueLinesOf(const QString& report) {
   return lines;
 }
 
+class PaneCharts : public LoadedProgramTest {
+ protected:
+  void SetUp() override { Load(SixNumberHistory(150)); }
+};
+
 // A chart draws exactly the numbers its report prints, position by position,
 // and nothing before the report exists or while the window is busy.
-TEST(PaneCharts, BarsAreTheReportsOwnNumbers) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(150));
-  ASSERT_TRUE(run.StartAndLoad());
+TEST_F(PaneCharts, BarsAreTheReportsOwnNumbers) {
   for (const int pane : {Pane::Frecuencia, Pane::CicloAparicion}) {
     SCOPED_TRACE(pane);
     EXPECT_FALSE(ChartOfPane(run.App(), pane, 10, 1));
@@ -39,7 +41,7 @@ TEST(PaneCharts, BarsAreTheReportsOwnNumbers) {
     for (const ChartTab& tab : chart->tabs) {
       for (const ChartBar& bar : tab.bars) bars.emplace_back(bar.label, bar.height);
     }
-    EXPECT_EQ(bars, ValueLinesOf(run.Model().RtfReporte[static_cast<size_t>(pane)].report.Text()));
+    EXPECT_EQ(bars, ValueLinesOf(Report(pane).Text()));
     run.Model().busy = true;
     EXPECT_FALSE(ChartOfPane(run.App(), pane, 10, 1));
     run.Model().busy = false;
@@ -49,11 +51,7 @@ TEST(PaneCharts, BarsAreTheReportsOwnNumbers) {
 
 // The back-test's chart: the random lists' draws hit as bars, the list's own
 // figure in red, the counts adding up to the lists drawn.
-TEST(PaneCharts, BackTestAgainstChance) {
-  ProgramRun run;
-  run.AddHistory(QStringLiteral("Seis"), SixNumberHistory(150));
-  ASSERT_TRUE(run.StartAndLoad());
-  run.App().SetSoundEnabled(false);
+TEST_F(PaneCharts, BackTestAgainstChance) {
   run.App().RunCommand(Command::Combinaciones);
   const std::optional<PaneChart> chart = ChartOfPane(run.App(), Pane::GeneradorM1, 50, 7);
   ASSERT_TRUE(chart);

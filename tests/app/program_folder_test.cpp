@@ -11,11 +11,6 @@
 namespace tombolix::test {
 namespace {
 
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Only the marker beside the shared data makes the program installed; a
 // read-only program folder stays portable.
 TEST(ProgramFolderTest, TheMarkerAloneChoosesTheInstalledMode) {
@@ -42,14 +37,14 @@ TEST(ProgramFolderTest, SeedingCopiesOnlyWhatIsMissing) {
   temp.Write(QStringLiteral("share/Historiales/A.txt"), "shared A");
   temp.Write(QStringLiteral("share/Historiales/B.txt"), "shared B");
   ASSERT_TRUE(SeedDataFolder(shared, data));
-  EXPECT_EQ(Read(data + QStringLiteral("/Historiales/B.txt")), "shared B");
+  EXPECT_EQ(ReadFile(data + QStringLiteral("/Historiales/B.txt")), "shared B");
   temp.Write(QStringLiteral("home/Tombolix/Historiales/A.txt"), "mine");
   QFile::remove(data + QStringLiteral("/Historiales/B.txt"));
   temp.Write(QStringLiteral("share/KiRVA/dos.wav"), "clip2");
   ASSERT_TRUE(SeedDataFolder(shared, data));
-  EXPECT_EQ(Read(data + QStringLiteral("/Historiales/A.txt")), "mine");
+  EXPECT_EQ(ReadFile(data + QStringLiteral("/Historiales/A.txt")), "mine");
   EXPECT_FALSE(QFile::exists(data + QStringLiteral("/Historiales/B.txt")));
-  EXPECT_EQ(Read(data + QStringLiteral("/KiRVA/dos.wav")), "clip2");
+  EXPECT_EQ(ReadFile(data + QStringLiteral("/KiRVA/dos.wav")), "clip2");
 }
 
 TEST(ProgramFolderTest, InstalledStartWritesNoLauncherAndWelcomesNobody) {

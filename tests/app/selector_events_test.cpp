@@ -1,17 +1,14 @@
 #include "app/key_codes.h"
-#include "support/fake_platform.h"
+#include "support/loaded_program.h"
 
 #include <gtest/gtest.h>
 
 namespace tombolix::test {
 namespace {
 
-class SelectorEventsTest : public ::testing::Test {
+class SelectorEventsTest : public LoadedProgramTest {
  protected:
-  void SetUp() override {
-    run.AddHistory(QStringLiteral("Alfa"), SixNumberHistory(30));
-    ASSERT_TRUE(run.StartAndLoad());
-  }
+  void SetUp() override { Load(SixNumberHistory(30)); }
   // What the view does with a typed character: ask, then edit when accepted.
   void Type(int k, QChar c) {
     if (!run.App().CboBal_KeyPress(k, c)) return;
@@ -24,8 +21,6 @@ class SelectorEventsTest : public ::testing::Test {
     run.App().CboBal_SetText(k, text);
   }
   const QString& Text(int k) { return run.Model().CboBal[static_cast<size_t>(k)].text; }
-
-  ProgramRun run;
 };
 
 // What the window test does not see: the beeps, the design text, the last selector.

@@ -2,8 +2,8 @@
 #include "app/window_model.h"
 #include "history/loader.h"
 #include "support/fake_platform.h"
+#include "support/synth_games.h"
 #include "support/test_files.h"
-#include "synthetic_history.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,7 @@ WindowModel Loaded(const SynthOptions& options) {
 
 TEST(WheelFlow, BuildsWhileEventsRunThenSavesTextOrCsv) {
   test::FakePlatform platform{QString()};
-  SynthOptions pick;
-  pick.draws = 150;
-  const WindowModel model = Loaded(pick);
+  const WindowModel model = Loaded(test::SynthPool(6, 45, 0, false, 150));
   WheelFlow flow(model, platform);
   ASSERT_TRUE(flow.GameProblem().isEmpty());
   EXPECT_EQ(flow.DefaultTicketSize(), 6);
@@ -46,25 +44,12 @@ TEST(WheelFlow, BuildsWhileEventsRunThenSavesTextOrCsv) {
   EXPECT_EQ(text.indexOf('\n'), 11);  // "01 05 09 13"
   EXPECT_TRUE(test::ReadFile(folder.FilePath(QStringLiteral("r.CSV"))).startsWith("Jugada,"));
 
-  // Refused requests build nothing; a cancelled search leaves nothing to save.
-  request.hits = 4;
-  EXPECT_FALSE(flow.Build(request, {}).has_value());
-  request.hits = 2;
+  // A cancelled search leaves nothing to save.
   const std::optional<WheelOutcome> cancelled = flow.Build(request, [](int) { return false; });
   ASSERT_TRUE(cancelled.has_value());
   EXPECT_FALSE(cancelled->Verified());
   EXPECT_FALSE(WheelFlow::Save(*cancelled, folder.FilePath(QStringLiteral("c.txt"))).isEmpty());
   EXPECT_FALSE(test::FileExists(folder.FilePath(QStringLiteral("c.txt"))));
-}
-
-TEST(WheelFlow, DigitGamesAndNoHistoryAreTold) {
-  test::FakePlatform platform{QString()};
-  SynthOptions digits;
-  digits.kind = SynthOptions::Kind::Digits;
-  const WindowModel chance = Loaded(digits);
-  EXPECT_EQ(WheelFlow(chance, platform).GameProblem(), NotAPoolGameMessage());
-  const WindowModel empty;
-  EXPECT_FALSE(WheelFlow(empty, platform).GameProblem().isEmpty());
 }
 
 }  // namespace

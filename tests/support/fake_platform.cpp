@@ -25,8 +25,7 @@ void FakeMediaDevice::Play() {
 }
 
 MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
-                                        MessageButtons buttons, MessageAnswer defaultAnswer) {
-  Q_UNUSED(buttons);
+                                        MessageButtons /*buttons*/, MessageAnswer defaultAnswer) {
   messages_.append(RecordedMessage{text, title, icon});
   if (answers_.empty()) return defaultAnswer;
   const MessageAnswer answer = answers_.front();
@@ -38,16 +37,6 @@ void FakePlatform::ProcessEvents() {
   ++processEventsCount;
   fakeNowMs_ += 10;
   if (onProcessEvents) onProcessEvents();
-}
-
-DownloadOutcome FakePlatform::Download(const QString& address, qint64 limitBytes, int stallMs) {
-  Q_UNUSED(limitBytes);
-  Q_UNUSED(stallMs);
-  downloadedAddresses.append(address);
-  if (downloads.empty()) return DownloadOutcome{{}, QStringLiteral("Sin respuesta preparada."), false, {}};
-  DownloadOutcome outcome = downloads.front();
-  downloads.pop_front();
-  return outcome;
 }
 
 QString FakePlatform::DesktopLauncherPath() const {

@@ -72,8 +72,10 @@ class FakePlatform : public Platform {
   void OpenFile(const QString& path) override { openedFiles.append(path); }
   void OpenFolder(const QString& path) override { openedFolders.append(path); }
   void OpenUrl(const QString& address) override { openedUrls.append(address); }
-  // Answers from `downloads` (first queued, first used; a network error once it is empty).
-  DownloadOutcome Download(const QString& address, qint64 limitBytes, int stallMs) override;
+  // No test goes online: every download fails as the network would.
+  DownloadOutcome Download(const QString&, qint64, int) override {
+    return DownloadOutcome{{}, QStringLiteral("Sin respuesta preparada."), false, {}};
+  }
 
   void Quit() override { ++quitCount; }
 
@@ -105,8 +107,6 @@ class FakePlatform : public Platform {
   QStringList openedFiles;
   QStringList openedFolders;
   QStringList openedUrls;
-  std::deque<DownloadOutcome> downloads;  // the answers of Download, in order
-  QStringList downloadedAddresses;        // every address Download was asked for
   FakeMediaDevice media;
 
  private:

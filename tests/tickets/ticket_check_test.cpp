@@ -1,7 +1,7 @@
 #include "tickets/ticket_check.h"
 
 #include "history/loader.h"
-#include "synth_games.h"
+#include "support/synth_games.h"
 
 #include <gtest/gtest.h>
 
@@ -61,59 +61,15 @@ TEST(TicketCheck, HandMadeHistoriesInBothRules) {
   const History digits = Draws("01/01/2020,1,1,2\r\n02/01/2020,2,1,1\r\n03/01/2020,1,2,3\r\n");
   const History bonus = Draws("01/01/2020,1,2,3,4,5,6,7\r\n02/01/2020,11,12,13,14,15,16,1\r\n");
   const History stars = Draws("01/01/2020,1,2,3,4,5,3,9\r\n02/01/2020,1,2,3,4,6,1,3\r\n");
+  using R = MatchRule;
   const Expected cases[] = {
-      {"pool any order",
-       Pool(5, 1, 10),
-       MatchRule::AnyOrder,
-       Make({1, 2, 3, 4, 5}),
-       {1, 0, 1, 1, 0, 1},
-       5,
-       0,
-       {1},
-       0,
-       0},
-      {"pool reversed, any order",
-       Pool(5, 1, 10),
-       MatchRule::AnyOrder,
-       Make({10, 9, 8, 7, 6}),
-       {1, 0, 1, 1, 0, 1},
-       5,
-       0,
-       {4},
-       5,
-       0},
-      {"pool reversed, in position",
-       Pool(5, 1, 10),
-       MatchRule::InPosition,
-       Make({10, 9, 8, 7, 6}),
-       {2, 2, 0, 0, 0, 0},
-       1,
-       0,
-       {4, 3},
-       1,
-       0},
-      {"digits in position", Digits(3), MatchRule::InPosition, Make({1, 1, 2}), {0, 2, 0, 1}, 3, 0, {1}, 1, 0},
-      {"digits any order (box)", Digits(3), MatchRule::AnyOrder, Make({1, 1, 2}), {0, 0, 1, 2}, 3, 0, {2, 1}, 2, 0},
-      {"complementario from the main drum",
-       Pool(6, 1, 49, 1, true),
-       MatchRule::AnyOrder,
-       Make({1, 2, 3, 4, 5, 7}),
-       {1, 0, 0, 0, 0, 1, 0},
-       5,
-       1,
-       {1},
-       0,
-       1},
-      {"stars apart",
-       Pool(5, 1, 50, 2),
-       MatchRule::AnyOrder,
-       Make({1, 2, 3, 4, 5, 3, 4}),
-       {0, 0, 0, 0, 1, 1},
-       5,
-       1,
-       {1},
-       4,
-       1},
+      {"pool", Pool(5, 1, 10), R::AnyOrder, Make({1, 2, 3, 4, 5}), {1, 0, 1, 1, 0, 1}, 5, 0, {1}, 0, 0},
+      {"pool reversed", Pool(5, 1, 10), R::AnyOrder, Make({10, 9, 8, 7, 6}), {1, 0, 1, 1, 0, 1}, 5, 0, {4}, 5, 0},
+      {"in position", Pool(5, 1, 10), R::InPosition, Make({10, 9, 8, 7, 6}), {2, 2, 0, 0, 0, 0}, 1, 0, {4, 3}, 1, 0},
+      {"digits in position", Digits(3), R::InPosition, Make({1, 1, 2}), {0, 2, 0, 1}, 3, 0, {1}, 1, 0},
+      {"digits any order (box)", Digits(3), R::AnyOrder, Make({1, 1, 2}), {0, 0, 1, 2}, 3, 0, {2, 1}, 2, 0},
+      {"bonus", Pool(6, 1, 49, 1, true), R::AnyOrder, Make({1, 2, 3, 4, 5, 7}), {1, 0, 0, 0, 0, 1, 0}, 5, 1, {1}, 0, 1},
+      {"stars", Pool(5, 1, 50, 2), R::AnyOrder, Make({1, 2, 3, 4, 5, 3, 4}), {0, 0, 0, 0, 1, 1}, 5, 1, {1}, 4, 1},
   };
   for (const Expected& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,7 +1,7 @@
 #include "tickets/ticket_lines.h"
 
 #include "history/loader.h"
-#include "synth_games.h"
+#include "support/synth_games.h"
 
 #include <gtest/gtest.h>
 

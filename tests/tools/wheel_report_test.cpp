@@ -1,8 +1,8 @@
 #include "report_options.h"
 #include "report_runner.h"
 
+#include "support/synth_games.h"
 #include "support/test_files.h"
-#include "synthetic_history.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +32,9 @@ ToolRun RunTool(const QStringList& args) {
 
 TEST(WheelReport, TicketsAfterTheHeadingAndTheExitCodes) {
   test::TempFolder folder;
-  SynthOptions pick;  // six of 1..45
-  pick.draws = 200;
-  const QString lotto = folder.Write(QStringLiteral("Loto.txt"), SyntheticHistory(pick));
-  SynthOptions digits;
-  digits.kind = SynthOptions::Kind::Digits;
-  const QString chance = folder.Write(QStringLiteral("Chance.txt"), SyntheticHistory(digits));
+  const QString lotto =
+      folder.Write(QStringLiteral("Loto.txt"), SyntheticHistory(test::SynthPool(6, 45, 0, false, 200)));
+  const QString chance = folder.Write(QStringLiteral("Chance.txt"), SyntheticHistory(test::SynthDigits(4, 100)));
 
   const ToolRun done = RunTool({QStringLiteral("--wheel"), QStringLiteral("3,7,12,19,22,28,31,36,40,44,45,1"),
                                 QStringLiteral("--guarantee=3/3"), lotto, QStringLiteral("reduccion")});

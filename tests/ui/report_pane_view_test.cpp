@@ -50,20 +50,12 @@ QColor ColourAt(ReportPaneView& pane, int block, int position) {
   return ColourOf(FormatAt(pane, block, position), pane);
 }
 
-TEST(ReportPaneViewTest, LineBreaksBecomeParagraphsAndStylesBecomeFormats) {
+TEST(ReportPaneViewTest, LineBreaksBecomeParagraphs) {
   ReportText report(QStringLiteral("Titulo\r\n   07%  12#\r\na\rb\nc"));
-  report.SetColour(3 + 8, 2, kRed);                   // "07"
-  report.SetColour(5 + 8, 1, kWhite);                 // its mark
-  report.SetStyle(8 + 8, 2, CharStyle{kBlue, true});  // "12", bold
   ReportPaneView pane;
   pane.Draw(report);
 
   EXPECT_EQ(pane.toPlainText(), QStringLiteral("Titulo\n   07%  12#\na\nb\nc"));
-  EXPECT_EQ(ColourAt(pane, 0, 0), QColor(64, 64, 64));
-  EXPECT_EQ(ColourAt(pane, 1, 4), QColor(255, 0, 0));
-  EXPECT_EQ(ColourAt(pane, 1, 5), QColor(255, 255, 255)) << "the mark is painted white";
-  EXPECT_EQ(ColourAt(pane, 1, 8), QColor(0, 0, 255));
-  EXPECT_EQ(FormatAt(pane, 1, 8).fontWeight(), QFont::Bold);
   // Character offsets map across breaks of one and two characters.
   EXPECT_EQ(pane.DocumentPosition(21), 19);  // "a"
   EXPECT_EQ(pane.DocumentPosition(25), 23);  // "c"

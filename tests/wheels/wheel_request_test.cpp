@@ -1,5 +1,5 @@
 #include "history/loader.h"
-#include "synthetic_history.h"
+#include "support/synth_games.h"
 #include "wheels/wheel_outcome.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +10,12 @@ namespace {
 History Synthetic(SynthOptions options) { return ParseHistory(SyntheticHistory(options)).history; }
 
 TEST(WheelRequest, ThePoolOfAGameAndNoneForDigits) {
-  SynthOptions pick;  // six of 1..45
-  pick.draws = 300;
-  pick.bonus = 10;
-  const std::optional<PoolGame> game = PoolGameOf(Synthetic(pick));
+  const std::optional<PoolGame> game = PoolGameOf(Synthetic(test::SynthPool(6, 45, 10, false, 300)));
   ASSERT_TRUE(game.has_value());
   EXPECT_EQ(game->drawn, 6);  // the bonus ball is drawn apart
   EXPECT_EQ(game->low, 1);
   EXPECT_EQ(game->high, 45);
-  SynthOptions digits;
-  digits.kind = SynthOptions::Kind::Digits;
-  EXPECT_FALSE(PoolGameOf(Synthetic(digits)).has_value());
+  EXPECT_FALSE(PoolGameOf(Synthetic(test::SynthDigits(4, 100))).has_value());
   EXPECT_FALSE(PoolGameOf(History{}).has_value());
 }
 
@@ -53,7 +48,7 @@ TEST(WheelRequest, RefusesWhatCannotBeBuiltAndSaysWhy) {
       {"too many fixed", [](WheelRequest& r) { r.fixed = {3, 7, 12, 19, 22, 28}; }},
       {"fixed leave too few places",
        [](WheelRequest& r) {
-         r.fixed = {3, 7, 12, 19};
+         r.fixed.assign({3, 7, 12, 19});
        }},
       {"no time", [](WheelRequest& r) { r.seconds = 0; }},
       {"over a million subsets",
@@ -77,7 +72,6 @@ TEST(WheelOutcome, TextsOfAVerifiedWheel) {
   request.ticketSize = 6;
   request.hits = 3;
   request.drawnAmongChosen = 3;
-  request.fixed = {};
   const WheelOutcome outcome = BuildWheel(request, PoolGame{6, 1, 49}, {});
   ASSERT_TRUE(outcome.Verified());
   const QStringList lines = WheelTicketLines(outcome);
