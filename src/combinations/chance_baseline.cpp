@@ -172,16 +172,6 @@ void MeasureOwnSpread(const History& history, const CombPositions& CombPos, cons
   baseline.spreadRatio = std::max(1.0, ownSpread / baseline.fromSelectors.sdSuccesses);
 }
 
-QString SpanishCount(qint64 n) {
-  const QString digits = QString::number(n < 0 ? -n : n);
-  QString out;
-  for (qsizetype i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out.append(u'.');
-    out.append(digits.at(i));
-  }
-  return n < 0 ? QLatin1Char('-') + out : out;
-}
-
 QString RankWords(const ChanceBaseline& b) {
   const ChanceFigures& f = b.fromSelectors;
   if (f.equalSuccesses == 0) return QStringLiteral("mejor que el %1 %").arg(Percent(f.fewerSuccesses, b.randomLists));
@@ -202,8 +192,8 @@ QString ChanceSentence(const ChanceBaseline& b) {
                     "Sus combinaciones se parecen entre sí, así que sus aciertos varían de unos sorteos a "
                     "otros %1 veces lo que los de una lista al azar (medido en %2 sorteos anteriores que "
                     "no usó); el veredicto lo tiene en cuenta: franja de %3 a %4 aciertos. ")
-                    .arg(QString::number(b.spreadRatio, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')),
-                         SpanishCount(b.spreadDraws), SpanishCount(b.VerdictLow()), SpanishCount(b.VerdictHigh()));
+                    .arg(SpanishDecimal(b.spreadRatio, 1), SpanishCount(b.spreadDraws), SpanishCount(b.VerdictLow()),
+                         SpanishCount(b.VerdictHigh()));
   }
   if (const std::optional<ChanceVerdict> verdict = b.Verdict()) {
     QString words = VerdictWords(*verdict);

@@ -5,6 +5,7 @@
 #include "combinations/hit_table.h"
 #include "history/history.h"
 #include "history/selector_population.h"
+#include "history/spanish_numbers.h"
 
 #include <QString>
 
@@ -95,9 +96,6 @@ inline constexpr int kMinSpreadDraws = 100;
 // kMinSpreadDraws were read.
 void MeasureOwnSpread(const History& history, const CombPositions& CombPos, const SelectorLists& lists,
                       const SelectorTags& tags, qint32 firstDraw, qint32 lastDraw, ChanceBaseline& baseline);
-
-// "1.000": a count with "." between groups of three digits.
-QString SpanishCount(qint64 n);
 
 // Where the list ranks among the random lists from the selectors, by
 // successes: "mejor que el 12 %" or, when some tie with it, "igual o mejor que el 15 %".

@@ -1,13 +1,12 @@
 #include "combinations/chance_report.h"
 
+#include "history/spanish_numbers.h"
+
 #include <QJsonArray>
 
 namespace tombolix {
 
 namespace {
-
-// "33,2" : one decimal, with the Spanish decimal comma.
-QString OneDecimal(double value) { return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
 
 // One row: the label, then the successes and draws-hit columns.
 QString Row(const QString& label, const QString& successes, const QString& hitDraws) {
@@ -17,7 +16,7 @@ QString Row(const QString& label, const QString& successes, const QString& hitDr
 // "95,7 (92 a 98; esperado 95,6)": mean, range and exact expectation.
 QString Spread(double mean, int low, int high, double expected) {
   return QStringLiteral("%1 (%2 a %3; esperado %4)")
-      .arg(OneDecimal(mean), SpanishCount(low), SpanishCount(high), OneDecimal(expected));
+      .arg(SpanishDecimal(mean, 1), SpanishCount(low), SpanishCount(high), SpanishDecimal(expected, 1));
 }
 
 QString FiguresLine(const QString& label, const ChanceFigures& f) {
@@ -74,7 +73,7 @@ QString ChanceTable(const ChanceBaseline& b) {
   if (b.Widened()) {
     text +=
         QStringLiteral("Franja del veredicto, ensanchada por la dispersión propia de la lista (%1 veces): %2 a %3.\n")
-            .arg(OneDecimal(b.spreadRatio), SpanishCount(b.VerdictLow()), SpanishCount(b.VerdictHigh()));
+            .arg(SpanishDecimal(b.spreadRatio, 1), SpanishCount(b.VerdictLow()), SpanishCount(b.VerdictHigh()));
   }
   text += QStringLiteral("Puesto: ") + RankWords(b) + QStringLiteral(" de las listas al azar de B1..B7");
   if (const std::optional<ChanceVerdict> verdict = b.Verdict()) text += QStringLiteral("; ") + VerdictWords(*verdict);

@@ -2,6 +2,7 @@
 
 #include "combinations/chance_baseline.h"
 #include "combinations/position_law.h"
+#include "history/spanish_numbers.h"
 
 #include <QJsonArray>
 
@@ -10,11 +11,6 @@
 namespace tombolix {
 
 namespace {
-
-// "3,25": a figure with the Spanish decimal comma.
-QString Decimals(double value, int digits) {
-  return QString::number(value, 'f', digits).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 // Rounded to the nearest integer, halves to the even one.
 qint64 Rounded(double value) { return static_cast<qint64>(std::nearbyint(value)); }
@@ -31,8 +27,9 @@ QString Band(const ForecastChance& r) {
 }
 
 QString BandWords(const ForecastChance& r) {
-  return r.low == r.high ? QStringLiteral("siempre ") + SpanishCount(r.low)
-                         : QStringLiteral("entre ") + SpanishCount(r.low) + QStringLiteral(" y ") + SpanishCount(r.high);
+  return r.low == r.high
+             ? QStringLiteral("siempre ") + SpanishCount(r.low)
+             : QStringLiteral("entre ") + SpanishCount(r.low) + QStringLiteral(" y ") + SpanishCount(r.high);
 }
 
 QString Cautions(const ForecastComparison& c) {
@@ -43,13 +40,15 @@ QString Cautions(const ForecastComparison& c) {
                 .arg(SpanishCount(c.requested), SpanishCount(done));
   }
   if (!c.Judged()) {
-    text += QStringLiteral(" Sin veredicto: solo se juzga la ventana de análisis (%1 sorteos); probar varias "
-                           "cantidades y quedarse con la mejor fabrica resultados «mejores que el azar».")
+    text += QStringLiteral(
+                " Sin veredicto: solo se juzga la ventana de análisis (%1 sorteos); probar varias "
+                "cantidades y quedarse con la mejor fabrica resultados «mejores que el azar».")
                 .arg(SpanishCount(c.window));
   }
   if (c.replay.fewDraws) {
-    text += QStringLiteral(" El azar de algunos sorteos se estimó con pocos sorteos (menos de %1 antes de los %2 "
-                           "que leen los análisis).")
+    text += QStringLiteral(
+                " El azar de algunos sorteos se estimó con pocos sorteos (menos de %1 antes de los %2 "
+                "que leen los análisis).")
                 .arg(PositionLaw::kMinDraws)
                 .arg(PositionLaw::kLeftOut);
   }
@@ -86,7 +85,8 @@ QString ForecastChanceSentence(const ForecastComparison& c) {
   QString text = Opening(f) + named + QStringLiteral(" salieron ") + Times(f.hits) +
                  QStringLiteral("; al azar se esperaban ") + SpanishCount(Rounded(f.expected)) + QStringLiteral(" (") +
                  BandWords(f) + QStringLiteral(").");
-  if (const auto verdict = RowVerdict(c, f)) text += QLatin1Char(' ') + subject + QLatin1Char(' ') + VerdictWords(*verdict) + u'.';
+  if (const auto verdict = RowVerdict(c, f))
+    text += QLatin1Char(' ') + subject + QLatin1Char(' ') + VerdictWords(*verdict) + u'.';
   text += QStringLiteral(" Nombrar los más frecuentes de cada posición acertó ") + Times(n.hits) +
           QStringLiteral(" (se esperaban ") + SpanishCount(Rounded(n.expected)) + QStringLiteral(", ") + BandWords(n) +
           QStringLiteral(")");
@@ -112,7 +112,7 @@ QString ForecastChanceTable(const ForecastComparison& c) {
   };
   const auto figures = [&](const QString& label, const ForecastChance& r) {
     const std::optional<ChanceVerdict> verdict = RowVerdict(c, r);
-    return row(label, SpanishCount(r.hits), Decimals(r.expected, 1), Band(r), Decimals(r.Ratio(), 2),
+    return row(label, SpanishCount(r.hits), SpanishDecimal(r.expected, 1), Band(r), SpanishDecimal(r.Ratio(), 2),
                verdict ? VerdictWords(*verdict) : QStringLiteral("sin veredicto"));
   };
   const ForecastReplay& r = c.replay;
@@ -122,7 +122,7 @@ QString ForecastChanceTable(const ForecastComparison& c) {
               QStringLiteral("razón"), QStringLiteral("veredicto"));
   text += figures(QStringLiteral("Pronóstico"), r.forecast);
   text += figures(QStringLiteral("Nombrar los más frecuentes"), r.naive);
-  text += row(QStringLiteral("Azar (otros tantos al azar)"), QStringLiteral("-"), Decimals(r.picker.expected, 1),
+  text += row(QStringLiteral("Azar (otros tantos al azar)"), QStringLiteral("-"), SpanishDecimal(r.picker.expected, 1),
               Band(r.picker), QString(), QString());
   return text;
 }
@@ -136,9 +136,9 @@ QJsonObject ForecastChanceJson(const ForecastComparison& c) {
   json.insert(QStringLiteral("judged"), c.Judged());
   json.insert(QStringLiteral("fewDraws"), c.replay.fewDraws);
   json.insert(QStringLiteral("naive"), RowJson(c, c.replay.naive));
-  json.insert(QStringLiteral("chance"), QJsonObject{{QStringLiteral("expectedHits"), c.replay.picker.expected},
-                                                    {QStringLiteral("hits95"),
-                                                     QJsonArray{c.replay.picker.low, c.replay.picker.high}}});
+  json.insert(QStringLiteral("chance"),
+              QJsonObject{{QStringLiteral("expectedHits"), c.replay.picker.expected},
+                          {QStringLiteral("hits95"), QJsonArray{c.replay.picker.low, c.replay.picker.high}}});
   json.insert(QStringLiteral("sentence"), ForecastChanceSentence(c));
   return json;
 }

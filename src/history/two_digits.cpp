@@ -20,6 +20,12 @@ void AppendTwoDigits(QString& out, int value) { Append<QString, QChar>(out, valu
 
 void AppendTwoDigits(QByteArray& out, int value) { Append<QByteArray, char>(out, value); }
 
+QString TwoDigits(int value) {
+  QString out;
+  AppendTwoDigits(out, value);
+  return out;
+}
+
 int TwoDigitValueAt(QStringView text, qsizetype index) {
   if (index < 0 || index + 1 >= text.size()) return -1;
   const char16_t tens = text[index].unicode();

@@ -1,5 +1,7 @@
 #include "tickets/tickets_report.h"
 
+#include "history/spanish_numbers.h"
+#include "history/two_digits.h"
 #include "tickets/ticket_chance.h"
 
 #include <QStringList>
@@ -19,10 +21,6 @@ constexpr Rgb kErrorColour = MakeRgb(192, 0, 0);
 constexpr int kColumn = 8;
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-QString Decimal(double value) { return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
-
-QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 // Appends `text` and a line break in a style of its own.
 void Line(ReportText& report, const QString& text, Rgb colour = kDefaultTextColour, bool bold = false) {
@@ -109,7 +107,7 @@ void TicketSection(ReportText& report, const HistoryView& h, const TicketsOption
     drawn += QString::number(r.DrawsWithMain(shape, k)).rightJustified(kColumn);
     double expected = 0;
     for (int e = 0; e <= shape.extraCount; ++e) expected += chances.value(MatchBin(shape, k, e));
-    chance += Decimal(expected * h.DrawCount).rightJustified(kColumn);
+    chance += SpanishDecimal(expected * h.DrawCount, 1).rightJustified(kColumn);
   }
   Line(report, head);
   Line(report, drawn);
@@ -133,7 +131,7 @@ void TicketSection(ReportText& report, const HistoryView& h, const TicketsOption
   report.Append(QStringLiteral("  Con %1 o más: %2 sorteos; el azar da %3 (franja del 95 %: %4 a %5): ")
                     .arg(Matches(shape, o.threshold, 0).section(QLatin1Char(' '), 0, 1))
                     .arg(prizes)
-                    .arg(Decimal(band.mean))
+                    .arg(SpanishDecimal(band.mean, 1))
                     .arg(band.low)
                     .arg(band.high));
   Line(report,
@@ -206,7 +204,7 @@ TicketsOutcome CheckTicketsText(const HistoryView& h, const QString& lottery, co
                      .arg(tally.above + tally.below)
                      .arg(tally.above)
                      .arg(tally.below)
-                     .arg(Decimal(tally.expectedOutside)));
+                     .arg(SpanishDecimal(tally.expectedOutside, 1)));
   }
   Line(report, QStringLiteral("  Ningún resultado pasado cambia las probabilidades del próximo sorteo."),
        kDefaultTextColour, true);

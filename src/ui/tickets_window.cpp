@@ -63,6 +63,15 @@ QSpinBox* NumberBox(int low, int high) {
   return box;
 }
 
+// "low al high": the two boxes of a range of numbers.
+QHBoxLayout* Range(QSpinBox* low, QSpinBox* high) {
+  auto* range = new QHBoxLayout;
+  range->addWidget(low);
+  range->addWidget(new QLabel(QStringLiteral("al")));
+  range->addWidget(high);
+  return range;
+}
+
 TicketsWindow::TicketsWindow(QWidget* parent, const TicketsRequest& request) : QDialog(parent), request_(request) {
   setObjectName(QStringLiteral("TicketsWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -138,11 +147,7 @@ QGroupBox* TicketsWindow::BuildShapeBox() {
   grid->addWidget(new QLabel(QStringLiteral("Números principales:")), row, 0);
   grid->addWidget(mainCount_, row, 1);
   grid->addWidget(new QLabel(QStringLiteral("del")), row, 2);
-  auto* mainRange = new QHBoxLayout;
-  mainRange->addWidget(mainLow_);
-  mainRange->addWidget(new QLabel(QStringLiteral("al")));
-  mainRange->addWidget(mainHigh_);
-  grid->addLayout(mainRange, row, 3);
+  grid->addLayout(Range(mainLow_, mainHigh_), row, 3);
   grid->addWidget(new QLabel(QStringLiteral("Premio desde:")), row, 4);
   auto* prize = new QHBoxLayout;
   prize->addWidget(threshold_);
@@ -152,11 +157,7 @@ QGroupBox* TicketsWindow::BuildShapeBox() {
   grid->addWidget(new QLabel(QStringLiteral("Números extra:")), row, 0);
   grid->addWidget(extraCount_, row, 1);
   grid->addWidget(new QLabel(QStringLiteral("del")), row, 2);
-  auto* extraRange = new QHBoxLayout;
-  extraRange->addWidget(extraLow_);
-  extraRange->addWidget(new QLabel(QStringLiteral("al")));
-  extraRange->addWidget(extraHigh_);
-  grid->addLayout(extraRange, row, 3);
+  grid->addLayout(Range(extraLow_, extraHigh_), row, 3);
   grid->addWidget(fromMainPool_, row, 4, 1, 2);
   grid->setColumnStretch(6, 1);
   connect(mainCount_, &QSpinBox::valueChanged, this, [this] { UpdateExtras(); });

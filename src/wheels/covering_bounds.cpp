@@ -1,5 +1,6 @@
 #include "wheels/covering_bounds.h"
 
+#include "history/spanish_numbers.h"
 #include "wheels/subset_masks.h"
 
 #include <array>
@@ -115,7 +116,7 @@ double ProbabilityAtLeast(int poolSize, int drawn, int v, int m) {
 QString SpanishPercent(double probability) {
   const double percent = probability * 100.0;
   if (percent > 0 && percent < 0.005) return QStringLiteral("menos de 0,01 %");
-  return QString::number(percent, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" %");
+  return SpanishDecimal(percent, 2) + QStringLiteral(" %");
 }
 
 }  // namespace tombolix

@@ -4,7 +4,6 @@
 #include "wheels/covering_bounds.h"
 #include "wheels/subset_masks.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -152,13 +151,6 @@ WheelRequest Normalised(WheelRequest request) {
   std::sort(request.fixed.begin(), request.fixed.end());
   return request;
 }
-
-QString SpanishCount(std::uint64_t count) {
-  static const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-  return spanish.toString(static_cast<qulonglong>(count));
-}
-
-QString TwoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
 
 std::optional<std::vector<int>> ParseNumberList(const QString& text) {
   static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));

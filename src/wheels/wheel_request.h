@@ -1,6 +1,8 @@
 #pragma once
 
 #include "history/history.h"
+#include "history/spanish_numbers.h"
+#include "history/two_digits.h"
 
 #include <QString>
 
@@ -55,11 +57,6 @@ QString WheelRequestProblem(const WheelRequest& request, const PoolGame& game);
 
 // The same request with its numbers sorted ascending.
 WheelRequest Normalised(WheelRequest request);
-
-// A number as the program writes it: two digits, "07".
-QString TwoDigits(int number);
-// A count as Spanish writes it: "906.192".
-QString SpanishCount(std::uint64_t count);
 
 // The numbers of `text` ("3,7,12", "3 7 12" or "3;7;12"); nothing when an item is not a number.
 std::optional<std::vector<int>> ParseNumberList(const QString& text);
